@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace corvane {
+
+/// A window timer; while enabled it ticks every `intervalMs`.
+struct BlinkTimer {
+    std::string name;
+    bool enabled = false;
+    int intervalMs = 500;
+};
+
+}  // namespace corvane

@@ -1,0 +1,36 @@
+#include "app/ExitOperation.h"
+
+#include "app/AppContext.h"
+#include "app/ConnectionReset.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr const char* kQuestion = "ARE YOU SURE ?";
+constexpr const char* kTitle = "EXIT";
+
+void endProgram(AppContext& context) {
+    ConnectionReset::deleteClearanceLogs(context);
+    context.state.running = false;
+}
+
+}  // namespace
+
+void ExitOperation::exit(AppContext& context) {
+    if (context.confirm(kQuestion, kTitle)) {
+        endProgram(context);
+    }
+}
+
+bool ExitOperation::closeRequested(AppContext& context) {
+    const MessageAnswer answer = context.platform.showMessage(
+        kQuestion, kTitle, MessageIcon::Question, MessageButtons::YesNo);
+    if (answer == MessageAnswer::No) {
+        return false;
+    }
+    endProgram(context);
+    return true;
+}
+
+}  // namespace corvane

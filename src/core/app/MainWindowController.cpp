@@ -1,0 +1,200 @@
+#include "app/MainWindowController.h"
+
+#include <set>
+
+#include "app/ExitOperation.h"
+#include "app/KeyFilters.h"
+#include "app/PanelNavigation.h"
+#include "app/StartupSequence.h"
+#include "clearance/ClearanceActions.h"
+#include "common/TextColumns.h"
+#include "flightplan/FlightPlanActions.h"
+#include "reference/ReferenceActions.h"
+#include "station/StationActions.h"
+#include "traffic/TrafficActions.h"
+
+namespace corvane {
+
+namespace {
+
+void appendCodePoint(std::string& text, char32_t code) {
+    if (code < 0x80) {
+        text.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        text.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        text.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        text.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        text.push_back(static_cast<char>(0xF0 | (code >> 18)));
+        text.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
+        text.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
+void eraseLastCharacter(std::string& text) {
+    const std::size_t length = TextColumns::length(text);
+    if (length > 0) {
+        text.resize(TextColumns::byteOffset(text, length));
+    }
+}
+
+int command3Index(const std::string& control) {
+    for (const int index : MainWindowModel::kCommandIndices) {
+        if (control == "Command3(" + std::to_string(index) + ")") {
+            return index;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+MainWindowController::MainWindowController(Platform& platform, const std::string& programFolder)
+    : context_(window_, state_, platform, ProgramFolder(programFolder, platform.files())) {
+    installStationActions(actions_, context_);
+    installTrafficActions(actions_, context_);
+    installClearanceActions(actions_, context_);
+    installFlightPlanActions(actions_, context_);
+    installReferenceActions(actions_, context_);
+}
+
+void MainWindowController::start() {
+    StartupSequence::run(context_);
+    if (state_.running) {
+        StartupSequence::activate(context_);
+    }
+}
+
+void MainWindowController::activate() {
+    StartupSequence::activate(context_);
+}
+
+bool MainWindowController::selectionHasHandler(const std::string& control) {
+    static const std::set<std::string> handled = {
+        "LstDeparture", "LstArrival", "List1",      "List2",     "List3",
+        "List4",        "CmbTORwy",   "cmbLandRwy", "lstRulTum", "List5"};
+    return handled.count(control) > 0;
+}
+
+ActionResult MainWindowController::click(const std::string& control) {
+    Button* button = window_.button(control);
+    if (button == nullptr) {
+        return ActionResult::UnknownControl;
+    }
+    const int index = command3Index(control);
+    const auto* action = actions_.click(control);
+    if (index < 0 && action == nullptr) {
+        return ActionResult::NotAvailable;
+    }
+    if (!button->enabled) {
+        return ActionResult::Ignored;
+    }
+    if (index >= 0) {
+        PanelNavigation::command3Click(context_, index);
+    } else {
+        (*action)();
+    }
+    return ActionResult::Done;
+}
+
+ActionResult MainWindowController::select(const std::string& control, int index) {
+    ListBox* list = window_.list(control);
+    ComboBox* combo = window_.combo(control);
+    if (list == nullptr && combo == nullptr) {
+        return ActionResult::UnknownControl;
+    }
+    const auto* action = actions_.select(control);
+    if (selectionHasHandler(control) && action == nullptr) {
+        return ActionResult::NotAvailable;
+    }
+    if (list != nullptr) {
+        if (!list->hasIndex(index)) {
+            return ActionResult::BadIndex;
+        }
+        list->selected = index;
+    } else {
+        if (!combo->hasIndex(index)) {
+            return ActionResult::BadIndex;
+        }
+        if (!combo->enabled) {
+            return ActionResult::Ignored;
+        }
+        combo->select(index);
+    }
+    if (action != nullptr) {
+        (*action)(index);
+    }
+    return ActionResult::Done;
+}
+
+ActionResult MainWindowController::keyPress(const std::string& control, char32_t code) {
+    TextBox* box = window_.textBox(control);
+    if (box == nullptr || !KeyFilters::hasFilter(control)) {
+        return ActionResult::UnknownControl;
+    }
+    if (!box->enabled) {
+        return ActionResult::Ignored;
+    }
+    const char32_t key = KeyFilters::filter(window_, control, code);
+    if (key == 0) {
+        return ActionResult::Done;
+    }
+    if (key == KeyFilters::kBackspace) {
+        eraseLastCharacter(box->text);
+    } else if (box->maxLength == 0 || TextColumns::length(box->text) < box->maxLength) {
+        appendCodePoint(box->text, key);
+    }
+    return ActionResult::Done;
+}
+
+ActionResult MainWindowController::paste(const std::string& control, const std::string& text) {
+    if (TextBox* box = window_.textBox(control)) {
+        if (!box->enabled || box->readOnly) {
+            return ActionResult::Ignored;
+        }
+        box->text =
+            box->maxLength == 0 ? text : std::string(TextColumns::left(text, box->maxLength));
+        return ActionResult::Done;
+    }
+    if (ComboBox* combo = window_.combo(control)) {
+        if (!combo->enabled) {
+            return ActionResult::Ignored;
+        }
+        combo->text = text;
+        combo->selected = -1;
+        return ActionResult::Done;
+    }
+    return ActionResult::UnknownControl;
+}
+
+ActionResult MainWindowController::tick(const std::string& timer) {
+    BlinkTimer* blink = window_.timer(timer);
+    if (blink == nullptr) {
+        return ActionResult::UnknownControl;
+    }
+    if (!blink->enabled) {
+        return ActionResult::Ignored;
+    }
+    Label& warning = blink == &window_.Timer1 ? window_.lblParam : window_.lblParArr;
+    warning.visible = !warning.visible;
+    return ActionResult::Done;
+}
+
+bool MainWindowController::requestClose() {
+    return ExitOperation::closeRequested(context_);
+}
+
+ActionResult MainWindowController::closeSheet() {
+    const auto* action = actions_.sheetClosed();
+    if (action == nullptr) {
+        return ActionResult::NotAvailable;
+    }
+    (*action)();
+    return ActionResult::Done;
+}
+
+}  // namespace corvane

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string>
+
+#include "app/ActionRegistry.h"
+#include "app/AppContext.h"
+#include "app/MainWindowModel.h"
+#include "app/ProgramState.h"
+
+namespace corvane {
+
+/// How a user action was taken.
+enum class ActionResult {
+    Done,            ///< the action ran
+    Ignored,         ///< the control is disabled (or the timer stopped): nothing happened
+    NotAvailable,    ///< this version of the program does not handle the action yet
+    UnknownControl,  ///< the window has no such control of the right kind
+    BadIndex,        ///< the list or combo box has no item of that index
+};
+
+/// The main window's logic: owns the view model and the program-wide values and takes every
+/// user action (clicks, selections, key presses, pastes, timer ticks, activation, closing).
+class MainWindowController {
+public:
+    MainWindowController(Platform& platform, const std::string& programFolder);
+    MainWindowController(const MainWindowController&) = delete;
+    MainWindowController& operator=(const MainWindowController&) = delete;
+
+    MainWindowModel& window() { return window_; }
+    const MainWindowModel& window() const { return window_; }
+    ProgramState& state() { return state_; }
+    const ProgramState& state() const { return state_; }
+    AppContext& context() { return context_; }
+
+    /// Creates the window: the start-up sequence, then the first activation.
+    void start();
+    /// The window becomes the active window again.
+    void activate();
+    /// A click on a button; a disabled button does nothing.
+    ActionResult click(const std::string& control);
+    /// Selects item `index` of a list or combo box and runs its selection handler.
+    ActionResult select(const std::string& control, int index);
+    /// One key press with a character code in a filtered text box.
+    ActionResult keyPress(const std::string& control, char32_t code);
+    /// Replaces the text of a text box or combo box as a paste does (no key filter).
+    ActionResult paste(const std::string& control, const std::string& text);
+    /// One tick of `Timer1` or `Timer2`.
+    ActionResult tick(const std::string& timer);
+    /// The window system asks to close the window; false when the user refuses.
+    bool requestClose();
+    /// The flight plan sheet's close box.
+    ActionResult closeSheet();
+
+    /// True for the lists and combo boxes whose selection runs a handler of its own.
+    static bool selectionHasHandler(const std::string& control);
+
+private:
+    MainWindowModel window_;
+    ProgramState state_;
+    AppContext context_;
+    ActionRegistry actions_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "traffic/FlightPlanRecord.h"
+
+namespace corvane {
+
+/// The program-wide values the main window holds beside its display fields.
+struct ProgramState {
+    /// False once the program has ended (exit, a granted close request, the screen check).
+    bool running = true;
+    /// True once the main window has been created.
+    bool windowCreated = false;
+
+    /// Full path of the traffic snapshot.
+    std::string SnapshotPath;
+    /// The procedures folder.
+    std::string ProcFolder;
+    /// Which setting the next folder choice or settings read concerns: 1 data, 0 procedures.
+    std::int16_t FolderSelector = 0;
+    /// The station's airport ICAO code, or the area code of a centre.
+    std::string AirportCode;
+    /// The station of the current connect is an area centre.
+    bool CentreMode = false;
+    std::string SelectedDepartureCallsign;
+    std::string SelectedArrivalCallsign;
+    /// Flight plan of the aircraft analysed last on either side.
+    FlightPlanRecord FlightPlan;
+    /// Last distance from an aircraft to its destination, whole NM.
+    double DistanceToGo = 0.0;
+    /// Procedure lines collected by the last clearance.
+    std::string ProcedureText;
+    /// How many trailing callsign characters a clearance speaks.
+    std::int16_t CallsignNumberLength = 0;
+    /// Side named by the flight plan sheet: 0 departure, 1 arrival; empty until first used.
+    std::optional<std::int16_t> FlightPlanKind;
+
+    /// 1-based position of the QNH group in the ATIS, 0 when there is none.
+    int QnhPosition = 0;
+    /// Planning speed of the last flying-time computation, knots.
+    double PlanningSpeed = 0.0;
+
+    /// Folder choices that could not be written to their settings file; kept for this run.
+    std::optional<std::string> UnsavedSnapshotPath;
+    std::optional<std::string> UnsavedProcFolder;
+
+    /// Transponder codes given out since the connect.
+    std::set<std::string> IssuedCodes;
+
+    /// The flight plan sheet's value labels (name, text) while the sheet is open.
+    std::optional<std::vector<std::pair<std::string, std::string>>> Sheet;
+};
+
+}  // namespace corvane

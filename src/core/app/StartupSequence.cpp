@@ -1,0 +1,53 @@
+#include "app/StartupSequence.h"
+
+#include "app/AppContext.h"
+#include "app/WindowLayouts.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+constexpr const char* kScreenTooSmall =
+    "Il programma è ottimizzato per una risoluzione dello schermo di 1024 per 768\r"
+    "Pixel, o superiore.\r"
+    "Prego aumentare la risoluzione.";
+
+}  // namespace
+
+bool StartupSequence::screenAtLeast(const AppContext& context, int width, int height) {
+    const ScreenSize screen = context.platform.screenSize();
+    return screen.widthTwips >= static_cast<long long>(width) * kTwipsPerPixel &&
+           screen.heightTwips >= static_cast<long long>(height) * kTwipsPerPixel;
+}
+
+void StartupSequence::run(AppContext& context) {
+    MainWindowModel& w = context.window;
+    context.state.windowCreated = true;
+    if (!screenAtLeast(context, 1024, 768)) {
+        // There is no portable display-settings panel to open here: say why and end.
+        context.warn(kScreenTooSmall, w.caption);
+        context.state.running = false;
+        return;
+    }
+    WindowLayouts::posinit(w);
+    w.topMost = true;
+    WindowLayouts::disableButtons(w);
+    w.command(8).enabled = true;
+}
+
+void StartupSequence::activate(AppContext& context) {
+    MainWindowModel& w = context.window;
+    ProgramState& s = context.state;
+    if (!s.FlightPlanKind.has_value() || *s.FlightPlanKind == 0) {
+        w.TxtOperatorName.text.clear();
+        w.focus = w.TxtOperatorName.name;
+        w.command(5).enabled = true;
+        w.command(6).enabled = true;
+        s.FolderSelector = 0;
+    }
+    s.CentreMode = false;
+}
+
+}  // namespace corvane

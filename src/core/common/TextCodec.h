@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+/// Decoding of the 8-bit or UTF-8 text of files from outside.
+class TextCodec {
+public:
+    /// True when `bytes` is well-formed UTF-8 (no overlongs, no surrogates, nothing past U+10FFFF).
+    static bool isValidUtf8(std::string_view bytes);
+    /// True when every byte is 7-bit ASCII.
+    static bool isAscii(std::string_view bytes);
+    /// Appends the UTF-8 form of `bytes` read as Windows-1252 to `out`.
+    static void appendWindows1252AsUtf8(std::string_view bytes, std::string& out);
+    /// A line as the program reads it: kept when valid UTF-8, otherwise decoded as Windows-1252.
+    static std::string decodeLine(std::string_view bytes);
+};
+
+}  // namespace corvane

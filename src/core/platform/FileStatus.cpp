@@ -1,0 +1,25 @@
+#include "platform/FileStatus.h"
+
+namespace corvane {
+
+std::string describeFileStatus(FileStatus status) {
+    switch (status) {
+        case FileStatus::Ok:
+            return "OK";
+        case FileStatus::FileNotFound:
+            return "FILE NOT FOUND";
+        case FileStatus::PathNotFound:
+            return "PATH NOT FOUND";
+        case FileStatus::IsDirectory:
+            return "IT IS A FOLDER, NOT A FILE";
+        case FileStatus::AccessDenied:
+            return "ACCESS DENIED";
+        case FileStatus::DeviceUnavailable:
+            return "DEVICE UNAVAILABLE";
+        case FileStatus::IoError:
+            return "READ OR WRITE ERROR";
+    }
+    return "READ OR WRITE ERROR";
+}
+
+}  // namespace corvane

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileStatus.h"
+#include "platform/LineSource.h"
+
+namespace corvane {
+
+/// The file operations the program needs: existence tests, line-by-line reading, whole-file
+/// replacement, appending and deletion. Paths are the platform's native paths (UTF-8).
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    /// True when a file or a folder of that path exists.
+    virtual bool exists(const std::string& path) const = 0;
+    /// True when the path names an existing folder.
+    virtual bool isDirectory(const std::string& path) const = 0;
+    /// Opens a text file for sequential reading; on failure returns null and sets `status`.
+    virtual std::unique_ptr<LineSource> openLines(const std::string& path, FileStatus& status) = 0;
+    /// Replaces the whole file with `lines`, each ended by CR LF, atomically (temporary file in
+    /// the same folder, then rename), so a crash never leaves a truncated file.
+    virtual FileStatus replaceFile(const std::string& path,
+                                   const std::vector<std::string>& lines) = 0;
+    /// Appends one line ended by CR LF, creating the file when absent.
+    virtual FileStatus appendLine(const std::string& path, std::string_view line) = 0;
+    /// Deletes a file; a missing file is not an error.
+    virtual FileStatus remove(const std::string& path) = 0;
+    /// The name of the entry of `folder` that equals `name` ignoring ASCII letter case, if any
+    /// (an exact match is preferred).
+    virtual std::optional<std::string> findIgnoringCase(const std::string& folder,
+                                                        const std::string& name) const = 0;
+};
+
+}  // namespace corvane

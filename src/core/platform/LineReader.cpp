@@ -1,0 +1,110 @@
+#include "platform/LineReader.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "common/TextCodec.h"
+
+namespace corvane {
+
+LineReader::LineReader(int fd) : fd_(fd), buffer_(kBufferBytes) {}
+
+LineReader::~LineReader() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+bool LineReader::fill() {
+    if (eof_ || failed_) {
+        return false;
+    }
+    if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    while (true) {
+        const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        if (got > 0) {
+            end_ += static_cast<std::size_t>(got);
+            return true;
+        }
+        if (got == 0) {
+            eof_ = true;
+            return false;
+        }
+        if (errno != EINTR) {
+            failed_ = true;
+            return false;
+        }
+    }
+}
+
+std::string_view LineReader::decode(std::string_view raw) {
+    if (!raw.empty() && raw.back() == '\r') {
+        raw.remove_suffix(1);
+    }
+    if (TextCodec::isAscii(raw) || TextCodec::isValidUtf8(raw)) {
+        return raw;
+    }
+    decoded_.clear();
+    TextCodec::appendWindows1252AsUtf8(raw, decoded_);
+    return decoded_;
+}
+
+void LineReader::appendToLong(std::string_view piece) {
+    if (long_.size() < kMaxLineBytes) {
+        long_.append(piece.substr(0, kMaxLineBytes - long_.size()));
+    }
+}
+
+bool LineReader::next(std::string_view& line) {
+    long_.clear();
+    bool inLong = false;
+    while (true) {
+        const char* start = buffer_.data() + begin_;
+        const std::size_t pending = end_ - begin_;
+        const auto* newline = static_cast<const char*>(std::memchr(start, '\n', pending));
+        if (newline != nullptr) {
+            const auto piece = std::string_view(start, static_cast<std::size_t>(newline - start));
+            begin_ += piece.size() + 1;
+            if (!inLong) {
+                line = decode(piece);
+                return true;
+            }
+            appendToLong(piece);
+            line = decode(long_);
+            return true;
+        }
+        if (pending == buffer_.size()) {
+            // A line longer than the buffer: keep (a capped part of) it aside and read on.
+            appendToLong(std::string_view(start, pending));
+            begin_ = end_ = 0;
+            inLong = true;
+        }
+        if (!fill()) {
+            if (failed_) {
+                return false;
+            }
+            if (begin_ < end_) {  // the last line has no line end
+                const auto piece = std::string_view(buffer_.data() + begin_, end_ - begin_);
+                begin_ = end_;
+                if (!inLong) {
+                    line = decode(piece);
+                    return true;
+                }
+                appendToLong(piece);
+            }
+            if (inLong) {
+                line = decode(long_);
+                return true;
+            }
+            return false;
+        }
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/LineSource.h"
+
+namespace corvane {
+
+/// Streams the lines of an open file descriptor through a large buffer, without a heap
+/// allocation per line. Lines longer than kMaxLineBytes are cut there (the rest is skipped) so a
+/// hostile file cannot make the program hold it whole.
+class LineReader final : public LineSource {
+public:
+    static constexpr std::size_t kBufferBytes = 256 * 1024;
+    static constexpr std::size_t kMaxLineBytes = 4 * 1024 * 1024;
+
+    /// Takes ownership of `fd` and closes it on destruction.
+    explicit LineReader(int fd);
+    ~LineReader() override;
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    bool next(std::string_view& line) override;
+    bool failed() const override { return failed_; }
+
+private:
+    bool fill();
+    void appendToLong(std::string_view piece);
+    std::string_view decode(std::string_view raw);
+
+    int fd_;
+    std::vector<char> buffer_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool eof_ = false;
+    bool failed_ = false;
+    std::string long_;     // a line that did not fit the buffer
+    std::string decoded_;  // a Windows-1252 line decoded to UTF-8
+};
+
+}  // namespace corvane

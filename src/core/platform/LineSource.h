@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+namespace corvane {
+
+/// A text file opened for sequential reading, one line at a time.
+class LineSource {
+public:
+    virtual ~LineSource() = default;
+    /// Reads the next line without its CR LF or LF end, decoded to UTF-8 (kept when valid
+    /// UTF-8, otherwise read as Windows-1252). The view stays valid until the next call.
+    /// Returns false at the end of the file or on a read failure (then failed() is true).
+    virtual bool next(std::string_view& line) = 0;
+    /// True when reading stopped because of a read failure rather than the end of the file.
+    virtual bool failed() const = 0;
+};
+
+}  // namespace corvane

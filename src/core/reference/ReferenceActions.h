@@ -1,0 +1,11 @@
+#pragma once
+
+namespace corvane {
+
+class ActionRegistry;
+class AppContext;
+
+/// Hooks the user actions of this part of the program into the window.
+void installReferenceActions(ActionRegistry& registry, AppContext& context);
+
+}  // namespace corvane

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace corvane {
+
+class AppContext;
+
+/// The two folder buttons: the radar client's data folder and the procedures folder.
+class FolderChoice {
+public:
+    /// "DATA EYE FOLDER": picks the data folder and saves `<folder>/recent.dat`.
+    static void chooseDataFolder(AppContext& context);
+    /// "SID/STAR FOLDER": picks the procedures folder and saves it.
+    static void chooseProcedureFolder(AppContext& context);
+    /// `BrowseForDataFolder`: the folder browser with the prompt `FolderSelector` asks for; the
+    /// chosen path (with "/recent.dat" for the data folder), or "" when nothing was chosen.
+    static std::string browseForDataFolder(AppContext& context);
+};
+
+}  // namespace corvane

@@ -1,0 +1,157 @@
+#include "StateDump.h"
+
+#include <cmath>
+
+#include "ScriptPlatform.h"
+#include "app/MainWindowController.h"
+
+namespace corvane {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json number(double value) {
+    if (std::isfinite(value) && std::floor(value) == value && std::fabs(value) < 9.0e15) {
+        return static_cast<long long>(value);
+    }
+    return value;
+}
+
+Json windowJson(const MainWindowModel& w) {
+    return Json{{"caption", w.caption},
+                {"layout", w.layout == WindowLayout::Collapsed ? "collapsed" : "expanded"},
+                {"left", w.left},
+                {"top", w.top},
+                {"width", w.width},
+                {"height", w.height},
+                {"topmost", w.topMost}};
+}
+
+Json textJson(const MainWindowModel& w) {
+    Json text = Json::object();
+    for (const Label* label : w.labels()) {
+        text[label->name] = label->text;
+    }
+    for (const TextBox* box : w.textBoxes()) {
+        text[box->name] = box->text;
+    }
+    for (const ComboBox* combo : w.combos()) {
+        text[combo->name] = combo->text;
+    }
+    return text;
+}
+
+void addListsAndSelections(const MainWindowModel& w, Json& doc) {
+    Json items = Json::object();
+    Json selected = Json::object();
+    for (const ListBox* list : w.lists()) {
+        items[list->name] = list->items;
+        selected[list->name] = list->selected;
+    }
+    for (const ComboBox* combo : w.combos()) {
+        items[combo->name] = combo->items;
+        selected[combo->name] = combo->selected;
+    }
+    doc["items"] = std::move(items);
+    doc["selected"] = std::move(selected);
+}
+
+Json enabledJson(const MainWindowModel& w) {
+    Json enabled = Json::object();
+    for (const Button* button : w.buttons()) {
+        enabled[button->name] = button->enabled;
+    }
+    for (const TextBox* box : w.textBoxes()) {
+        enabled[box->name] = box->enabled;
+    }
+    for (const ComboBox* combo : w.combos()) {
+        enabled[combo->name] = combo->enabled;
+    }
+    return enabled;
+}
+
+Json stateJson(const ProgramState& s) {
+    Json state = Json::object();
+    state["SnapshotPath"] = s.SnapshotPath;
+    state["ProcFolder"] = s.ProcFolder;
+    state["FolderSelector"] = s.FolderSelector;
+    state["AirportCode"] = s.AirportCode;
+    state["CentreMode"] = s.CentreMode;
+    state["SelectedDepartureCallsign"] = s.SelectedDepartureCallsign;
+    state["SelectedArrivalCallsign"] = s.SelectedArrivalCallsign;
+    state["DistanceToGo"] = number(s.DistanceToGo);
+    state["ProcedureText"] = s.ProcedureText;
+    state["CallsignNumberLength"] = s.CallsignNumberLength;
+    state["FlightPlanKind"] = s.FlightPlanKind ? Json(*s.FlightPlanKind) : Json(nullptr);
+    return state;
+}
+
+Json flightPlanJson(const FlightPlanRecord& plan, const MainWindowModel& w) {
+    return Json{{"PilotInCommand", plan.PilotInCommand},
+                {"WakeCategory", plan.WakeCategory},
+                {"AircraftType", plan.AircraftType},
+                {"Equipment", plan.Equipment},
+                {"DepAerodrome", plan.DepAerodrome(w)},
+                {"Destination", plan.Destination},
+                {"Alternate", plan.Alternate},
+                {"Alternate2", plan.Alternate2},
+                {"Level", plan.Level(w)},
+                {"CruiseSpeed", plan.CruiseSpeed(w)},
+                {"FlightRules", plan.FlightRules},
+                {"DepTime", plan.DepTime},
+                {"TotalEet", plan.TotalEet},
+                {"Endurance", plan.Endurance},
+                {"Route", plan.Route},
+                {"OtherInfo", plan.OtherInfo},
+                {"PersonsOnBoard", plan.PersonsOnBoard},
+                {"FlightType", plan.FlightType}};
+}
+
+Json messagesJson(const ScriptPlatform& platform) {
+    Json messages = Json::array();
+    for (const ShownMessage& shown : platform.messages()) {
+        messages.push_back(
+            Json{{"text", shown.text},
+                 {"title", shown.title},
+                 {"icon", shown.icon == MessageIcon::Exclamation ? "exclamation" : "question"},
+                 {"buttons", shown.buttons == MessageButtons::Ok ? "ok" : "yesno"}});
+    }
+    return messages;
+}
+
+}  // namespace
+
+nlohmann::ordered_json StateDump::make(const MainWindowController& controller,
+                                       const ScriptPlatform& platform) {
+    const MainWindowModel& w = controller.window();
+    const ProgramState& s = controller.state();
+    Json doc = Json::object();
+    doc["running"] = s.running;
+    doc["window"] = windowJson(w);
+    doc["focus"] = w.focus.empty() ? Json(nullptr) : Json(w.focus);
+    doc["text"] = textJson(w);
+    addListsAndSelections(w, doc);
+    doc["enabled"] = enabledJson(w);
+    doc["visible"] = Json{{"FraMetar", w.FraMetar.visible}, {"FraSid", w.FraSid.visible},
+                          {"FraStar", w.FraStar.visible},   {"fraILS", w.fraILS.visible},
+                          {"lblParam", w.lblParam.visible}, {"lblParArr", w.lblParArr.visible}};
+    doc["back"] = Json{{"lblParam", w.lblParam.backColour}, {"lblParArr", w.lblParArr.backColour}};
+    doc["font"] = Json{{"lblParam", w.lblParam.fontSize}, {"lblParArr", w.lblParArr.fontSize}};
+    doc["timers"] = Json{{"Timer1", w.Timer1.enabled}, {"Timer2", w.Timer2.enabled}};
+    doc["state"] = stateJson(s);
+    doc["flightPlan"] = flightPlanJson(s.FlightPlan, w);
+    if (s.Sheet) {
+        Json sheet = Json::object();
+        for (const auto& [name, text] : *s.Sheet) {
+            sheet[name] = text;
+        }
+        doc["sheet"] = std::move(sheet);
+    } else {
+        doc["sheet"] = nullptr;
+    }
+    doc["messages"] = messagesJson(platform);
+    return doc;
+}
+
+}  // namespace corvane

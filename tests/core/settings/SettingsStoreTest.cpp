@@ -1,0 +1,54 @@
+#include "settings/SettingsStore.h"
+#include "support/AppFixture.h"
+
+namespace corvane {
+namespace {
+
+using test::AppFixture;
+
+struct LastLineCase {
+    const char* contents;
+    const char* expected;
+};
+
+class LastLine : public AppFixture, public ::testing::WithParamInterface<LastLineCase> {};
+
+TEST_P(LastLine, TheLastLineOfTheFileCounts) {
+    home.write("data/dirRecent.txt", GetParam().contents);
+    state().FolderSelector = 1;
+    ASSERT_EQ(SettingsStore::readLastLine(context(), home.file("data/dirRecent.txt")),
+              FileStatus::Ok);
+    EXPECT_EQ(state().SnapshotPath, GetParam().expected);
+    EXPECT_EQ(state().FolderSelector, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, LastLine,
+                         ::testing::Values(LastLineCase{"A\r\nB\r\n", "B"},
+                                           LastLineCase{"A\r\n\r\n", ""}, LastLineCase{"", ""},
+                                           LastLineCase{"/radar/recent.dat", "/radar/recent.dat"},
+                                           LastLineCase{"A\nB", "B"}));
+
+TEST_F(AppFixture, ReadLastLineWithSelectorZeroFillsTheProcedureFolder) {
+    home.write("DATA/dirSidStar.txt", "/procedures\r\n");
+    state().FolderSelector = 0;
+    SettingsStore::readLastLine(context(), home.file("DATA/dirSidStar.txt"));
+    EXPECT_EQ(state().ProcFolder, "/procedures");
+    EXPECT_EQ(state().SnapshotPath, "");
+}
+
+TEST_F(AppFixture, LoadFallsBackToTheUnsavedChoiceOfThisRun) {
+    state().UnsavedSnapshotPath = "/radar/recent.dat";
+    EXPECT_TRUE(SettingsStore::isAvailable(context(), Setting::SnapshotPath));
+    EXPECT_EQ(SettingsStore::load(context(), Setting::SnapshotPath), FileStatus::Ok);
+    EXPECT_EQ(state().SnapshotPath, "/radar/recent.dat");
+    EXPECT_FALSE(SettingsStore::isAvailable(context(), Setting::ProcFolder));
+}
+
+TEST_F(AppFixture, AFolderNamedLikeTheSettingsFileCountsAsPresent) {
+    std::filesystem::create_directories(home.file("DATA/dirSidStar.txt"));
+    EXPECT_TRUE(SettingsStore::isAvailable(context(), Setting::ProcFolder));
+    EXPECT_EQ(SettingsStore::load(context(), Setting::ProcFolder), FileStatus::IsDirectory);
+}
+
+}  // namespace
+}  // namespace corvane

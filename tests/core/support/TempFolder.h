@@ -1,0 +1,47 @@
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace corvane::test {
+
+/// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "corvane-XXXXXX").string();
+        path_ = ::mkdtemp(pattern.data());
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+    /// The path of `relative` inside the folder.
+    std::string file(const std::string& relative) const { return path_ + "/" + relative; }
+    /// Writes `bytes` to `relative`, creating folders on the way.
+    void write(const std::string& relative, const std::string& bytes) const {
+        const std::filesystem::path target = file(relative);
+        std::filesystem::create_directories(target.parent_path());
+        std::ofstream(target, std::ios::binary) << bytes;
+    }
+    /// The bytes of `relative`, or "" when it cannot be read.
+    std::string read(const std::string& relative) const {
+        std::ifstream in(file(relative), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    bool exists(const std::string& relative) const {
+        return std::filesystem::exists(file(relative));
+    }
+
+private:
+    std::string path_;
+};
+
+}  // namespace corvane::test
