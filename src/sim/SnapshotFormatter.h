@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "AircraftState.h"
+#include "FiledPlan.h"
+#include "StationRoster.h"
+
+namespace corvane::sim {
+
+/// Writes snapshot lines: fields separated by ":", numbers with a "." decimal mark whatever
+/// the locale, every line ended by CR LF.
+class SnapshotFormatter {
+public:
+    /// Number of fields of every pilot line.
+    static constexpr int kPilotFields = 47;
+
+    /// Number of fields of every station line.
+    static constexpr int kStationFields = 16;
+
+    /// Appends the line of a controller station.
+    static void appendStation(std::string& out, const Station& station);
+
+    /// Appends the line of a pilot client in the state `state`.
+    static void appendPilot(std::string& out, const FiledPlan& plan, const AircraftState& state);
+
+    /// A number with exactly `decimals` digits after the ".".
+    static std::string fixed(double value, int decimals);
+};
+
+}  // namespace corvane::sim
