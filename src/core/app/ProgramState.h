@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "traffic/AnalysedPlan.h"
 #include "traffic/FlightPlanRecord.h"
 
 namespace corvane {
@@ -32,6 +33,9 @@ struct ProgramState {
     std::string SelectedArrivalCallsign;
     /// Flight plan of the aircraft analysed last on either side.
     FlightPlanRecord FlightPlan;
+    /// The plan of the aircraft last analysed on each side (set only when its line was found).
+    std::optional<AnalysedPlan> DeparturePlan;
+    std::optional<AnalysedPlan> ArrivalPlan;
     /// Last distance from an aircraft to its destination, whole NM.
     double DistanceToGo = 0.0;
     /// Procedure lines collected by the last clearance.

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "traffic/FlightPlanRecord.h"
+
+namespace corvane {
+
+/// The flight plan of the aircraft analysed last on one side, with its linked fields read out
+/// as they stood after that analysis, so the sheet of one side never shows the other's aircraft.
+struct AnalysedPlan {
+    std::string Callsign;
+    FlightPlanRecord Record;
+    std::string DepAerodrome;
+    std::string Level;
+    std::string CruiseSpeed;
+};
+
+}  // namespace corvane
