@@ -1,0 +1,84 @@
+#include "platform/ProgramFolderLocator.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/FileSystem.h"
+#include "platform/ProgramFolder.h"
+
+namespace corvane {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool hasDataFolder(const std::string& folder, const FileSystem& files) {
+    const auto data = files.findIgnoringCase(folder, "DATA");
+    return data && files.isDirectory(joinPath(folder, *data));
+}
+
+// Copies the default files that the user's DATA folder does not have yet; never overwrites.
+void seedDefaults(const std::string& defaults, const std::string& dataFolder) {
+    std::error_code error;
+    if (!fs::is_directory(defaults, error)) {
+        return;
+    }
+    for (const auto& entry : fs::directory_iterator(defaults, error)) {
+        const fs::path target = fs::path(dataFolder) / entry.path().filename();
+        if (entry.is_regular_file(error) && !fs::exists(target, error)) {
+            fs::copy_file(entry.path(), target, error);
+        }
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> ProgramFolderLocator::locate(const ProgramFolderSources& sources,
+                                                        FileSystem& files, std::string& error) {
+    if (sources.homeOption && !sources.homeOption->empty()) {
+        return *sources.homeOption;
+    }
+    if (sources.homeVariable && !sources.homeVariable->empty()) {
+        return *sources.homeVariable;
+    }
+    if (!sources.executableFolder.empty() && hasDataFolder(sources.executableFolder, files)) {
+        return sources.executableFolder;
+    }
+    if (sources.userDataFolder.empty()) {
+        error = "no per-user data folder (HOME is not set)";
+        return std::nullopt;
+    }
+    const std::string home = joinPath(sources.userDataFolder, "corvane");
+    const std::string data = joinPath(home, "DATA");
+    std::error_code made;
+    fs::create_directories(data, made);
+    if (made || !files.isDirectory(data)) {
+        error = "cannot create " + data;
+        return std::nullopt;
+    }
+    seedDefaults(joinPath(sources.defaultsFolder, "DATA"), data);
+    return home;
+}
+
+ProgramFolderSources ProgramFolderLocator::fromEnvironment(std::optional<std::string> homeOption,
+                                                           const std::string& executablePath) {
+    ProgramFolderSources sources;
+    sources.homeOption = std::move(homeOption);
+    if (const char* variable = std::getenv("CORVANE_HOME")) {
+        sources.homeVariable = variable;
+    }
+    std::error_code error;
+    const fs::path executable = fs::canonical(executablePath, error);
+    sources.executableFolder =
+        error ? fs::path(executablePath).parent_path().string() : executable.parent_path().string();
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') {
+        sources.userDataFolder = xdg;
+    } else if (const char* user = std::getenv("HOME"); user != nullptr && *user != '\0') {
+        sources.userDataFolder = std::string(user) + "/.local/share";
+    }
+    sources.defaultsFolder = CORVANE_DEFAULTS_DIR;
+    return sources;
+}
+
+}  // namespace corvane

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace corvane {
+
+class FileSystem;
+
+/// Where the program looks for its program folder, in order of preference.
+struct ProgramFolderSources {
+    /// The `--home DIR` option.
+    std::optional<std::string> homeOption;
+    /// The environment variable CORVANE_HOME.
+    std::optional<std::string> homeVariable;
+    /// The folder of the executable.
+    std::string executableFolder;
+    /// The per-user data folder ($XDG_DATA_HOME, or ~/.local/share), without the program's name.
+    std::string userDataFolder;
+    /// The installed default DATA files a new per-user folder is seeded from.
+    std::string defaultsFolder;
+};
+
+/// Finds the program folder: `--home`, else CORVANE_HOME, else the executable's folder when it
+/// holds a DATA subfolder (any letter case), else `<user data>/corvane`, created and seeded with
+/// the installed default DATA files the first time.
+class ProgramFolderLocator {
+public:
+    /// The program folder, or nothing with `error` set when none can be had.
+    static std::optional<std::string> locate(const ProgramFolderSources& sources, FileSystem& files,
+                                             std::string& error);
+    /// The sources of this process: the environment, the executable's folder, the XDG folder.
+    static ProgramFolderSources fromEnvironment(std::optional<std::string> homeOption,
+                                                const std::string& executablePath);
+};
+
+}  // namespace corvane
