@@ -1,5 +1,6 @@
 #include "DemoFleet.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -57,21 +58,49 @@ std::string octalSquawk(Mixer& mix) {
     }
 }
 
+// Airliners divert to airports, not to the general-aviation fields around the demo airport.
+bool airlinerField(std::string_view icao) {
+    return icao.substr(0, 3) != "EDF";
+}
+
+// For every airport, the other airliner airports ordered by distance (the first few).
+const std::vector<std::vector<std::string_view>>& nearbyAirports() {
+    static const auto table = [] {
+        std::vector<std::vector<std::string_view>> near;
+        const auto all = AirportCatalog::all();
+        for (const Airport& origin : all) {
+            std::vector<std::pair<double, std::string_view>> byDistance;
+            for (const Airport& other : all) {
+                if (other.icao != origin.icao && airlinerField(other.icao)) {
+                    byDistance.emplace_back(
+                        GreatCircle::distanceNm(origin.position, other.position), other.icao);
+                }
+            }
+            std::sort(byDistance.begin(), byDistance.end());
+            std::vector<std::string_view> codes;
+            for (std::size_t i = 0; i < 4 && i < byDistance.size(); ++i) {
+                codes.push_back(byDistance[i].second);
+            }
+            near.push_back(std::move(codes));
+        }
+        return near;
+    }();
+    return table;
+}
+
 std::string_view nearestOther(std::string_view icao, std::string_view skip) {
-    const Airport& origin = AirportCatalog::get(icao);
-    std::string_view best;
-    double bestNm = std::numeric_limits<double>::max();
-    for (const Airport& airport : AirportCatalog::all()) {
-        if (airport.icao == icao || airport.icao == skip) {
+    const auto all = AirportCatalog::all();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i].icao != icao) {
             continue;
         }
-        const double nm = GreatCircle::distanceNm(origin.position, airport.position);
-        if (nm < bestNm) {
-            bestNm = nm;
-            best = airport.icao;
+        for (std::string_view code : nearbyAirports()[i]) {
+            if (code != skip) {
+                return code;
+            }
         }
     }
-    return best;
+    return "";
 }
 
 /// What differs between hand-made aircraft.
@@ -289,19 +318,23 @@ SimAircraft DemoFleet::generated(std::uint64_t seed, std::size_t index) {
     }
     const AircraftType& type = types[mix.below(types.size())];
 
-    // Unique for every index: airline, then a digit and up to three base-36 characters.
-    static constexpr std::string_view kDigits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    // Unique for every index: airline, two digits and two letters (e.g. DLH47KX); the
+    // hand-made callsigns never take this form.
     const std::size_t airline = index % kAirlines.size();
     std::size_t rest = index / kAirlines.size();
     std::string callsign(kAirlines[airline]);
     callsign += static_cast<char>('1' + rest % 9);
     rest /= 9;
-    for (int i = 0; i < 3 && rest > 0; ++i) {
-        callsign += kDigits[rest % 36];
-        rest /= 36;
-    }
+    callsign += static_cast<char>('0' + rest % 10);
+    rest /= 10;
+    callsign += static_cast<char>('A' + rest % 26);
+    rest /= 26;
+    callsign += static_cast<char>('A' + rest % 26);
 
-    const int level = mix.between(240 / 10, type.ceilingFt / 1000) * 1000;
+    const double nm = GreatCircle::distanceNm(AirportCatalog::get(dep).position,
+                                              AirportCatalog::get(dest).position);
+    const int lowest = nm > 400 ? 31 : 21;
+    const int level = mix.between(lowest, type.ceilingFt / 1000 - 2) * 1000;
     std::string callsignText = callsign;
     const Spec spec{callsignText, type.designator, dep, dest, level};
     SimAircraft aircraft = flight(seed, 0x200000000ULL + index, spec, mix.unit(),

@@ -1,0 +1,206 @@
+// The bundled demo data must read the way the program reads it, and must agree with the
+// procedures the simulated traffic files.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "AirportCatalog.h"
+#include "RouteBook.h"
+#include "SnapshotFields.h"
+#include "TrafficSimulator.h"
+
+namespace corvane::sim::test {
+namespace {
+
+std::vector<std::string> dataLines(const std::string& relative) {
+    std::ifstream in(std::string(CORVANE_SIM_DATA_DIR) + "/" + relative, std::ios::binary);
+    EXPECT_TRUE(in) << relative;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return snapshotLines(text.str());
+}
+
+// Columns a..b counted from 1, cut at the end of the line.
+std::string cols(const std::string& line, std::size_t a, std::size_t b) {
+    if (line.size() < a) {
+        return "";
+    }
+    return line.substr(a - 1, b - a + 1);
+}
+
+std::string trim(const std::string& s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return "";
+    }
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+bool octal(const std::string& s) {
+    return s.size() == 4 &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '7'; });
+}
+
+TEST(SquawkTable, EveryLineHasTheColumnLayout) {
+    const auto lines = dataLines("DATA/ssr_code.txt");
+    ASSERT_GE(lines.size(), 40u);
+    std::set<std::string> airports;
+    for (const std::string& line : lines) {
+        ASSERT_GE(line.size(), 19u) << line;
+        EXPECT_EQ(line[4], ':');
+        EXPECT_EQ(line[9], ':');
+        EXPECT_EQ(line[14], ':');
+        const std::string icao = cols(line, 1, 4);
+        EXPECT_TRUE(
+            std::all_of(icao.begin(), icao.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
+        EXPECT_TRUE(airports.insert(icao).second) << "twice: " << icao;
+        EXPECT_TRUE(octal(cols(line, 6, 9))) << line;
+        EXPECT_TRUE(octal(cols(line, 11, 14))) << line;
+        EXPECT_LT(cols(line, 6, 9), cols(line, 11, 14)) << line;
+        const std::string ta = cols(line, 16, 20);
+        EXPECT_EQ(ta, trim(ta));
+        EXPECT_GE(leadingNumber(ta), 3000) << line;
+    }
+    EXPECT_EQ(lines.front(), "EDDF:2301:2377:5000");
+    for (const char* icao : {"EDDF", "LIRF", "LIMC", "EGLL", "LFPG", "EHAM", "LEMD", "KJFK"}) {
+        EXPECT_TRUE(airports.contains(icao)) << icao;
+    }
+}
+
+TEST(AirlineTable, EveryLineHasADesignatorAndAName) {
+    const auto lines = dataLines("DATA/airlines.dat");
+    ASSERT_GE(lines.size(), 80u);
+    std::set<std::string> designators;
+    for (const std::string& line : lines) {
+        const auto f = splitFields(line);
+        ASSERT_GE(f.size(), 3u) << line;
+        EXPECT_EQ(f[0].size(), 3u) << line;
+        EXPECT_FALSE(trim(f[2]).empty()) << line;
+        EXPECT_TRUE(designators.insert(f[0]).second) << "twice: " << f[0];
+    }
+    EXPECT_EQ(lines.front(), "DLH:LUFTHANSA:Lufthansa:Germany");
+
+    // Every airliner the simulator flies is known by name.
+    TrafficSimulator sim(1, 300);
+    for (std::size_t i = 0; i < sim.aircraftCount(); ++i) {
+        const FiledPlan& plan = sim.aircraft(i).plan;
+        if (plan.flightType == "S") {
+            EXPECT_TRUE(designators.contains(plan.callsign.substr(0, 3))) << plan.callsign;
+        }
+    }
+}
+
+struct ProcedureFile {
+    std::string name, airac;
+    std::vector<std::string> runways, sids, stars;
+    std::vector<std::string> lines;
+};
+
+// Reads a procedure file the way the program does.
+ProcedureFile readProcedures(const std::string& icao) {
+    ProcedureFile file;
+    file.lines = dataLines("SIDSTARS/" + icao + ".txt");
+    bool inRunways = true;
+    for (const std::string& line : file.lines) {
+        if (inRunways) {
+            if (cols(line, 3, 6) == icao) {
+                file.name = trim(cols(line, 8, 47));
+            }
+            if (cols(line, 3, 7) == "AIRAC") {
+                file.airac = cols(line, 3, 62);
+            }
+            if (cols(line, 1, 3) == "RNW" && cols(line, 1, 4) != "RNWS") {
+                file.runways.push_back(cols(line, 5, 7));
+            }
+            if (cols(line, 1, 7) == "ENDRNWS") {
+                inRunways = false;
+            }
+        }
+        if (cols(line, 1, 3) == "SID" && cols(line, 1, 4) != "SIDS") {
+            file.sids.push_back(trim(cols(line, 5, 10)));
+        }
+        if (cols(line, 1, 4) == "STAR" && cols(line, 1, 5) != "STARS") {
+            file.stars.push_back(trim(cols(line, 6, 11)));
+        }
+    }
+    EXPECT_FALSE(inRunways) << icao << " has no ENDRNWS";
+    return file;
+}
+
+std::vector<std::string> approachesFor(const ProcedureFile& file, const std::string& runway) {
+    std::vector<std::string> names;
+    for (const std::string& line : file.lines) {
+        if (cols(line, 1, 8) != "APPROACH") {
+            continue;
+        }
+        for (const auto& [a, b] : {std::pair{14, 15}, {13, 14}, {14, 16}, {13, 15}}) {
+            if (cols(line, a, b) == runway) {
+                names.push_back(cols(line, 10, 16));
+            }
+        }
+    }
+    return names;
+}
+
+TEST(ProcedureFiles, DemoAirportReadsAsExpected) {
+    const ProcedureFile f = readProcedures("EDDF");
+    EXPECT_EQ(f.name, "FRANKFURT MAIN");
+    EXPECT_EQ(f.airac.substr(0, 10), "AIRAC 2513");
+    EXPECT_EQ(f.runways,
+              (std::vector<std::string>{"07L", "07R", "07C", "25L", "25R", "25C", "18 "}));
+    EXPECT_EQ(approachesFor(f, "25L"), (std::vector<std::string>{"ILS25L ", "RNAV25L"}));
+    EXPECT_EQ(approachesFor(f, "25C"), (std::vector<std::string>{"ILS25C ", "VOR25C "}));
+    EXPECT_TRUE(approachesFor(f, "18 ").empty());
+}
+
+TEST(ProcedureFiles, EverySidHasADepartureRunwayLine) {
+    const ProcedureFile f = readProcedures("EDDF");
+    for (const std::string& runway : {std::string("25C"), std::string("07C")}) {
+        std::string currentSid;
+        std::set<std::string> withRunway;
+        for (const std::string& line : f.lines) {
+            if (cols(line, 1, 4) == "SID ") {
+                currentSid = trim(cols(line, 5, 10));
+            }
+            if (cols(line, 6, 8) == runway && !currentSid.empty()) {
+                withRunway.insert(currentSid);
+            }
+        }
+        EXPECT_EQ(withRunway.size(), f.sids.size()) << runway;
+    }
+}
+
+TEST(ProcedureFiles, FiledRoutesUseTheDemoAirportsProcedures) {
+    const ProcedureFile f = readProcedures("EDDF");
+    for (const Airport& airport : AirportCatalog::all()) {
+        if (airport.icao == "EDDF") {
+            continue;
+        }
+        const std::string sid(RouteBook::sidTowards(airport.icao));
+        const std::string star(RouteBook::starFrom(airport.icao));
+        EXPECT_NE(std::find(f.sids.begin(), f.sids.end(), sid), f.sids.end()) << sid;
+        EXPECT_NE(std::find(f.stars.begin(), f.stars.end(), star), f.stars.end()) << star;
+        const std::string out = RouteBook::route("EDDF", airport.icao);
+        EXPECT_EQ(out.substr(0, out.find(' ')), sid);
+        const std::string in = RouteBook::route(airport.icao, "EDDF");
+        EXPECT_EQ(in.substr(in.rfind(' ') + 1), star);
+    }
+}
+
+TEST(ProcedureFiles, ExtraAirportsRead) {
+    const ProcedureFile lirf = readProcedures("LIRF");
+    EXPECT_EQ(lirf.name, "ROMA FIUMICINO");
+    EXPECT_EQ(lirf.runways, (std::vector<std::string>{"16L", "16R", "34L", "34R", "25 ", "07 "}));
+    EXPECT_EQ(lirf.sids, (std::vector<std::string>{"ELKAP1", "RAVAL1"}));
+    EXPECT_EQ(lirf.stars, (std::vector<std::string>{"ROTUN2", "TAQ1C"}));
+    const ProcedureFile eddm = readProcedures("EDDM");
+    EXPECT_EQ(eddm.runways.size(), 4u);
+    EXPECT_EQ(approachesFor(eddm, "26R"), (std::vector<std::string>{"ILS26R "}));
+}
+
+}  // namespace
+}  // namespace corvane::sim::test

@@ -1,0 +1,67 @@
+#include "SnapshotPublisher.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace corvane::sim {
+namespace {
+
+std::string readAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class SnapshotPublisherTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("corvane-sim-test-" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir_);
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::filesystem::path dir_;
+};
+
+TEST_F(SnapshotPublisherTest, WritesThroughATemporaryFileAndRenames) {
+    TrafficSimulator sim(3, 12);
+    const auto target = dir_ / "recent.dat";
+    std::string error;
+    ASSERT_TRUE(SnapshotPublisher(target.string(), false).publish(sim, error)) << error;
+    std::ostringstream expected;
+    sim.writeSnapshot(expected);
+    EXPECT_EQ(readAll(target), expected.str());
+    EXPECT_FALSE(std::filesystem::exists(target.string() + ".tmp"));
+}
+
+TEST_F(SnapshotPublisherTest, InPlaceReplacesOlderLongerContent) {
+    const auto target = dir_ / "recent.dat";
+    {
+        std::ofstream old(target, std::ios::binary);
+        old << std::string(2000000, 'x');
+    }
+    TrafficSimulator sim(3, 12);
+    std::string error;
+    ASSERT_TRUE(SnapshotPublisher(target.string(), true).publish(sim, error)) << error;
+    std::ostringstream expected;
+    sim.writeSnapshot(expected);
+    EXPECT_EQ(readAll(target), expected.str());
+}
+
+TEST_F(SnapshotPublisherTest, MissingFolderIsReported) {
+    TrafficSimulator sim(3, 12);
+    std::string error;
+    EXPECT_FALSE(
+        SnapshotPublisher((dir_ / "nope" / "recent.dat").string(), false).publish(sim, error));
+    EXPECT_NE(error.find("cannot write"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corvane::sim
