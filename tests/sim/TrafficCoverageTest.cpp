@@ -76,6 +76,16 @@ TEST_P(MessageWindow, EveryMessageWithinFiveMinutes) {
 
 INSTANTIATE_TEST_SUITE_P(AnyStart, MessageWindow, ::testing::Values(0.0, 1234.0, 2900.0, 86400.0));
 
+class PhaseWindow : public ::testing::TestWithParam<double> {};
+
+TEST_P(PhaseWindow, EveryPhaseWithinTenMinutes) {
+    const Seen seen = sample(3, GetParam(), GetParam() + 600, 5);
+    EXPECT_EQ(seen.phases.size(), 7u);
+}
+
+INSTANTIATE_TEST_SUITE_P(AnyStart, PhaseWindow,
+                         ::testing::Values(0.0, 600.0, 1200.0, 1800.0, 2400.0, 3000.0, 7777.0));
+
 TEST(TrafficCoverage, EveryPhaseForAnotherSeed) {
     const Seen seen = sample(99, 0, 3600, 10);
     EXPECT_EQ(seen.phases.size(), 7u);
