@@ -54,6 +54,9 @@ struct ProgramState {
     std::optional<std::string> UnsavedSnapshotPath;
     std::optional<std::string> UnsavedProcFolder;
 
+    /// The missing or unreadable airline table has been reported once this run.
+    bool AirlineTableReported = false;
+
     /// Transponder codes given out since the connect.
     std::set<std::string> IssuedCodes;
 

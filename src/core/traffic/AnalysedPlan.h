@@ -6,6 +6,8 @@
 
 namespace corvane {
 
+class MainWindowModel;
+
 /// The flight plan of the aircraft analysed last on one side, with its linked fields read out
 /// as they stood after that analysis, so the sheet of one side never shows the other's aircraft.
 struct AnalysedPlan {
@@ -14,6 +16,10 @@ struct AnalysedPlan {
     std::string DepAerodrome;
     std::string Level;
     std::string CruiseSpeed;
+
+    /// The plan of `callsign` as `record` and the window's linked labels hold it now.
+    static AnalysedPlan capture(const std::string& callsign, const FlightPlanRecord& record,
+                                const MainWindowModel& window);
 };
 
 }  // namespace corvane

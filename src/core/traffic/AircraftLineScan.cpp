@@ -1,0 +1,77 @@
+#include "traffic/AircraftLineScan.h"
+
+#include "app/AppContext.h"
+#include "platform/FileStatus.h"
+#include "station/SnapshotField.h"
+#include "station/SnapshotLine.h"
+
+namespace corvane {
+
+namespace {
+
+void reportUnreadable(AppContext& context, FileStatus status) {
+    context.warn("PAY ATTENTION!!! THE TRAFFIC FILE " + context.state.SnapshotPath +
+                 " CANNOT BE READ (" + describeFileStatus(status) +
+                 "). THE AIRCRAFT DATA HAS NOT BEEN UPDATED");
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace
+
+std::string AircraftLineScan::wakeCategory(const std::string& raw) {
+    std::string category;
+    // Each marker found overrides the one before, so the heavier class named later wins.
+    for (const char* marker : {"M-", "H-", "S-"}) {
+        if (raw.find(marker) != std::string::npos) {
+            category = std::string(1, marker[0]);
+        }
+    }
+    return category;
+}
+
+ScanResult AircraftLineScan::run(AppContext& context, const std::string& callsign,
+                                 const FieldWork& work) {
+    ScanResult result;
+    FileStatus status = FileStatus::Ok;
+    auto source = context.files().openLines(context.state.SnapshotPath, status);
+    if (!source) {
+        reportUnreadable(context, status);
+        result.outcome = ScanOutcome::Unreadable;
+        return result;
+    }
+    // A callsign field can never hold a colon, so such a selection matches no line.
+    const bool searchable = callsign.find(':') == std::string::npos;
+    const std::string key = callsign + ":";
+    std::string_view raw;
+    SnapshotLine line;
+    while (source->next(raw)) {
+        // Field 0 equals the callsign and a second field exists exactly when the raw line
+        // starts with "CALLSIGN:", so the other aircraft's lines are never split.
+        if (!searchable || !startsWith(raw, key)) {
+            continue;
+        }
+        result.found = true;
+        const std::string wake = wakeCategory(std::string(raw));
+        if (!wake.empty()) {
+            context.state.FlightPlan.WakeCategory = wake;
+        }
+        line.split(raw, kHighestField);
+        if (line.fieldIs(snapshot::AcType, "NONE")) {
+            result.outcome = ScanOutcome::NoFlightPlan;
+            return result;
+        }
+        for (std::size_t index = 1; line.has(index); ++index) {
+            work(index, line);
+        }
+    }
+    if (source->failed()) {
+        reportUnreadable(context, FileStatus::IoError);
+        result.outcome = ScanOutcome::Unreadable;
+    }
+    return result;
+}
+
+}  // namespace corvane

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+namespace corvane {
+
+class AppContext;
+class SnapshotLine;
+
+/// How a search of the traffic snapshot for the selected aircraft ended.
+enum class ScanOutcome {
+    /// Every line was read.
+    Finished,
+    /// The aircraft's line says "NONE" for the aircraft type: it has filed no flight plan.
+    NoFlightPlan,
+    /// The snapshot could not be opened or read to its end; the user has been told.
+    Unreadable,
+};
+
+/// The outcome of a search and whether any line of the aircraft was met.
+struct ScanResult {
+    ScanOutcome outcome = ScanOutcome::Finished;
+    bool found = false;
+};
+
+/// The one streaming pass over the snapshot that both aircraft analyses make: every line whose
+/// callsign field equals the selected callsign gets the wake-category search, the "NONE" test
+/// and then its fields visited in increasing index from 1, each handed to the side's work.
+class AircraftLineScan {
+public:
+    /// The highest field any analysis reads (flight type).
+    static constexpr std::size_t kHighestField = 46;
+
+    /// Work done when field `index` of a matching line is visited.
+    using FieldWork = std::function<void(std::size_t index, const SnapshotLine& line)>;
+
+    /// Reads the snapshot at the state's SnapshotPath once, handing each matching line to
+    /// `work`. A snapshot that cannot be opened or read is reported in a message box.
+    static ScanResult run(AppContext& context, const std::string& callsign, const FieldWork& work);
+    /// The wake category the raw line names: "S" when it holds "S-", else "H" for "H-", else
+    /// "M" for "M-", else "" (the record keeps its value).
+    static std::string wakeCategory(const std::string& raw);
+};
+
+}  // namespace corvane

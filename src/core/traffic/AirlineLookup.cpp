@@ -1,0 +1,66 @@
+#include "traffic/AirlineLookup.h"
+
+#include <optional>
+#include <string_view>
+
+#include "app/AppContext.h"
+#include "common/TextColumns.h"
+#include "platform/FileStatus.h"
+
+namespace corvane {
+
+namespace {
+
+// The third ":"-separated field of `line`, or nothing when it has fewer than three fields.
+std::optional<std::string_view> thirdField(std::string_view line) {
+    const std::size_t first = line.find(':');
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::size_t second = line.find(':', first + 1);
+    if (second == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::size_t third = line.find(':', second + 1);
+    return line.substr(
+        second + 1, third == std::string_view::npos ? std::string_view::npos : third - second - 1);
+}
+
+void reportMissingTable(AppContext& context, const std::string& path, FileStatus status) {
+    if (context.state.AirlineTableReported) {
+        return;
+    }
+    context.state.AirlineTableReported = true;
+    context.warn("PAY ATTENTION!!! THE AIRLINE TABLE " + path + " IS MISSING OR CANNOT BE READ (" +
+                 describeFileStatus(status) + "). AIRLINES ARE SHOWN AS UNKNOWN");
+}
+
+}  // namespace
+
+void AirlineLookup::lookup(AppContext& context, const std::string& callsign, Label& airline) {
+    const std::string path = context.folder.dataFile(ProgramFolder::kAirlineTable);
+    FileStatus status = FileStatus::Ok;
+    auto source = context.files().openLines(path, status);
+    if (!source) {
+        airline.text = kUnknown;
+        reportMissingTable(context, path, status);
+        return;
+    }
+    const std::string_view designator = TextColumns::left(callsign, 3);
+    std::string_view line;
+    while (source->next(line)) {
+        if (TextColumns::left(line, 3) == designator) {
+            if (auto name = thirdField(line)) {
+                airline.text = std::string(*name);
+                return;
+            }
+        }
+        airline.text = kUnknown;
+    }
+    if (source->failed()) {
+        airline.text = kUnknown;
+        reportMissingTable(context, path, FileStatus::IoError);
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "traffic/FlightPhase.h"
+
+namespace corvane {
+
+struct BlinkTimer;
+struct Label;
+
+/// The parameter message of one panel: a blinking red advice, or "N O R M A L" in yellow.
+struct ParameterAdvice {
+    std::string caption;
+    int fontSize = 0;
+    /// True for an advice (red, blinking); false for the normal result (yellow, steady).
+    bool warning = false;
+};
+
+/// The two tables of parameter messages and how a message is put on its label.
+class ParameterMessage {
+public:
+    static constexpr const char* kNormal = "N O R M A L";
+    static constexpr const char* kProblem = "P R O B L E M -  don't use aircraft";
+
+    /// First rule of the departure table that holds for `phase` and `figures`.
+    static ParameterAdvice departure(const std::string& phase, const FlightFigures& figures);
+    /// First rule of the arrival table that holds for `phase` and `figures`.
+    static ParameterAdvice arrival(const std::string& phase, const FlightFigures& figures);
+    /// The problem message of a line without usable altitude and speed.
+    static ParameterAdvice problem();
+    /// Shows `advice` on `label`: an advice enables `timer` and turns the label red; the normal
+    /// result disables it and turns the label yellow.
+    static void show(const ParameterAdvice& advice, Label& label, BlinkTimer& timer);
+};
+
+}  // namespace corvane

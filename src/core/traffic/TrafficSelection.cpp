@@ -1,0 +1,49 @@
+#include "traffic/TrafficSelection.h"
+
+#include "app/AppContext.h"
+#include "traffic/AirlineLookup.h"
+#include "traffic/ArrivalAnalysis.h"
+#include "traffic/DepartureAnalysis.h"
+
+namespace corvane {
+
+namespace {
+
+// The parameter message starts blank and steady for every new selection.
+void clearMessage(Label& message, BlinkTimer& timer) {
+    timer.enabled = false;
+    message.backColour = colour::kYellow;
+    message.fontSize = 16;
+    message.text.clear();
+    message.visible = true;
+}
+
+}  // namespace
+
+void TrafficSelection::departureClicked(AppContext& context) {
+    MainWindowModel& w = context.window;
+    ProgramState& state = context.state;
+    clearMessage(w.lblParam, w.Timer1);
+    state.SelectedDepartureCallsign = w.LstDeparture.selectedText();
+    w.LblIfrSid.text.clear();
+    w.txtSidAss.text.clear();
+    w.cmdRemoveDep.enabled = false;
+    AirlineLookup::lookup(context, state.SelectedDepartureCallsign, w.lblCompanyDep);
+    DepartureAnalysis::analyse(context);
+    w.cmdFPDep.enabled = true;
+}
+
+void TrafficSelection::arrivalClicked(AppContext& context) {
+    MainWindowModel& w = context.window;
+    ProgramState& state = context.state;
+    clearMessage(w.lblParArr, w.Timer2);
+    w.cmdRemoveArr.enabled = false;
+    w.lblIfrStar.text.clear();
+    w.txtStarAss.text.clear();
+    state.SelectedArrivalCallsign = w.LstArrival.selectedText();
+    AirlineLookup::lookup(context, state.SelectedArrivalCallsign, w.lblCompanyArr);
+    ArrivalAnalysis::analyse(context);
+    w.cmdFPArr.enabled = true;
+}
+
+}  // namespace corvane

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace corvane {
+
+class AppContext;
+
+/// The clicks on the two traffic lists: the only way an aircraft of LstDeparture or
+/// LstArrival gets selected and analysed.
+class TrafficSelection {
+public:
+    /// A click on LstDeparture: clears the departure message and clearance, selects the
+    /// aircraft, looks up its airline, analyses it and enables its flight plan button.
+    static void departureClicked(AppContext& context);
+    /// A click on LstArrival: the same for the arrival panel.
+    static void arrivalClicked(AppContext& context);
+};
+
+}  // namespace corvane
