@@ -83,15 +83,17 @@ std::unique_ptr<LineSource> LocalFileSystem::openLines(const std::string& path,
         status = FileStatus::PathNotFound;
         return nullptr;
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         status = statusFromErrno(errno, path);
         return nullptr;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        // A folder, or a device or pipe that could be read forever: never a text file of ours.
+        const bool folder = S_ISDIR(info.st_mode);
         ::close(fd);
-        status = FileStatus::IsDirectory;
+        status = folder ? FileStatus::IsDirectory : FileStatus::IoError;
         return nullptr;
     }
     status = FileStatus::Ok;

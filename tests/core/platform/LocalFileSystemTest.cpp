@@ -21,6 +21,10 @@ TEST(LocalFileSystem, TellsAMissingFileFromAMissingFolder) {
     EXPECT_EQ(openStatus(""), FileStatus::PathNotFound);
 }
 
+TEST(LocalFileSystem, RefusesDevicesThatCouldBeReadForever) {
+    EXPECT_EQ(openStatus("/dev/zero"), FileStatus::IoError);
+}
+
 TEST(LocalFileSystem, ReplaceWritesCrLfLinesAndLeavesNoTemporaryFile) {
     test::TempFolder folder;
     LocalFileSystem files;
