@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     qt6-base-dev libgl-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth
+    xvfb xauth dpkg-dev time
 )
 
 missing=()
