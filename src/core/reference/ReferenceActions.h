@@ -5,7 +5,8 @@ namespace corvane {
 class ActionRegistry;
 class AppContext;
 
-/// Hooks the user actions of this part of the program into the window.
+/// Fills both rules-of-thumb lists with the titles and hooks their selections to the text
+/// field beside each list.
 void installReferenceActions(ActionRegistry& registry, AppContext& context);
 
 }  // namespace corvane
