@@ -2,9 +2,12 @@
 
 #include "app/ActionRegistry.h"
 #include "app/AppContext.h"
+#include "station/ConnectOperation.h"
 
 namespace corvane {
 
-void installStationActions(ActionRegistry& /*registry*/, AppContext& /*context*/) {}
+void installStationActions(ActionRegistry& registry, AppContext& context) {
+    registry.onClick("CmdExecute", [&context] { ConnectOperation::connect(context); });
+}
 
 }  // namespace corvane

@@ -1,0 +1,33 @@
+#include "clearance/RunwayReader.h"
+
+#include <string>
+
+#include "app/MainWindowModel.h"
+#include "clearance/ProcedureFile.h"
+#include "platform/LineSource.h"
+
+namespace corvane {
+
+bool RunwayReader::read(LineSource& lines, std::string_view airportCode, MainWindowModel& window) {
+    std::string_view line;
+    while (lines.next(line)) {
+        if (ProcedureFile::isAirportNameLine(line, airportCode)) {
+            window.LblNomeApt.text = std::string(ProcedureFile::airportName(line));
+        }
+        if (ProcedureFile::isAiracLine(line)) {
+            window.LblAirac.text = std::string(ProcedureFile::airacText(line));
+        }
+        if (ProcedureFile::isRunwayLine(line)) {
+            const std::string runway(ProcedureFile::runwayDesignator(line));
+            window.CmbTORwy.add(runway);
+            window.cmbLandRwy.add(runway);
+        }
+        if (ProcedureFile::isEndOfRunways(line)) {
+            return true;
+        }
+    }
+    // A file without "ENDRNWS" simply ends the runway section at its end.
+    return !lines.failed();
+}
+
+}  // namespace corvane

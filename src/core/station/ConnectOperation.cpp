@@ -1,0 +1,173 @@
+#include "station/ConnectOperation.h"
+
+#include <string>
+
+#include "app/AppContext.h"
+#include "app/ConnectionReset.h"
+#include "app/WindowLayouts.h"
+#include "clearance/ProcedureFile.h"
+#include "clearance/RunwayReader.h"
+#include "common/TextColumns.h"
+#include "settings/SettingsStore.h"
+#include "station/ConnectErrorTrap.h"
+#include "station/PositionKinds.h"
+#include "station/SquawkTable.h"
+#include "station/StationSearch.h"
+#include "station/TrafficLists.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr const char* kNoAccount =
+    "PAY ATTENTION!!! INSERT YOUR ACCOUNT (NORMALLY NAME AND SURNAME OR VID NUMBER) IVAO "
+    "CONNECTED";
+constexpr const char* kNoSnapshotSetting =
+    "PAY ATTENTION!!! IMPORTANT FILE NOT FOUND PLEASE USE IVAO IMPORT DATA BUTTON";
+constexpr const char* kWrongAccount =
+    "PAY ATTENTION!!! INSERT CORRECT ACCOUNT (NORMALLY NAME AND SURNAME OR VID NUMBER) IVAO "
+    "CONNECTED";
+constexpr const char* kNoProcedureSetting =
+    "PAY ATTENTION!!! IMPORTANT FILE NO FOUND. PLEASE USE UPDATE AIRAC BUTTON";
+
+std::string unsafeAirportCode(const std::string& code) {
+    return "PAY ATTENTION!!! THE STATION CODE \"" + code +
+           "\" IS NOT 4 LETTERS OR DIGITS, SO NO PROCEDURE FILE CAN BE OPENED FOR IT";
+}
+
+}  // namespace
+
+void ConnectOperation::connect(AppContext& context) {
+    MainWindowModel& w = context.window;
+    if (!checkOperatorText(context)) {
+        return;
+    }
+    WindowLayouts::enableButtons(w);
+    w.CmdExecute.enabled = false;
+    w.TxtOperatorName.enabled = false;
+    context.state.CentreMode = false;
+    const std::string typed = w.TxtOperatorName.text;
+    if (!loadSnapshotPath(context) || !searchStation(context, typed)) {
+        return;
+    }
+    context.state.AirportCode = std::string(TextColumns::left(w.LblPositionName.text, 4));
+    context.state.FolderSelector = 0;
+    if (!context.state.CentreMode) {
+        if (!loadRunways(context) || !SquawkTable::load(context)) {
+            return;
+        }
+    }
+    TrafficLists::load(context);
+}
+
+bool ConnectOperation::checkOperatorText(AppContext& context) {
+    MainWindowModel& w = context.window;
+    if (!w.TxtOperatorName.text.empty()) {
+        return true;
+    }
+    context.warn(kNoAccount);
+    w.TxtOperatorName.text.clear();
+    w.CmdExecute.enabled = true;
+    w.focus = w.TxtOperatorName.name;
+    ConnectionReset::resetConnection(context);
+    return false;
+}
+
+bool ConnectOperation::loadSnapshotPath(AppContext& context) {
+    if (!SettingsStore::isAvailable(context, Setting::SnapshotPath)) {
+        context.warn(kNoSnapshotSetting);
+        ConnectionReset::resetConnection(context);
+        return false;
+    }
+    const FileStatus status = SettingsStore::load(context, Setting::SnapshotPath);
+    if (status != FileStatus::Ok) {
+        ConnectErrorTrap::fileFailed(context, status,
+                                     SettingsStore::path(context, Setting::SnapshotPath));
+        return false;
+    }
+    return true;
+}
+
+bool ConnectOperation::searchStation(AppContext& context, std::string_view typed) {
+    const std::string path = context.state.SnapshotPath;
+    FileStatus status = FileStatus::Ok;
+    auto lines = context.files().openLines(path, status);
+    if (!lines) {
+        ConnectErrorTrap::snapshotFailed(context, status, path);
+        return false;
+    }
+    StationSearch search(context, typed);
+    std::string_view line;
+    while (lines->next(line)) {
+        if (!search.tryLine(line)) {
+            return false;
+        }
+    }
+    if (lines->failed()) {
+        ConnectErrorTrap::fileFailed(context, FileStatus::IoError, path);
+        return false;
+    }
+    lines.reset();
+    PositionKinds::show(context.window, search.positionName());
+    if (search.outcome() != StationSearch::Outcome::Found) {
+        notFound(context);
+        return false;
+    }
+    return true;
+}
+
+void ConnectOperation::notFound(AppContext& context) {
+    MainWindowModel& w = context.window;
+    context.warn(kWrongAccount);
+    w.TxtOperatorName.enabled = true;
+    w.TxtOperatorName.text.clear();
+    w.CmdExecute.enabled = true;
+    w.focus = w.TxtOperatorName.name;
+    ConnectionReset::resetConnection(context);
+    w.command(8).enabled = true;
+    WindowLayouts::posinit(w);
+}
+
+bool ConnectOperation::loadRunways(AppContext& context) {
+    if (!SettingsStore::isAvailable(context, Setting::ProcFolder)) {
+        context.warn(kNoProcedureSetting);
+        ConnectionReset::resetConnection(context);
+        return false;
+    }
+    const FileStatus status = SettingsStore::load(context, Setting::ProcFolder);
+    if (status != FileStatus::Ok) {
+        ConnectErrorTrap::fileFailed(context, status,
+                                     SettingsStore::path(context, Setting::ProcFolder));
+        return false;
+    }
+    const std::string& code = context.state.AirportCode;
+    if (!ProcedureFile::isSafeAirportCode(code)) {
+        context.warn(unsafeAirportCode(code));
+        ConnectionReset::resetConnection(context);
+        return false;
+    }
+    return readProcedureFile(context);
+}
+
+bool ConnectOperation::readProcedureFile(AppContext& context) {
+    const std::string path =
+        ProcedureFile::path(context.files(), context.state.ProcFolder, context.state.AirportCode);
+    FileStatus status = FileStatus::Ok;
+    auto lines = ProcedureFile::open(context.files(), path, status);
+    if (!lines && status == FileStatus::FileNotFound) {
+        // The station still works without runways: squawk range and traffic lists follow.
+        context.warn(ConnectErrorTrap::procedureFileMissing(path));
+        return true;
+    }
+    if (!lines) {
+        ConnectErrorTrap::fileFailed(context, status, path);
+        return false;
+    }
+    if (!RunwayReader::read(*lines, context.state.AirportCode, context.window)) {
+        ConnectErrorTrap::fileFailed(context, FileStatus::IoError, path);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace corvane

@@ -1,0 +1,89 @@
+#include "station/StationSearch.h"
+
+#include "app/AppContext.h"
+#include "app/ConnectionReset.h"
+#include "common/TextColumns.h"
+#include "station/AccountMatch.h"
+#include "station/AtisInformation.h"
+#include "station/RatingTable.h"
+#include "station/SnapshotField.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr const char* kNotWholeName =
+    "PAY ATTENTION!!! INSERT YOUR NAME AND SURNAME TO IVAO CONNECTED";
+// A callsign of this length has its own layout for centres: only the callsign is taken.
+constexpr std::size_t kLongCentreCallsign = 12;
+
+}  // namespace
+
+StationSearch::StationSearch(AppContext& context, std::string_view typed)
+    : context_(context), typed_(typed), length_(TextColumns::length(trimSpaces(typed))) {}
+
+bool StationSearch::tryLine(std::string_view line) {
+    for (const StationLayout& layout : kStationLayouts) {
+        if (!tryLayout(line, layout)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool StationSearch::tryLayout(std::string_view line, const StationLayout& layout) {
+    const AccountMatchKind match = AccountMatch::match(line, layout, typed_, length_);
+    if (match == AccountMatchKind::None) {
+        return true;
+    }
+    // A whole VID identifies the controller by itself; a name must be followed by the rating,
+    // or it was only the start of someone's name.
+    if (match != AccountMatchKind::ByVid &&
+        !AccountMatch::followedByRating(line, layout, length_)) {
+        context_.warn(kNotWholeName);
+        ConnectionReset::resetConnection(context_);
+        outcome_ = Outcome::Refused;
+        return false;
+    }
+    outcome_ = Outcome::Found;
+    MainWindowModel& w = context_.window;
+    const bool centre = AccountMatch::isCentre(line, layout);
+    if (layout.callsignLength == kLongCentreCallsign && centre) {
+        context_.state.CentreMode = true;
+        w.LblPositionName.text = std::string(TextColumns::left(line, kLongCentreCallsign));
+        return true;
+    }
+    showFields(line);
+    if (layout.callsignLength != kLongCentreCallsign && centre) {
+        context_.state.CentreMode = true;
+        w.LblPositionName.text = std::string(TextColumns::left(line, layout.callsignLength));
+    }
+    return true;
+}
+
+void StationSearch::showFields(std::string_view line) {
+    MainWindowModel& w = context_.window;
+    fields_.split(line, snapshot::Atis + 1);
+    if (fields_.has(snapshot::Callsign)) {
+        w.LblPositionName.text = std::string(fields_.field(snapshot::Callsign));
+        positionName_ = w.LblPositionName.text;
+    }
+    if (fields_.has(snapshot::Rating)) {
+        // A rating that is no whole number names no rating; the connect goes on without one.
+        rating_ = RatingTable::number(fields_.field(snapshot::Rating)).value_or(0);
+    }
+    if (fields_.has(snapshot::LocationName)) {
+        w.LblNomeApt.text = std::string(fields_.field(snapshot::LocationName));
+    }
+    if (fields_.has(snapshot::Atis)) {
+        AtisInformation::showAtis(context_, fields_.field(snapshot::Atis));
+    }
+    // The rating is shown only once the walk over the fields has passed the ATIS.
+    if (fields_.has(snapshot::Atis + 1)) {
+        if (const auto caption = RatingTable::caption(rating_)) {
+            w.LblRating.text = std::string(*caption);
+        }
+    }
+}
+
+}  // namespace corvane
