@@ -104,7 +104,7 @@ std::string_view nearestOther(std::string_view icao, std::string_view skip) {
 }
 
 /// What differs between hand-made aircraft.
-struct Spec {
+struct FlightSetup {
     std::string_view callsign;
     std::string_view type;
     std::string_view dep;
@@ -114,40 +114,40 @@ struct Spec {
     char rules = 'I';
 };
 
-FiledPlan makePlan(Mixer& mix, const Spec& spec) {
-    const AircraftType& type = AircraftTypeBook::get(spec.type);
+FiledPlan makePlan(Mixer& mix, const FlightSetup& setup) {
+    const AircraftType& type = AircraftTypeBook::get(setup.type);
     FiledPlan plan;
-    plan.callsign = spec.callsign;
+    plan.callsign = setup.callsign;
     plan.vid = std::to_string(200000 + mix.below(500000));
     plan.pilotName = std::string(kFirstNames[mix.below(kFirstNames.size())]) + " " +
                      std::string(kLastNames[mix.below(kLastNames.size())]);
     plan.aircraftType = type.designator;
     plan.wake = type.wake;
     plan.equipment = type.equipment;
-    plan.departure = spec.dep;
-    plan.destination = spec.dest;
-    plan.alternate = nearestOther(spec.dest, spec.dep);
+    plan.departure = setup.dep;
+    plan.destination = setup.dest;
+    plan.alternate = nearestOther(setup.dest, setup.dep);
     plan.alternate2 =
-        type.generalAviation ? "" : std::string(nearestOther(spec.dest, plan.alternate));
-    const int speed = spec.filedSpeedKt > 0 ? spec.filedSpeedKt : type.cruiseKt;
+        type.generalAviation ? "" : std::string(nearestOther(setup.dest, plan.alternate));
+    const int speed = setup.filedSpeedKt > 0 ? setup.filedSpeedKt : type.cruiseKt;
     plan.cruiseSpeed = speedText(speed);
-    plan.flightRules = std::string(1, spec.rules);
-    if (spec.rules == 'V') {
+    plan.flightRules = std::string(1, setup.rules);
+    if (setup.rules == 'V') {
         plan.cruiseLevel =
-            spec.filedLevelFt > 0 ? "A0" + std::to_string(spec.filedLevelFt / 100) : "VFR";
+            setup.filedLevelFt > 0 ? "A0" + std::to_string(setup.filedLevelFt / 100) : "VFR";
         plan.route = "VFR";
         plan.squawk = "7000";
         plan.remarks = "RMK/VFR FLIGHT";
         plan.flightType = "G";
     } else {
-        plan.cruiseLevel = levelText(spec.filedLevelFt);
-        plan.route = RouteBook::route(spec.dep, spec.dest);
+        plan.cruiseLevel = levelText(setup.filedLevelFt);
+        plan.route = RouteBook::route(setup.dep, setup.dest);
         plan.squawk = octalSquawk(mix);
         plan.remarks = "PBN/A1B1C1D1L1O1S1 DOF/261206 RMK/TCAS";
         plan.flightType = type.generalAviation ? "G" : "S";
     }
-    const double nm = GreatCircle::distanceNm(AirportCatalog::get(spec.dep).position,
-                                              AirportCatalog::get(spec.dest).position);
+    const double nm = GreatCircle::distanceNm(AirportCatalog::get(setup.dep).position,
+                                              AirportCatalog::get(setup.dest).position);
     const int eetMin = static_cast<int>(std::lround(nm / (speed * 0.9) * 60.0)) + 15;
     plan.departureTime = hhmm(mix.between(5 * 60, 22 * 60));
     plan.totalEet = hhmm(eetMin);
@@ -158,11 +158,11 @@ FiledPlan makePlan(Mixer& mix, const Spec& spec) {
     return plan;
 }
 
-FlightPerformance performance(const Spec& spec, Mixer& mix) {
-    const AircraftType& type = AircraftTypeBook::get(spec.type);
+FlightPerformance performance(const FlightSetup& setup, Mixer& mix) {
+    const AircraftType& type = AircraftTypeBook::get(setup.type);
     FlightPerformance perf;
-    perf.cruiseAltitudeFt = spec.filedLevelFt > 0 ? spec.filedLevelFt : 3500.0;
-    perf.cruiseSpeedKt = spec.filedSpeedKt > 0 ? spec.filedSpeedKt : type.cruiseKt;
+    perf.cruiseAltitudeFt = setup.filedLevelFt > 0 ? setup.filedLevelFt : 3500.0;
+    perf.cruiseSpeedKt = setup.filedSpeedKt > 0 ? setup.filedSpeedKt : type.cruiseKt;
     perf.approachSpeedKt = type.approachKt;
     perf.taxiSpeedKt = mix.between(12, 22);
     perf.gateSideDeg = mix.unit() < 0.5 ? 90.0 : -90.0;
@@ -170,37 +170,37 @@ FlightPerformance performance(const Spec& spec, Mixer& mix) {
 }
 
 /// A complete flight, placed at `fraction` of its repetition at time zero.
-SimAircraft flight(std::uint64_t seed, std::uint64_t key, const Spec& spec, double fraction,
+SimAircraft flight(std::uint64_t seed, std::uint64_t key, const FlightSetup& setup, double fraction,
                    double gateOutS = 900.0, double gateInS = 900.0) {
     Mixer mix(seed, key);
-    FiledPlan plan = makePlan(mix, spec);
-    FlightPerformance perf = performance(spec, mix);
+    FiledPlan plan = makePlan(mix, setup);
+    FlightPerformance perf = performance(setup, mix);
     perf.gateTimeOutS = gateOutS;
     perf.gateTimeInS = gateInS;
-    FlightProfile profile(AirportCatalog::get(spec.dep), AirportCatalog::get(spec.dest), perf);
+    FlightProfile profile(AirportCatalog::get(setup.dep), AirportCatalog::get(setup.dest), perf);
     const double offset = fraction * profile.periodS();
     return SimAircraft{std::move(plan), profile, offset};
 }
 
 /// A flight whose cruise differs from what was filed (higher or faster).
-SimAircraft deviatingFlight(std::uint64_t seed, std::uint64_t key, const Spec& spec,
+SimAircraft deviatingFlight(std::uint64_t seed, std::uint64_t key, const FlightSetup& setup,
                             double flownAltFt, double flownKt, double fraction) {
     Mixer mix(seed, key);
-    FiledPlan plan = makePlan(mix, spec);
-    FlightPerformance perf = performance(spec, mix);
+    FiledPlan plan = makePlan(mix, setup);
+    FlightPerformance perf = performance(setup, mix);
     perf.cruiseAltitudeFt = flownAltFt;
     perf.cruiseSpeedKt = flownKt;
-    FlightProfile profile(AirportCatalog::get(spec.dep), AirportCatalog::get(spec.dest), perf);
+    FlightProfile profile(AirportCatalog::get(setup.dep), AirportCatalog::get(setup.dest), perf);
     return SimAircraft{std::move(plan), profile, fraction * profile.periodS()};
 }
 
 /// An aircraft going back and forth on the bearing `bearingDeg` from `anchor`, between
 /// `fromNm` and `toNm`.
-SimAircraft looping(std::uint64_t seed, std::uint64_t key, const Spec& spec,
+SimAircraft looping(std::uint64_t seed, std::uint64_t key, const FlightSetup& setup,
                     std::string_view anchor, double bearingDeg, double fromNm, double toNm,
                     double altFt, double outKt, double backKt, std::string_view fix) {
     Mixer mix(seed, key);
-    FiledPlan plan = makePlan(mix, spec);
+    FiledPlan plan = makePlan(mix, setup);
     plan.nearFix = fix;
     const GeoPoint centre = AirportCatalog::get(anchor).position;
     HoldingLoop loop(GreatCircle::project(centre, bearingDeg, fromNm),
@@ -275,25 +275,25 @@ std::vector<SimAircraft> DemoFleet::scripted(std::uint64_t seed) {
         flight(seed, ++key, {"DEKAT", "P28A", "EDDF", "EDFM", 0, 110, 'V'}, 0.2, 600, 600));
 
     // Regular traffic out of and into the demo airport, spread over their repetitions.
-    const std::array<Spec, 18> regular{
-        Spec{"DLH908", "A321", "EDDF", "EGLL", 35000},
-        Spec{"DLH232", "A320", "EDDF", "LIRF", 37000},
-        Spec{"DLH100", "A321", "EDDF", "EDDM", 24000},
-        Spec{"CFG1KX", "A320", "EDDF", "LEPA", 37000},
-        Spec{"SAS636", "A20N", "EDDF", "EKCH", 36000},
-        Spec{"DLH1016", "CRJ9", "EDDF", "LFPG", 31000},
-        Spec{"DLH6", "A321", "EDDF", "EDDH", 27000},
-        Spec{"TAP571", "A20N", "EDDF", "LPPT", 38000},
-        Spec{"LOT380", "B738", "EDDF", "EPWA", 36000},
-        Spec{"BAW902", "A320", "EGLL", "EDDF", 36000},
-        Spec{"AFR1018", "A320", "LFPG", "EDDF", 34000},
-        Spec{"KLM1761", "E190", "EHAM", "EDDF", 31000},
-        Spec{"SWR1070", "BCS3", "LSZH", "EDDF", 23000},
-        Spec{"AUA123", "A320", "LOWW", "EDDF", 36000},
-        Spec{"ITY406", "A20N", "LIRF", "EDDF", 38000},
-        Spec{"IBE3502", "A321", "LEMD", "EDDF", 38000},
-        Spec{"SAS637", "A20N", "EKCH", "EDDF", 35000},
-        Spec{"DLH99", "A321", "EDDM", "EDDF", 25000},
+    const std::array<FlightSetup, 18> regular{
+        FlightSetup{"DLH908", "A321", "EDDF", "EGLL", 35000},
+        FlightSetup{"DLH232", "A320", "EDDF", "LIRF", 37000},
+        FlightSetup{"DLH100", "A321", "EDDF", "EDDM", 24000},
+        FlightSetup{"CFG1KX", "A320", "EDDF", "LEPA", 37000},
+        FlightSetup{"SAS636", "A20N", "EDDF", "EKCH", 36000},
+        FlightSetup{"DLH1016", "CRJ9", "EDDF", "LFPG", 31000},
+        FlightSetup{"DLH6", "A321", "EDDF", "EDDH", 27000},
+        FlightSetup{"TAP571", "A20N", "EDDF", "LPPT", 38000},
+        FlightSetup{"LOT380", "B738", "EDDF", "EPWA", 36000},
+        FlightSetup{"BAW902", "A320", "EGLL", "EDDF", 36000},
+        FlightSetup{"AFR1018", "A320", "LFPG", "EDDF", 34000},
+        FlightSetup{"KLM1761", "E190", "EHAM", "EDDF", 31000},
+        FlightSetup{"SWR1070", "BCS3", "LSZH", "EDDF", 23000},
+        FlightSetup{"AUA123", "A320", "LOWW", "EDDF", 36000},
+        FlightSetup{"ITY406", "A20N", "LIRF", "EDDF", 38000},
+        FlightSetup{"IBE3502", "A321", "LEMD", "EDDF", 38000},
+        FlightSetup{"SAS637", "A20N", "EKCH", "EDDF", 35000},
+        FlightSetup{"DLH99", "A321", "EDDM", "EDDF", 25000},
     };
     for (std::size_t i = 0; i < regular.size(); ++i) {
         const double fraction = std::fmod(0.137 + static_cast<double>(i) * 0.382, 1.0);
@@ -336,8 +336,8 @@ SimAircraft DemoFleet::generated(std::uint64_t seed, std::size_t index) {
     const int lowest = nm > 400 ? 31 : 21;
     const int level = mix.between(lowest, type.ceilingFt / 1000 - 2) * 1000;
     std::string callsignText = callsign;
-    const Spec spec{callsignText, type.designator, dep, dest, level};
-    SimAircraft aircraft = flight(seed, 0x200000000ULL + index, spec, mix.unit(),
+    const FlightSetup setup{callsignText, type.designator, dep, dest, level};
+    SimAircraft aircraft = flight(seed, 0x200000000ULL + index, setup, mix.unit(),
                                   mix.between(300, 1500), mix.between(300, 1500));
     return aircraft;
 }
