@@ -8,7 +8,7 @@ Mixer::Mixer(std::uint64_t seed, std::uint64_t key)
 }
 
 std::uint64_t Mixer::next() {
-    // SplitMix64: tiny, fast and fully specified.
+    // SplitMix64: tiny, fast and fully defined.
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;

@@ -143,21 +143,21 @@ TEST(TrafficSimulator, DemoAirportHasDeparturesAndArrivals) {
     const auto pilots = pilotLines(snapshot(1, 40, 0));
     int departures = 0;
     int arrivals = 0;
-    std::set<std::string> special;
+    std::set<std::string> kinds;
     for (const auto& f : pilots) {
         departures += f[16] == "EDDF" ? 1 : 0;
         arrivals += f[21] == "EDDF" ? 1 : 0;
         if (f[14] == "NONE") {
-            special.insert("no plan");
+            kinds.insert("no plan");
         }
         if (f[30] == "V" && (f[28] == "VFR" || f[28][0] == 'A')) {
-            special.insert("vfr");
+            kinds.insert("vfr");
         }
         if (f[36] == "0000") {
-            special.insert("squawk 0000");
+            kinds.insert("squawk 0000");
         }
         if (f[12] == "0") {
-            special.insert("parked");
+            kinds.insert("parked");
         }
         if (f[16] == "EDDF" && f[30] == "I") {
             EXPECT_EQ(f[34].find(' '), 6u) << f[34];  // a six-character SID first
@@ -169,7 +169,7 @@ TEST(TrafficSimulator, DemoAirportHasDeparturesAndArrivals) {
     }
     EXPECT_GE(departures, 10);
     EXPECT_GE(arrivals, 10);
-    EXPECT_EQ(special.size(), 4u);
+    EXPECT_EQ(kinds.size(), 4u);
 }
 
 TEST(TrafficSimulator, AircraftMoveAsTimeGoesOn) {
