@@ -1,0 +1,31 @@
+#include "FlightPlanSheet.h"
+
+#include <QLabel>
+
+#include "FlightPlanSheetForm.h"
+#include "Twips.h"
+#include "UiText.h"
+
+namespace corvane {
+
+FlightPlanSheet::FlightPlanSheet(const Values& values, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmFP"));
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setModal(true);
+    setWindowModality(Qt::ApplicationModal);
+    // The main window stays on top of everything; the sheet must stay above it.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    FlightPlanSheetForm::build(this);
+    setFixedSize(Twips::toPixels(FlightPlanSheetForm::kWidth),
+                 Twips::toPixels(FlightPlanSheetForm::kHeight));
+    for (const auto& [name, text] : values) {
+        if (auto* label = findChild<QLabel*>(QString::fromStdString(name))) {
+            label->setText(UiText::show(text));
+        }
+    }
+}
+
+}  // namespace corvane

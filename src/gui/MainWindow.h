@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ModelBinder.h"
+
+namespace corvane {
+
+class MainWindowController;
+class QtPlatform;
+
+/// The main window "APPROACH CORVANE": shows the view model and hands every user action to
+/// the controller. It holds no logic of its own: after each action and each timer tick it
+/// refreshes itself from the model.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    MainWindow(MainWindowController& controller, QtPlatform& platform);
+    ~MainWindow() override;
+
+    /// Creates the window as the program does: the start-up sequence, then the window is
+    /// shown and gets its first activation. Emits `programEnded` when the start-up ends it.
+    void start();
+    /// The widget named `name` (a control name such as "Command3(0)"), or null.
+    QWidget* control(const QString& name) const { return binder_->widget(name); }
+    /// The open flight plan sheet, or null.
+    QWidget* sheet() const { return sheet_; }
+
+signals:
+    /// The program has ended (exit, granted close request, screen check).
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class Focus { Keep, FromModel };
+
+    void connectButtons();
+    void connectLists();
+    void connectCombos();
+    void connectTextBoxes();
+    void connectTimers();
+
+    /// Runs `action` later from the event loop, so no widget is rebuilt inside its own signal.
+    void post(std::function<void()> action, Focus focus);
+    /// Refreshes the window after an action, opens the sheet when one was asked for, ends the
+    /// program when the logic ended it.
+    void afterAction(Focus focus);
+    void applyGeometry();
+    void applyFocus();
+    void syncTimers();
+    void openSheetWhenAsked();
+    void endProgram();
+
+    MainWindowController& controller_;
+    QtPlatform& platform_;
+    std::unique_ptr<ModelBinder> binder_;
+    QTimer timer1_;
+    QTimer timer2_;
+    QWidget* sheet_ = nullptr;
+    bool ended_ = false;
+};
+
+}  // namespace corvane

@@ -1,0 +1,172 @@
+#include "ModelBinder.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStringList>
+
+#include "FormColours.h"
+#include "UiText.h"
+#include "WidgetFactory.h"
+#include "app/MainWindowModel.h"
+
+namespace corvane {
+
+namespace {
+
+QStringList shown(const std::vector<std::string>& items) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : items) {
+        list.append(UiText::show(item));
+    }
+    return list;
+}
+
+QStringList itemsOf(const QListWidget* list) {
+    QStringList items;
+    for (int row = 0; row < list->count(); ++row) {
+        items.append(list->item(row)->text());
+    }
+    return items;
+}
+
+QStringList itemsOf(const QComboBox* combo) {
+    QStringList items;
+    for (int index = 0; index < combo->count(); ++index) {
+        items.append(combo->itemText(index));
+    }
+    return items;
+}
+
+bool isWarningField(const std::string& name) {
+    return name == "lblParam" || name == "lblParArr";
+}
+
+}  // namespace
+
+ModelBinder::ModelBinder(QWidget* window) {
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (!child->objectName().isEmpty() && !widgets_.contains(child->objectName())) {
+            widgets_.insert(child->objectName(), child);
+        }
+    }
+}
+
+void ModelBinder::refresh(const MainWindowModel& model) {
+    refreshing_ = true;
+    refreshButtonsAndFrames(model);
+    refreshLabels(model);
+    refreshTextBoxes(model);
+    refreshLists(model);
+    refreshCombos(model);
+    refreshing_ = false;
+}
+
+void ModelBinder::refreshLabels(const MainWindowModel& model) {
+    for (const Label* label : model.labels()) {
+        auto* field = qobject_cast<QLabel*>(widget(QString::fromStdString(label->name)));
+        if (field == nullptr) {
+            continue;
+        }
+        const QString text = UiText::show(label->text);
+        if (field->text() != text) {
+            field->setText(text);
+        }
+        field->setVisible(label->visible);
+        if (isWarningField(label->name)) {
+            WidgetFactory::paintBackground(field, FormColours::fromWindowColour(label->backColour));
+            QFont font = field->font();
+            if (font.pointSize() != label->fontSize) {
+                font.setPointSize(label->fontSize);
+                field->setFont(font);
+            }
+        }
+    }
+}
+
+void ModelBinder::refreshTextBoxes(const MainWindowModel& model) {
+    for (const TextBox* box : model.textBoxes()) {
+        QWidget* target = widget(QString::fromStdString(box->name));
+        const QString text = UiText::show(box->text);
+        if (auto* line = qobject_cast<QLineEdit*>(target)) {
+            const QSignalBlocker blocker(line);
+            line->setMaxLength(box->maxLength == 0 ? 32767 : static_cast<int>(box->maxLength));
+            if (line->text() != text) {
+                line->setText(text);
+            }
+            line->setReadOnly(box->readOnly);
+        } else if (auto* memo = qobject_cast<QPlainTextEdit*>(target)) {
+            if (memo->toPlainText() != text) {
+                memo->setPlainText(text);
+            }
+        }
+        if (target != nullptr) {
+            target->setEnabled(box->enabled);
+        }
+    }
+}
+
+void ModelBinder::refreshLists(const MainWindowModel& model) {
+    for (const ListBox* box : model.lists()) {
+        auto* list = qobject_cast<QListWidget*>(widget(QString::fromStdString(box->name)));
+        if (list == nullptr) {
+            continue;
+        }
+        const QSignalBlocker blocker(list);
+        const QStringList items = shown(box->items);
+        if (itemsOf(list) != items) {
+            list->clear();
+            list->addItems(items);
+        }
+        if (box->hasIndex(box->selected)) {
+            list->setCurrentRow(box->selected);
+        } else {
+            list->setCurrentRow(-1);
+            list->clearSelection();
+        }
+    }
+}
+
+void ModelBinder::refreshCombos(const MainWindowModel& model) {
+    for (const ComboBox* box : model.combos()) {
+        auto* combo = qobject_cast<QComboBox*>(widget(QString::fromStdString(box->name)));
+        if (combo == nullptr) {
+            continue;
+        }
+        const QSignalBlocker blocker(combo);
+        const QStringList items = shown(box->items);
+        if (itemsOf(combo) != items) {
+            combo->clear();
+            combo->addItems(items);
+        }
+        combo->setCurrentIndex(box->hasIndex(box->selected) ? box->selected : -1);
+        const QString text = UiText::show(box->text);
+        if (combo->currentText() != text) {
+            combo->setEditText(text);
+        }
+        combo->setEnabled(box->enabled);
+    }
+}
+
+void ModelBinder::refreshButtonsAndFrames(const MainWindowModel& model) {
+    for (const Button* button : model.buttons()) {
+        if (auto* push = qobject_cast<QPushButton*>(widget(QString::fromStdString(button->name)))) {
+            push->setText(UiText::show(button->caption));
+            push->setEnabled(button->enabled);
+        }
+    }
+    for (const Frame* frame : model.frames()) {
+        if (auto* box = qobject_cast<QGroupBox*>(widget(QString::fromStdString(frame->name)))) {
+            box->setTitle(UiText::show(frame->caption));
+            box->setVisible(frame->visible);
+        }
+    }
+}
+
+}  // namespace corvane

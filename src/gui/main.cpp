@@ -1,0 +1,70 @@
+// corvane: the desktop program. The splash, then the main window on the program folder.
+#include <QApplication>
+#include <QMessageBox>
+#include <QStringList>
+#include <optional>
+#include <string>
+
+#include "MainWindow.h"
+#include "QtPlatform.h"
+#include "SplashPicture.h"
+#include "SplashWindow.h"
+#include "UiText.h"
+#include "app/MainWindowController.h"
+#include "platform/LocalFileSystem.h"
+#include "platform/ProgramFolderLocator.h"
+
+namespace {
+
+struct Options {
+    std::optional<std::string> home;
+    bool valid = true;
+};
+
+Options parseOptions(const QStringList& arguments) {
+    Options options;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--home") && i + 1 < arguments.size()) {
+            options.home = corvane::UiText::toModel(arguments[++i]);
+        } else {
+            options.valid = false;
+        }
+    }
+    return options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("corvane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ATC Corvane"));
+    QApplication::setWindowIcon(QIcon(corvane::SplashPicture::draw(QSize(64, 64))));
+    QApplication::setDesktopFileName(QStringLiteral("corvane"));
+
+    const Options options = parseOptions(QApplication::arguments());
+    if (!options.valid) {
+        QMessageBox::warning(nullptr, QStringLiteral("ATC Corvane"),
+                             QStringLiteral("usage: corvane [--home DIR]"));
+        return 2;
+    }
+    corvane::LocalFileSystem files;
+    std::string error;
+    const auto folder = corvane::ProgramFolderLocator::locate(
+        corvane::ProgramFolderLocator::fromEnvironment(options.home, argv[0]), files, error);
+    if (!folder) {
+        QMessageBox::critical(nullptr, QStringLiteral("ATC Corvane"), corvane::UiText::show(error));
+        return 1;
+    }
+
+    corvane::QtPlatform platform;
+    corvane::MainWindowController controller(platform, *folder);
+    corvane::MainWindow window(controller, platform);
+    QObject::connect(&window, &corvane::MainWindow::programEnded, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    corvane::SplashWindow splash;
+    QObject::connect(&splash, &corvane::SplashWindow::finished, &window,
+                     &corvane::MainWindow::start, Qt::QueuedConnection);
+    splash.show();
+    return QApplication::exec();
+}
