@@ -1,0 +1,41 @@
+#pragma once
+
+#include <fstream>
+#include <initializer_list>
+#include <string>
+
+#include "support/AppFixture.h"
+#include "traffic/PilotLine.h"
+
+namespace corvane::test {
+
+/// A started window whose snapshot is a file the test writes, and the data of this area.
+class TrafficFixture : public AppFixture {
+protected:
+    TrafficFixture() { start(); }
+
+    /// Writes the snapshot (CR LF lines) and points SnapshotPath at it.
+    void snapshot(std::initializer_list<std::string> lines) {
+        std::string bytes;
+        for (const std::string& line : lines) {
+            bytes += line + "\r\n";
+        }
+        home.write("radar/recent.dat", bytes);
+        state().SnapshotPath = home.file("radar/recent.dat");
+    }
+    /// Copies a file of tests/data/traffic into the program folder at `relative`.
+    void copyData(const std::string& name, const std::string& relative) {
+        std::ifstream in(std::string(CORVANE_TEST_DATA) + "/traffic/" + name, std::ios::binary);
+        home.write(relative, std::string(std::istreambuf_iterator<char>(in), {}));
+    }
+    /// The airline table of the tests in the DATA folder.
+    void airlineTable() { copyData("airlines.dat", "DATA/airlines.dat"); }
+};
+
+/// The test name of a table row: its `name` member.
+template <class Case>
+std::string caseName(const ::testing::TestParamInfo<Case>& row) {
+    return row.param.name;
+}
+
+}  // namespace corvane::test
