@@ -1,0 +1,86 @@
+#include "clearance/ArrivalClearance.h"
+
+#include "app/AppContext.h"
+#include "clearance/ClearanceLog.h"
+#include "clearance/ClearanceWording.h"
+#include "clearance/ProcedureLines.h"
+#include "common/TextColumns.h"
+#include "traffic/DepartureAnalysis.h"
+
+namespace corvane {
+
+namespace {
+
+bool refuse(AppContext& context, const char* text, const char* title, const std::string& input) {
+    context.warn(text, title);
+    context.window.focus = input;
+    return false;
+}
+
+}  // namespace
+
+bool ArrivalClearance::validate(AppContext& context) {
+    MainWindowModel& w = context.window;
+    if (w.cmbLandRwy.text.empty()) {
+        return refuse(context, "PAY ATTENTION!!! SELECT THE RUNWAY", "LANDING RUNWAY UNSELECTED",
+                      w.cmbLandRwy.name);
+    }
+    if (w.cmbStar.text.empty()) {
+        return refuse(context, "PAY ATTENTION!!! SELECT THE STAR", "STANDARD ARRIVAL UNSELECTED",
+                      w.cmbStar.name);
+    }
+    if (w.txtDescend.text.empty()) {
+        return refuse(context, "PAY ATTENTION!!! INSERT INITIAL DESCEND",
+                      "INITIAL DESCEND UNSELECTED", w.txtDescend.name);
+    }
+    w.cmdStarGen.enabled = true;
+    return true;
+}
+
+void ArrivalClearance::collectLine(std::string& procedureText, std::string_view line,
+                                   std::string_view star) {
+    if (!star.empty() && TextColumns::mid(line, 6, TextColumns::length(star)) == star) {
+        procedureText = std::string(TextColumns::left(line, TextColumns::length(trimSpaces(line))));
+    }
+}
+
+void ArrivalClearance::generate(AppContext& context) {
+    MainWindowModel& w = context.window;
+    ProgramState& state = context.state;
+    const std::string callsign = w.LstArrival.selectedText();
+    const std::string star(trimSpaces(w.cmbStar.text));
+    if (!validate(context)) {
+        return;
+    }
+    std::string procedureText = state.ProcedureText;
+    if (!ProcedureLines::read(
+            context, [&](std::string_view line) { collectLine(procedureText, line, star); })) {
+        return;
+    }
+    state.ProcedureText = procedureText;
+    if (callsign.empty()) {
+        context.warn("PAY ATTENTION!!! CLICK ON AIRCRAFT CALLSIGN", "AIRCRAFT CALLSIGN UNSELECTED");
+        w.focus = w.LstArrival.name;
+        return;
+    }
+    if (state.FlightPlan.FlightRules == "V") {
+        w.lblIfrStar.text = DepartureAnalysis::kVfrClearance;
+        w.lblExpStar.text = "VFR";
+        w.txtStarAss.text = "NO STAR AVAILABLE IN THIS AIRPORT";
+        return;
+    }
+    const std::string level = ClearanceWording::levelPhrase(w.txtDescend.text);
+    w.txtStarAss.text = state.ProcedureText;
+    w.lblIfrStar.text.clear();
+    state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
+    w.lblIfrStar.text = ClearanceWording::airlineName(w.lblCompanyArr.text) + " " +
+                        ClearanceWording::spokenNumber(callsign, state.CallsignNumberLength) +
+                        " RADAR CONTACT FLY DIRECT " + w.lblExpStar.text + " THEN " + star +
+                        " STANDARD ARRIVAL DESCENT AND MANTAIN " + level +
+                        " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY " + w.cmbLandRwy.text;
+    w.List2.add(ClearanceWording::assignedEntry(callsign, w.lblSqAss.text));
+    w.LstArrival.removeAt(w.LstArrival.selected);
+    ClearanceLog::write(context, ClearanceSide::Arrival);
+}
+
+}  // namespace corvane

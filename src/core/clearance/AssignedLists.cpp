@@ -1,0 +1,76 @@
+#include "clearance/AssignedLists.h"
+
+#include <string>
+
+#include "app/AppContext.h"
+#include "clearance/ClearanceLog.h"
+#include "common/TextColumns.h"
+#include "traffic/ArrivalAnalysis.h"
+#include "traffic/DepartureAnalysis.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kAssignedFontSize = 22;
+
+// The callsign stands in the first seven characters of an assigned entry.
+std::string entryCallsign(const ListBox& list) {
+    return std::string(trimSpaces(TextColumns::left(list.selectedText(), 7)));
+}
+
+void showWarningField(Label& warning, BlinkTimer& timer) {
+    timer.enabled = false;
+    warning.backColour = colour::kYellow;
+    warning.fontSize = kAssignedFontSize;
+    warning.visible = true;
+}
+
+bool confirmRemoval(AppContext& context) {
+    return context.confirm("ARE YOU SURE ?", "REMOVE AIRCRAFT");
+}
+
+}  // namespace
+
+void AssignedLists::departureClicked(AppContext& context) {
+    MainWindowModel& w = context.window;
+    w.cmdRemoveDep.enabled = true;
+    context.state.SelectedDepartureCallsign = entryCallsign(w.List1);
+    showWarningField(w.lblParam, w.Timer1);
+    DepartureAnalysis::analyse(context);
+    ClearanceLog::show(context, ClearanceSide::Departure);
+    w.cmdFPDep.enabled = true;
+}
+
+void AssignedLists::arrivalClicked(AppContext& context) {
+    MainWindowModel& w = context.window;
+    w.cmdRemoveArr.enabled = true;
+    context.state.SelectedArrivalCallsign = entryCallsign(w.List2);
+    showWarningField(w.lblParArr, w.Timer2);
+    ArrivalAnalysis::analyse(context);
+    ClearanceLog::show(context, ClearanceSide::Arrival);
+    w.cmdFPArr.enabled = true;
+}
+
+void AssignedLists::removeDeparture(AppContext& context) {
+    MainWindowModel& w = context.window;
+    if (!confirmRemoval(context)) {
+        return;
+    }
+    // The log keeps the record, and the aircraft does not return to the traffic list.
+    w.List1.removeAt(w.List1.selected);
+    w.cmdRemoveDep.enabled = false;
+    w.cmdFPDep.enabled = false;
+}
+
+void AssignedLists::removeArrival(AppContext& context) {
+    MainWindowModel& w = context.window;
+    if (!confirmRemoval(context)) {
+        return;
+    }
+    w.List2.removeAt(w.List2.selected);
+    w.cmdRemoveArr.enabled = false;
+    w.cmdFPArr.enabled = false;
+}
+
+}  // namespace corvane

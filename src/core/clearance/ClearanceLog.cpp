@@ -1,0 +1,128 @@
+#include "clearance/ClearanceLog.h"
+
+#include "app/AppContext.h"
+#include "clearance/ClearanceWording.h"
+#include "common/TextColumns.h"
+#include "platform/FileStatus.h"
+#include "platform/FileSystem.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::size_t kCallsignColumns = 7;
+constexpr std::size_t kProcedureCharacters = 300;
+
+// The words every clearance of a side closes with; only the code or the runway follows them,
+// so the first "/" after them is the one the log wrote.
+std::string_view closingWords(ClearanceSide side) {
+    return side == ClearanceSide::Departure ? " INITIALLY SQUAWK "
+                                            : " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY ";
+}
+
+const char* logName(ClearanceSide side) {
+    return side == ClearanceSide::Departure ? "DEPARTURE" : "ARRIVAL";
+}
+
+std::string& selectedCallsign(AppContext& context, ClearanceSide side) {
+    return side == ClearanceSide::Departure ? context.state.SelectedDepartureCallsign
+                                            : context.state.SelectedArrivalCallsign;
+}
+
+Label& clearanceLabel(AppContext& context, ClearanceSide side) {
+    return side == ClearanceSide::Departure ? context.window.LblIfrSid : context.window.lblIfrStar;
+}
+
+TextBox& procedureBox(AppContext& context, ClearanceSide side) {
+    return side == ClearanceSide::Departure ? context.window.txtSidAss : context.window.txtStarAss;
+}
+
+// Byte offset where the clearance ends in `body` (the record after the callsign's "/").
+std::size_t clearanceEnd(std::string_view body, ClearanceSide side) {
+    const std::string_view words = closingWords(side);
+    const std::size_t closing = body.find(words);
+    const std::size_t from = closing == std::string_view::npos ? 0 : closing + words.size();
+    return body.find('/', from);
+}
+
+}  // namespace
+
+std::string ClearanceLog::record(std::string_view callsign, std::string_view clearance,
+                                 std::string_view procedure) {
+    std::string line = ClearanceWording::paddedCallsign(callsign);
+    line += '/';
+    line += clearance;
+    line += '/';
+    line += procedure;
+    return line;
+}
+
+std::optional<ClearanceLog::Entry> ClearanceLog::parse(std::string_view line,
+                                                       std::string_view callsign,
+                                                       ClearanceSide side) {
+    if (trimSpaces(TextColumns::left(line, kCallsignColumns)) != callsign) {
+        return std::nullopt;
+    }
+    // The callsign fills at least the first seven columns, so its "/" is at column 8 or later.
+    const std::size_t slash = line.find('/', TextColumns::byteOffset(line, kCallsignColumns + 1));
+    if (slash == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view body = line.substr(slash + 1);
+    const std::size_t end = clearanceEnd(body, side);
+    if (end == std::string_view::npos) {
+        return Entry{std::string(body), ""};
+    }
+    const std::string_view procedure =
+        TextColumns::left(body.substr(end + 1), kProcedureCharacters);
+    return Entry{std::string(body.substr(0, end)), std::string(trimSpaces(procedure))};
+}
+
+std::string ClearanceLog::path(AppContext& context, ClearanceSide side) {
+    return context.folder.dataFile(side == ClearanceSide::Departure ? ProgramFolder::kDepartureLog
+                                                                    : ProgramFolder::kArrivalLog);
+}
+
+void ClearanceLog::write(AppContext& context, ClearanceSide side) {
+    std::string& callsign = selectedCallsign(context, side);
+    callsign = ClearanceWording::paddedCallsign(callsign);
+    const std::string file = path(context, side);
+    const FileStatus status = context.files().appendLine(
+        file,
+        record(callsign, clearanceLabel(context, side).text, procedureBox(context, side).text));
+    if (status != FileStatus::Ok) {
+        context.warn(std::string("PAY ATTENTION!!! THE ") + logName(side) + " LOG " + file +
+                     " CANNOT BE WRITTEN (" + describeFileStatus(status) +
+                     "). THE CLEARANCE IS NOT RECORDED");
+    }
+}
+
+void ClearanceLog::show(AppContext& context, ClearanceSide side) {
+    const std::string file = path(context, side);
+    FileStatus status = FileStatus::Ok;
+    auto source = context.files().openLines(file, status);
+    std::optional<Entry> last;
+    if (source) {
+        const std::string callsign = selectedCallsign(context, side);
+        std::string_view line;
+        while (source->next(line)) {
+            if (auto entry = parse(line, callsign, side)) {
+                last = std::move(entry);
+            }
+        }
+        if (source->failed()) {
+            status = FileStatus::IoError;
+        }
+    }
+    if (status != FileStatus::Ok) {
+        context.warn(std::string("PAY ATTENTION!!! THE ") + logName(side) + " LOG " + file +
+                     " CANNOT BE READ (" + describeFileStatus(status) + ")");
+        return;
+    }
+    if (last) {
+        clearanceLabel(context, side).text = last->clearance;
+        procedureBox(context, side).text = last->procedure;
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,54 @@
+#include "clearance/ClearanceWording.h"
+
+#include "common/TextColumns.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::size_t kPaddedLength = 7;
+constexpr std::size_t kDesignatorLength = 3;
+
+}  // namespace
+
+std::string ClearanceWording::levelPhrase(std::string_view typed) {
+    const std::string phrase =
+        TextColumns::length(typed) < 4 ? "FL " + std::string(typed) : std::string(typed) + " FEET";
+    return std::string(trimSpaces(phrase));
+}
+
+std::string ClearanceWording::paddedCallsign(std::string_view callsign) {
+    std::string padded(callsign);
+    const std::size_t length = TextColumns::length(callsign);
+    if (length >= kDesignatorLength && length < kPaddedLength) {
+        padded.append(kPaddedLength - length, ' ');
+    }
+    return padded;
+}
+
+std::int16_t ClearanceWording::callsignNumberLength(std::string_view callsign) {
+    const std::size_t length = TextColumns::length(callsign);
+    if (length <= kDesignatorLength) {
+        return static_cast<std::int16_t>(length);
+    }
+    // Callsigns longer than any real one are cut to what a 16-bit count can name.
+    const std::size_t spoken = length - kDesignatorLength;
+    return static_cast<std::int16_t>(spoken > 32767 ? 32767 : spoken);
+}
+
+std::string ClearanceWording::spokenNumber(std::string_view callsign, std::int16_t count) {
+    if (count <= 0) {
+        return "";
+    }
+    return std::string(TextColumns::right(callsign, static_cast<std::size_t>(count)));
+}
+
+std::string ClearanceWording::airlineName(std::string_view shown) {
+    return upperCase(trimSpaces(shown));
+}
+
+std::string ClearanceWording::assignedEntry(std::string_view callsign, std::string_view code) {
+    return paddedCallsign(callsign) + " - " + std::string(code);
+}
+
+}  // namespace corvane

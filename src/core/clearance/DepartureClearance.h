@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "clearance/SquawkAllocator.h"
+
+namespace corvane {
+
+class AppContext;
+
+/// The IFR departure clearance of the departure panel: checks the inputs, collects the SID's
+/// procedure lines, gives the aircraft a transponder code, moves it to the assigned list and
+/// logs the clearance.
+class DepartureClearance {
+public:
+    /// `ValidateDeparture`: runway, SID, initial climb and a transponder code to give out. The
+    /// first failing check shows its message and gives false; on success `cmdSidGen` is enabled.
+    static bool validate(AppContext& context);
+    /// `GenerateDepartureClearance`: the click on `cmdSidGen`.
+    static void generate(AppContext& context);
+
+    /// The allocator of the airport's range with the codes that are not free for `callsign`:
+    /// those squawked by other aircraft of the snapshot and those given out in this connection.
+    static SquawkAllocator allocator(AppContext& context, std::string_view callsign);
+    /// The procedure text after reading `line` of the procedure file: a line of the SID `sid`
+    /// starts it afresh, a line of the take-off runway `runway` is added to it.
+    static void collectLine(std::string& procedureText, std::string_view line, std::string_view sid,
+                            std::string_view runway);
+
+private:
+    static std::optional<SquawkAllocator::Allocation> check(AppContext& context,
+                                                            std::string_view callsign);
+};
+
+}  // namespace corvane

@@ -1,0 +1,77 @@
+#include "clearance/RunwaySelection.h"
+
+#include <string>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "clearance/ProcedureFile.h"
+#include "clearance/ProcedureLines.h"
+
+namespace corvane {
+
+void RunwaySelection::takeOffRunwaySelected(AppContext& context) {
+    std::vector<std::string> sids;
+    const bool read = ProcedureLines::read(context, [&sids](std::string_view line) {
+        if (ProcedureFile::isSidLine(line)) {
+            sids.emplace_back(ProcedureFile::sidName(line));
+        }
+    });
+    if (!read) {
+        return;
+    }
+    MainWindowModel& w = context.window;
+    // Every selection lists the SIDs again after those already there; only the panel reset
+    // empties the list.
+    for (auto& sid : sids) {
+        w.CmbSid.add(std::move(sid));
+    }
+    if (sids.empty()) {
+        w.txtSidAss.text = "NO SID AVAILABLE IN THIS AIRPORT";
+        w.lblPosDep.text = "NO SID";
+    }
+}
+
+void RunwaySelection::landingRunwaySelected(AppContext& context) {
+    MainWindowModel& w = context.window;
+    const std::string runway = w.cmbLandRwy.text;
+    std::vector<std::string> stars;
+    std::vector<std::pair<std::string, std::string>> approaches;
+    const bool read = ProcedureLines::read(context, [&](std::string_view line) {
+        if (ProcedureFile::isStarLine(line)) {
+            stars.emplace_back(ProcedureFile::starName(line));
+        }
+        // A line that passes two of the runway tests is listed twice, as the tests are made
+        // one after the other.
+        const int hits = ProcedureFile::approachRunwayHits(line, runway);
+        for (int i = 0; i < hits; ++i) {
+            approaches.emplace_back(ProcedureFile::approachName(line),
+                                    ProcedureFile::approachDescription(line));
+        }
+    });
+    if (!read) {
+        return;
+    }
+    w.List3.clear();
+    w.List4.clear();
+    for (auto& star : stars) {
+        w.cmbStar.add(std::move(star));
+    }
+    for (auto& [name, description] : approaches) {
+        w.List3.add(std::move(name));
+        w.List4.add(std::move(description));
+    }
+    if (stars.empty()) {
+        w.txtStarAss.text = "NO STAR AVAILABLE IN THIS AIRPORT";
+        w.lblPosArr.text = "NO STAR";
+    }
+}
+
+void RunwaySelection::approachNameClicked(AppContext& context) {
+    context.window.fraILS.visible = true;
+}
+
+void RunwaySelection::approachDescriptionClicked(AppContext& context) {
+    context.window.fraILS.visible = false;
+}
+
+}  // namespace corvane
