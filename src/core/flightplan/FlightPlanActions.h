@@ -5,7 +5,7 @@ namespace corvane {
 class ActionRegistry;
 class AppContext;
 
-/// Hooks the user actions of this part of the program into the window.
+/// Hooks the two "SHOW FLIGHT PLAN" buttons and the sheet's close box to the flight plan sheet.
 void installFlightPlanActions(ActionRegistry& registry, AppContext& context);
 
 }  // namespace corvane
