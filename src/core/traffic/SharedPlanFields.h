@@ -13,8 +13,8 @@ class SnapshotLine;
 /// and the three link fields.
 class SharedPlanFields {
 public:
-    /// Does the shared work of field `index` of `line`, if that index has any; the indices with
-    /// side-specific work in between (29, 30, 34) are left to the side.
+    /// Does the shared work of field `index` of `line`, if that index has any; the indices
+    /// where each side does its own work in between (29, 30, 34) are left to that side.
     static void apply(AppContext& context, std::size_t index, const SnapshotLine& line);
     /// Index 29: LblFiledTas takes the cruising speed in knots; CruiseSpeed links to it.
     static void applyCruiseSpeed(AppContext& context, std::string_view field);
