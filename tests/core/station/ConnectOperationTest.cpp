@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "station/ConnectOperation.h"
+#include "support/AppFixture.h"
+
+namespace corvane {
+namespace {
+
+class Connect : public test::AppFixture {
+protected:
+    Connect() {
+        home.write("radar/recent.dat", "");
+        home.write("procedures/EDDF.txt", "RNW 25L\r\nENDRNWS\r\n");
+        home.write("DATA/dirRecent.txt", home.file("radar/recent.dat") + "\r\n");
+        home.write("DATA/dirSidStar.txt", home.file("procedures") + "\r\n");
+        home.write("DATA/ssr_code.txt", "EDDF:2301:2377:5000\r\n");
+        start();
+    }
+    void connect(const std::string& snapshot, const std::string& account) {
+        home.write("radar/recent.dat", snapshot);
+        type("TxtOperatorName", account);
+        app->click("CmdExecute");
+    }
+};
+
+TEST_F(Connect, ARatingThatIsNoWholeNumberLeavesTheRatingAsItWas) {
+    window().LblRating.text = "EARLIER";
+    connect("EDDF_APP:123456:JANE DOE:5.5:::Frankfurt:::::::Q1013:\r\n", "JANE DOE");
+    EXPECT_EQ(window().LblRating.text, "EARLIER");
+    EXPECT_EQ(window().LblPositionName.text, "EDDF_APP");
+    EXPECT_EQ(window().LblSquawk.text, "2301");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Connect, ALaterBadRatingDoesNotReuseTheEarlierOne) {
+    connect(
+        "EDDF_APP:123456:JANE DOE:5:::Frankfurt:::::::Q1013:\r\n"
+        "EDDF_APP:123456:JANE DOE:9X:::Frankfurt:::::::Q1013:\r\n",
+        "JANE DOE");
+    EXPECT_EQ(window().LblRating.text, "ADC : Aerodrome Controller");
+}
+
+TEST_F(Connect, ATwelveCharacterCallsignThatIsNoCentreRunsTheFields) {
+    connect("EDDF_NRT_APP:123456:JANE DOE:6:::Frankfurt North:::::::Q1013:\r\n", "JANE DOE");
+    EXPECT_EQ(window().LblPositionName.text, "EDDF_NRT_APP");
+    EXPECT_EQ(window().LblRating.text, "APC : Approach Controller");
+    EXPECT_EQ(window().lblPosition.text, "APPROACH CONTROL");
+    EXPECT_FALSE(state().CentreMode);
+}
+
+TEST_F(Connect, ATenCharacterCentreTakesItsFirstTenCharactersAsPositionName) {
+    connect("LIRR_W_CTR:567890:ANNA BIANCHI:6:::Roma:::::::LIRR Q1020::\r\n", "ANNA BIANCHI");
+    EXPECT_TRUE(state().CentreMode);
+    EXPECT_EQ(window().LblPositionName.text, "LIRR_W_CTR");
+    EXPECT_EQ(window().lblPosition.text, "AREA CENTER CONTROL");
+    EXPECT_EQ(state().AirportCode, "LIRR");
+}
+
+TEST_F(Connect, ALineMatchingInOneLayoutSetsNothingInAnother) {
+    // The separators of an 8-character callsign are not where a 10-character one has them.
+    connect("EDDF_APP:123456:JANE DOE:5:::Frankfurt:::::::Q1013:\r\n", "123456");
+    EXPECT_EQ(window().LblPositionName.text, "EDDF_APP");
+    EXPECT_EQ(window().CmbTORwy.items, std::vector<std::string>{"25L"});
+}
+
+TEST_F(Connect, AStationCodeWithAPathInItNeverReachesTheFileSystem) {
+    home.write("secret.txt", "RNW 99X\r\n");
+    connect("../s_TWR:123456:JANE DOE:5:::X:::::::Q1013:\r\n", "JANE DOE");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text.rfind("PAY ATTENTION!!! THE STATION CODE \"../s\"", 0), 0u);
+    EXPECT_TRUE(window().CmbTORwy.items.empty());
+    EXPECT_TRUE(window().TxtOperatorName.enabled);
+}
+
+TEST_F(Connect, ARefusedNameStopsAtOnce) {
+    connect(
+        "EDDF_APP:123456:JANE DOE:5:::Frankfurt:::::::Q1013:\r\n"
+        "EDDF_TWR:654321:JANE DOES:5:::Frankfurt Tower:::::::Q1013:\r\n",
+        "JANE DOE");
+    EXPECT_EQ(platform.messageTexts(),
+              std::vector<std::string>{
+                  "PAY ATTENTION!!! INSERT YOUR NAME AND SURNAME TO IVAO CONNECTED"});
+    EXPECT_EQ(window().LblPositionName.text, "");
+    EXPECT_TRUE(window().LstDeparture.items.empty());
+}
+
+}  // namespace
+}  // namespace corvane
