@@ -131,6 +131,20 @@ TEST_F(ConnectScript, AnAirportStationShowsItselfItsPressureRunwaysAndTraffic) {
     EXPECT_EQ(d["messages"], Json::array());
 }
 
+TEST_F(ConnectScript, AnAirportConnectMatchesItsGoldenDump) {
+    const Json d = connectAs("jane doe");
+    const Json golden = Json::parse(readData("connect-eddf.golden.json"));
+    for (const auto& [member, expected] : golden.items()) {
+        if (member == "state") {
+            for (const auto& [name, value] : expected.items()) {
+                EXPECT_EQ(d["state"][name], value) << name;
+            }
+            continue;
+        }
+        EXPECT_EQ(d[member], expected) << member;
+    }
+}
+
 TEST_F(ConnectScript, AnAccentedUtf8NameFindsItsStationAndALowerCaseProcedureFile) {
     const Json d = connectAs("JOSÉ ÁLVAREZ");
     expectConnected(d);
