@@ -17,7 +17,9 @@ class ClearanceLog {
 public:
     /// A clearance read back from a record.
     struct Entry {
+        /// The clearance text as it was shown.
         std::string clearance;
+        /// The procedure text, trimmed and cut to 300 characters.
         std::string procedure;
     };
 

@@ -15,6 +15,7 @@ class SquawkAllocator {
 public:
     /// What a clearance gives out, and the code the window offers afterwards.
     struct Allocation {
+        /// The code the clearance gives out.
         std::string code;
         /// The next free code after `code`; `code` itself when the range has no free code left
         /// after it (the range is never left).
