@@ -65,18 +65,18 @@ void buildFlight(QWidget* panel) {
     constexpr int kLeftCaption = 1400;
     constexpr int kLeftField = 900;
     constexpr int kRight = kFlight + 2400;
-    constexpr int kRightCaption = 1300;
-    constexpr int kRightField = 1300;
+    constexpr int kRightCaption = 1560;
+    constexpr int kRightField = 1040;
     L::captionedField(panel, "Label1(30)", "SPEED", "lblSpeedArr", kFlight, 1800, kLeftCaption,
                       kLeftField);
     F::caption(panel, "Label1(43)", QStringLiteral("ENDURANCE"), kRight, 1830, kRightCaption, 300);
-    F::valueField(panel, "lblEndArrHr", kRight + kRightCaption, 1800, 620, 300);
-    F::valueField(panel, "lblEndArrMn", kRight + kRightCaption + 680, 1800, 620, 300);
+    F::valueField(panel, "lblEndArrHr", kRight + kRightCaption, 1800, 490, 300);
+    F::valueField(panel, "lblEndArrMn", kRight + kRightCaption + 550, 1800, 490, 300);
     L::captionedField(panel, "Label1(19)", "CURRENT ALTITUDE", "LblAltArr", kFlight, 2130,
                       kLeftCaption, kLeftField);
     F::caption(panel, "Label1(25)", QStringLiteral("REAL ETA"), kRight, 2160, kRightCaption, 300);
-    F::valueField(panel, "lblEAThR", kRight + kRightCaption, 2130, 620, 300);
-    F::valueField(panel, "lblEATmn", kRight + kRightCaption + 680, 2130, 620, 300);
+    F::valueField(panel, "lblEAThR", kRight + kRightCaption, 2130, 490, 300);
+    F::valueField(panel, "lblEATmn", kRight + kRightCaption + 550, 2130, 490, 300);
     L::captionedField(panel, "Label1(35)", "POSITION NEAR ", "lblNearArr", kFlight, 2460,
                       kLeftCaption, kLeftField);
     L::captionedField(panel, "Label1(46)", "CTR RESPONSABILITY", "lblCtrArr", kRight, 2460,

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "FlightPlanSheetForm.h"
+#include "FormFont.h"
 #include "Twips.h"
 #include "UiText.h"
 
@@ -15,9 +16,7 @@ FlightPlanSheet::FlightPlanSheet(const Values& values, QWidget* parent) : QDialo
     setWindowModality(Qt::ApplicationModal);
     // The main window stays on top of everything; the sheet must stay above it.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
+    setFont(FormFont::standard());
     FlightPlanSheetForm::build(this);
     setFixedSize(Twips::toPixels(FlightPlanSheetForm::kWidth),
                  Twips::toPixels(FlightPlanSheetForm::kHeight));

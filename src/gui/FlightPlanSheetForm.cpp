@@ -58,6 +58,7 @@ void buildItem(QWidget* sheet, const Item& item) {
     const QString captionName = QStringLiteral("Caption_") + QString::fromUtf8(item.valueName);
     QLabel* caption = fixedText(sheet, captionName, item.caption, item.left, item.top, item.width,
                                 kCaptionHeight);
+    caption->setWordWrap(false);
     if (item.need != Need::None) {
         F::paintBackground(caption, highlight(item.need));
     }

@@ -10,6 +10,7 @@
 #include "AtisPanelForm.h"
 #include "DeparturePanelForm.h"
 #include "FlightPlanSheet.h"
+#include "FormFont.h"
 #include "KeyForwarder.h"
 #include "ListSelectionForwarder.h"
 #include "QtPlatform.h"
@@ -32,9 +33,7 @@ QString nameOf(const std::string& name) {
 MainWindow::MainWindow(MainWindowController& controller, QtPlatform& platform)
     : QWidget(nullptr, Qt::Window), controller_(controller), platform_(platform) {
     setObjectName(QStringLiteral("MainWindow"));
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
+    setFont(FormFont::standard());
     AtisPanelForm::build(this);
     DeparturePanelForm::build(this);
     ArrivalPanelForm::build(this);

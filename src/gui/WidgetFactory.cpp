@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "CaptionButton.h"
 #include "Twips.h"
 
 namespace corvane {
@@ -86,7 +87,7 @@ QComboBox* WidgetFactory::combo(QWidget* parent, const char* name, int left, int
 
 QPushButton* WidgetFactory::button(QWidget* parent, const char* name, int left, int top, int width,
                                    int height) {
-    auto* button = make<QPushButton>(parent, name, left, top, width, height);
+    auto* button = make<CaptionButton>(parent, name, left, top, width, height);
     button->setAutoDefault(false);
     return button;
 }

@@ -73,7 +73,8 @@ TEST_F(MainWindowSessionTest, ConnectShowsTheStationWithItsAccentedName) {
         EXPECT_TRUE(widget(QStringLiteral("Command3(%1)").arg(index))->isEnabled()) << index;
     }
     EXPECT_EQ(items("LstDeparture"), QStringList{QStringLiteral("SWR123")});
-    EXPECT_EQ(items("LstArrival"), QStringList{QStringLiteral("DLH456")});
+    EXPECT_EQ(items("LstArrival"),
+              (QStringList{QStringLiteral("DLH456"), QStringLiteral("AZA789")}));
 }
 
 TEST_F(MainWindowSessionTest, AWholeSessionThroughTheWidgets) {
@@ -256,11 +257,11 @@ TEST_F(MainWindowSessionTest, BlinkingWarningTogglesWithTheTimer) {
         GTEST_SKIP() << "connect or aircraft selection is not built yet";
     }
     click("Command3(3)");
-    clickItem("LstArrival", 0);
-    if (!controller->window().Timer2.enabled) {
-        GTEST_SKIP() << "the test arrival gives no blinking warning";
-    }
+    clickItem("LstArrival", 1);  // standing still in the air: a problem aircraft
     QLabel* warning = label("lblParArr");
+    EXPECT_EQ(warning->text(), QStringLiteral("P R O B L E M -  don't use aircraft"));
+    EXPECT_EQ(background(warning), QColor(255, 0, 0));
+    EXPECT_EQ(warning->font().pointSize(), 14);
     EXPECT_EQ(background(warning),
               FormColours::fromWindowColour(controller->window().lblParArr.backColour));
     EXPECT_EQ(warning->font().pointSize(), controller->window().lblParArr.fontSize);

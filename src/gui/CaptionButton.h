@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPushButton>
+
+namespace corvane {
+
+/// A command button whose caption wraps onto more lines when it is wider than the button, as
+/// the form's buttons always did; text() stays the caption as written.
+class CaptionButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace corvane
