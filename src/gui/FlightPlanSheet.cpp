@@ -6,12 +6,13 @@
 #include "FormFont.h"
 #include "Twips.h"
 #include "UiText.h"
+#include "flightplan/FlightPlanSheetLayout.h"
 
 namespace corvane {
 
 FlightPlanSheet::FlightPlanSheet(const Values& values, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmFP"));
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(UiText::show(std::string(FlightPlanSheetLayout::kWindowCaption)));
     setModal(true);
     setWindowModality(Qt::ApplicationModal);
     // The main window stays on top of everything; the sheet must stay above it.

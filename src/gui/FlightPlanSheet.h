@@ -17,8 +17,6 @@ public:
 
     /// Builds the form and shows `values` (value label name, text) in it.
     FlightPlanSheet(const Values& values, QWidget* parent);
-
-    static constexpr const char* kCaption = "INTERNATIONAL FLIGHT PLAN";
 };
 
 }  // namespace corvane

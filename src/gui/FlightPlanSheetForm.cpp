@@ -1,159 +1,158 @@
 #include "FlightPlanSheetForm.h"
 
 #include <QLabel>
+#include <map>
+#include <string_view>
 
 #include "FormColours.h"
+#include "UiText.h"
 #include "WidgetFactory.h"
+#include "flightplan/FlightPlanSheetLayout.h"
 
 namespace corvane {
 
 namespace {
 
 using F = WidgetFactory;
-
-enum class Need { Always, Ifr, None };
+using Layout = FlightPlanSheetLayout;
 
 constexpr int kCaptionHeight = 240;
 constexpr int kValueHeight = 330;
+constexpr int kRowStart = 1260;
+constexpr int kSeparatorWidth = 240;
+constexpr int kPrefixWidth = 460;
+constexpr int kLineEndWidth = 600;
+constexpr int kGap = 60;
+/// Top of each row's caption line; the values lie under the captions.
+constexpr int kRowTop[] = {600, 1380, 2160, 2940, 4020, 4800, 5940};
+constexpr int kLegendTop = 7020;
 
-/// One item of the form: its caption above its value label.
-struct Item {
-    const char* caption;
-    const char* valueName;
-    int left;
-    int top;  // caption row; the value lies under it
+/// Width (and, for the long texts, height) of each value label, in twips.
+struct Size {
     int width;
-    Need need;
-    int valueHeight = kValueHeight;
+    int height = kValueHeight;
 };
 
-/// A fixed text of the form outside the items: prefixes, dashes, line ends.
-struct Text {
-    const char* text;
-    int left;
-    int top;
-    int width;
-};
-
-QColor highlight(Need need) {
-    switch (need) {
-        case Need::Always:
-            return FormColours::yellow();
-        case Need::Ifr:
-            return FormColours::green();
-        case Need::None:
-            break;
-    }
-    return {};
+const std::map<std::string_view, Size>& sizes() {
+    static const std::map<std::string_view, Size> table = {
+        {"LblAircId", {2200}}, {"LblFR", {1500}},          {"LblTOF", {1500}},
+        {"LblNumber", {1100}}, {"LblTO", {1800}},          {"LblWake", {1500}},
+        {"LblEquip", {2600}},  {"LblDA", {2400}},          {"LblTimeact", {1200}},
+        {"LblCS", {1800}},     {"LblLevel", {1200}},       {"lblRoute", {6700, 720}},
+        {"LblDEs", {1800}},    {"LblTotal", {1700}},       {"lblAltn", {1800}},
+        {"Lbl2Altn", {2100}},  {"lblOther", {10400, 600}}, {"lblTime", {2200}},
+        {"LblPOB", {1800}},    {"LblPIC", {3600}}};
+    return table;
 }
 
-QLabel* fixedText(QWidget* sheet, const QString& name, const char* text, int left, int top,
+QLabel* fixedText(QWidget* sheet, const QString& name, std::string_view text, int left, int top,
                   int width, int height) {
-    QLabel* label = F::caption(sheet, "", QString::fromUtf8(text), left, top, width, height);
+    QLabel* label =
+        F::caption(sheet, "", UiText::show(std::string(text)), left, top, width, height);
     label->setObjectName(name);
     return label;
 }
 
-void buildItem(QWidget* sheet, const Item& item) {
-    const QString captionName = QStringLiteral("Caption_") + QString::fromUtf8(item.valueName);
-    QLabel* caption = fixedText(sheet, captionName, item.caption, item.left, item.top, item.width,
-                                kCaptionHeight);
-    caption->setWordWrap(false);
-    if (item.need != Need::None) {
-        F::paintBackground(caption, highlight(item.need));
-    }
-    QLabel* value = F::valueField(sheet, item.valueName, item.left, item.top + kCaptionHeight,
-                                  item.width, item.valueHeight, QColor(255, 255, 255));
-    value->setWordWrap(item.valueHeight > kValueHeight);
-    value->setAlignment(Qt::AlignLeft |
-                        (item.valueHeight > kValueHeight ? Qt::AlignTop : Qt::AlignVCenter));
+QString nameOf(std::string_view prefix, std::string_view valueLabel) {
+    return QString::fromUtf8(prefix.data(), static_cast<qsizetype>(prefix.size())) +
+           QString::fromUtf8(valueLabel.data(), static_cast<qsizetype>(valueLabel.size()));
 }
 
-// Rows of the form: caption line, value line under it.
-constexpr int kRow7 = 600;
-constexpr int kRow9 = 1380;
-constexpr int kRow13 = 2160;
-constexpr int kRow15 = 2940;
-constexpr int kRow16 = 4020;
-constexpr int kRow18 = 4800;
-constexpr int kRow19 = 5940;
-constexpr int kLegend = 7020;
+void paintHighlight(QLabel* caption, Layout::Need need) {
+    if (const auto colour = Layout::highlight(need)) {
+        F::paintBackground(caption, FormColours::fromWindowColour(*colour));
+    }
+}
 
-const Item kItems[] = {
-    {"7  AIRCRAFT IDENT.", "LblAircId", 1260, kRow7, 2200, Need::Always},
-    {"8  FLIGHT RULES", "LblFR", 3740, kRow7, 1600, Need::Always},
-    {"TYPE OF FLIGHT", "LblTOF", 5400, kRow7, 1600, Need::Always},
-    {"9  NUMBER", "LblNumber", 1260, kRow9, 1100, Need::None},
-    {"TYPE OF AIRCRAFT", "LblTO", 2420, kRow9, 1800, Need::Always},
-    {"WAKE TURB. CAT", "LblWake", 4500, kRow9, 1500, Need::Ifr},
-    {"10  EQUIPMENT", "LblEquip", 6300, kRow9, 2600, Need::Ifr},
-    {"13  DEPARTURE AERODROME", "LblDA", 1260, kRow13, 2400, Need::Always},
-    {"TIME", "LblTimeact", 3720, kRow13, 1200, Need::Always},
-    {"15  CRUISING SPEED", "LblCS", 1260, kRow15, 1800, Need::Always},
-    {"LEVEL", "LblLevel", 3120, kRow15, 1200, Need::Always},
-    {"ROUTE", "lblRoute", 4380, kRow15, 7380, Need::Always, 720},
-    {"16  DESTINATION", "LblDEs", 1260, kRow16, 1800, Need::Always},
-    {"TOTAL EET", "LblTotal", 3120, kRow16, 1700, Need::Always},
-    {"ALTN AERODROME", "lblAltn", 4880, kRow16, 1800, Need::None},
-    {"2ND ALTN AERODROME", "Lbl2Altn", 6740, kRow16, 2100, Need::None},
-    {"18  OTHER INFORMATION", "lblOther", 1260, kRow18, 10500, Need::None, 600},
-    {"ENDURANCE    HR     MIN ", "lblTime", 1260, kRow19, 2200, Need::Always},
-    {"PERSON ON BOARD", "LblPOB", 4020, kRow19, 1800, Need::Always},
-    {"PILOT IN COMMAND", "LblPIC", 6600, kRow19, 3600, Need::Always},
-};
+void buildValue(QWidget* sheet, const Layout::Field& field, int left, int top, const Size& size) {
+    const std::string name(field.valueLabel);
+    QLabel* value = F::valueField(sheet, name.c_str(), left, top + kCaptionHeight, size.width,
+                                  size.height, QColor(255, 255, 255));
+    const bool tall = size.height > kValueHeight;
+    value->setWordWrap(tall);
+    value->setAlignment(Qt::AlignLeft | (tall ? Qt::AlignTop : Qt::AlignVCenter));
+}
 
-const Text kTexts[] = {
-    {"<<=    (FPL", 120, kRow7 + kCaptionHeight, 1100}, {"-", 3500, kRow7 + kCaptionHeight, 200},
-    {"-", 7020, kRow7 + kCaptionHeight, 200},           {"<<= ", 7260, kRow7 + kCaptionHeight, 600},
-    {"-", 1000, kRow9 + kCaptionHeight, 200},           {"/", 4260, kRow9 + kCaptionHeight, 200},
-    {"-", 6060, kRow9 + kCaptionHeight, 200},           {"-", 1000, kRow13 + kCaptionHeight, 200},
-    {"<<= ", 4980, kRow13 + kCaptionHeight, 600},       {"-", 1000, kRow15 + kCaptionHeight, 200},
-    {"<<= ", 11820, kRow15 + kCaptionHeight, 600},      {"-", 1000, kRow16 + kCaptionHeight, 200},
-    {"-", 1000, kRow18 + kCaptionHeight, 200},          {"E /", 780, kRow19 + kCaptionHeight, 460},
-    {"P /", 3560, kRow19 + kCaptionHeight, 460},        {"C /", 6140, kRow19 + kCaptionHeight, 460},
-};
+/// Lays out one field from `left`; returns where the next one starts.
+int buildField(QWidget* sheet, const Layout::Field& field, int left) {
+    const int top = kRowTop[field.row];
+    const int textTop = top + kCaptionHeight + 45;
+    if (!field.separator.empty()) {
+        fixedText(sheet, nameOf("Separator_", field.valueLabel), field.separator, left, textTop,
+                  kSeparatorWidth, kCaptionHeight);
+        left += kSeparatorWidth;
+    }
+    if (!field.prefix.empty()) {
+        fixedText(sheet, nameOf("Prefix_", field.valueLabel), field.prefix, left, textTop,
+                  kPrefixWidth, kCaptionHeight);
+        left += kPrefixWidth;
+    }
+    const Size size = sizes().at(field.valueLabel);
+    QLabel* caption = fixedText(sheet, nameOf("Caption_", field.valueLabel), field.captions[0],
+                                left, top, size.width, kCaptionHeight);
+    caption->setWordWrap(false);
+    paintHighlight(caption, field.need);
+    if (!field.captions[1].empty()) {
+        QLabel* second = fixedText(sheet, nameOf("Caption2_", field.valueLabel), field.captions[1],
+                                   left, top - kCaptionHeight, size.width, kCaptionHeight);
+        second->setWordWrap(false);
+    }
+    buildValue(sheet, field, left, top, size);
+    left += size.width + kGap;
+    if (field.endsLine) {
+        fixedText(sheet, nameOf("LineEnd_", field.valueLabel), Layout::kLineEnd, left, textTop,
+                  kLineEndWidth, kCaptionHeight);
+        left += kLineEndWidth;
+    }
+    return left;
+}
 
 void buildHeadings(QWidget* sheet) {
-    QLabel* title = fixedText(sheet, QStringLiteral("Heading"), "International Flight Plan", 0, 100,
-                              12600, 420);
+    QLabel* title = fixedText(sheet, QStringLiteral("Heading"), Layout::kHeading, 0, 100,
+                              FlightPlanSheetForm::kWidth, 420);
     title->setAlignment(Qt::AlignCenter);
     QFont large = title->font();
     large.setPointSize(14);
     title->setFont(large);
-    fixedText(sheet, QStringLiteral("Heading19"), "19 SUPPLEMENTARY INFORMATION", 120, kRow19 - 360,
-              6000, 300);
-    // The item's unit captions sit beside its caption line.
-    fixedText(sheet, QStringLiteral("CaptionEetUnits"), "HR     MIN ", 3120, kRow16 - 240, 1700,
-              kCaptionHeight);
+    fixedText(sheet, QStringLiteral("MessageStart"), Layout::kMessageStart, 120,
+              kRowTop[0] + kCaptionHeight + 45, 1100, kCaptionHeight);
+    fixedText(sheet, QStringLiteral("SupplementaryHeading"), Layout::kSupplementaryHeading, 120,
+              kRowTop[6] - 360, 6000, 300);
 }
 
 void buildLegend(QWidget* sheet) {
-    auto* required =
-        F::valueField(sheet, "LegendRequired", 120, kLegend, 600, 240, FormColours::yellow());
-    required->setFrameStyle(QFrame::Box);
-    fixedText(sheet, QStringLiteral("LegendRequiredText"), "= field required for IFR and VFR", 780,
-              kLegend, 3300, 300);
-    auto* ifr = F::valueField(sheet, "LegendIfr", 4200, kLegend, 600, 240, FormColours::green());
-    ifr->setFrameStyle(QFrame::Box);
-    fixedText(sheet, QStringLiteral("LegendIfrText"), "= field required       for IFR ", 4860,
-              kLegend, 2600, 300);
-    fixedText(sheet, QStringLiteral("LegendNone"), "Not highlighted          field", 7560, kLegend,
-              2000, 480);
-    fixedText(sheet, QStringLiteral("LegendNoneText"),
-              "= field not required for         domestic ICAO", 9600, kLegend, 2900, 480);
+    int left = 120;
+    int index = 0;
+    for (const Layout::LegendEntry& entry : Layout::legend()) {
+        const bool swatch = entry.sample.empty();
+        QLabel* sample = fixedText(sheet, QStringLiteral("LegendSample%1").arg(index), entry.sample,
+                                   left, kLegendTop, swatch ? 600 : 1900, swatch ? 240 : 480);
+        if (const auto colour = Layout::highlight(entry.need)) {
+            F::paintBackground(sample, FormColours::fromWindowColour(*colour));
+            sample->setFrameStyle(QFrame::Box);
+        }
+        const int sampleWidth = swatch ? 600 : 1900;
+        left += sampleWidth + kGap;
+        fixedText(sheet, QStringLiteral("LegendText%1").arg(index), entry.explanation, left,
+                  kLegendTop, 2600, 480);
+        left += 2600 + 2 * kGap;
+        ++index;
+    }
 }
 
 }  // namespace
 
 void FlightPlanSheetForm::build(QWidget* sheet) {
     buildHeadings(sheet);
-    for (const Item& item : kItems) {
-        buildItem(sheet, item);
-    }
-    int index = 0;
-    for (const Text& text : kTexts) {
-        fixedText(sheet, QStringLiteral("Text%1").arg(index++), text.text, text.left, text.top + 45,
-                  text.width, kCaptionHeight);
+    int row = -1;
+    int left = 0;
+    for (const Layout::Field& field : Layout::fields()) {
+        if (field.row != row) {
+            row = field.row;
+            // The supplementary row starts further left: its fields carry their prefixes.
+            left = row == 6 ? kRowStart - kPrefixWidth : kRowStart;
+        }
+        left = buildField(sheet, field, left);
     }
     buildLegend(sheet);
 }
