@@ -1,9 +1,11 @@
 #include "SplashWindow.h"
 
 #include <QFrame>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 
 #include "SplashPicture.h"
 #include "Twips.h"
@@ -57,6 +59,9 @@ SplashWindow::SplashWindow(QWidget* parent)
     connect(&timer3_, &QTimer::timeout, this, &SplashWindow::end);
     timer3_.start();
     setFocusPolicy(Qt::StrongFocus);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* /*event*/) {

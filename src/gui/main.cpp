@@ -38,7 +38,6 @@ Options parseOptions(const QStringList& arguments) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ATC Corvane"));
     QApplication::setWindowIcon(QIcon(corvane::SplashPicture::draw(QSize(64, 64))));
     QApplication::setDesktopFileName(QStringLiteral("corvane"));
 
