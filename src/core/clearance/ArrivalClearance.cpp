@@ -40,7 +40,7 @@ bool ArrivalClearance::validate(AppContext& context) {
 void ArrivalClearance::collectLine(std::string& procedureText, std::string_view line,
                                    std::string_view star) {
     if (!star.empty() && TextColumns::mid(line, 6, TextColumns::length(star)) == star) {
-        procedureText = std::string(TextColumns::left(line, TextColumns::length(trimSpaces(line))));
+        procedureText = std::string(trimTrailingSpaces(line));
     }
 }
 

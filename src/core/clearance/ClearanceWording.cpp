@@ -20,7 +20,9 @@ std::string ClearanceWording::levelPhrase(std::string_view typed) {
 std::string ClearanceWording::paddedCallsign(std::string_view callsign) {
     std::string padded(callsign);
     const std::size_t length = TextColumns::length(callsign);
-    if (length >= kDesignatorLength && length < kPaddedLength) {
+    // Every shorter callsign is padded, so that the first 7 characters of a list entry or a log
+    // record always give the callsign back.
+    if (length > 0 && length < kPaddedLength) {
         padded.append(kPaddedLength - length, ' ');
     }
     return padded;

@@ -18,10 +18,10 @@ namespace {
 
 constexpr const char* kLineJoin = "--------";
 
-// The line without its trailing spaces, counted as the program always did: as many characters
-// as the line has once trimmed at both ends.
+// The line without its trailing spaces. (Cutting it to its length trimmed at both ends would
+// drop the last characters of the runway lines, which begin with a space.)
 std::string_view trimmedLength(std::string_view line) {
-    return TextColumns::left(line, TextColumns::length(trimSpaces(line)));
+    return trimTrailingSpaces(line);
 }
 
 void markSquawkedCodes(AppContext& context, std::string_view callsign, SquawkAllocator& codes) {

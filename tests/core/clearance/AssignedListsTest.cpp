@@ -56,7 +56,7 @@ TEST_F(AssignedListsTest, ClickingADepartureEntryShowsItsLoggedClearance) {
     EXPECT_EQ(state().SelectedDepartureCallsign, "ABC12");
     EXPECT_EQ(window().LblIfrSid.text, kFirstClearance);
     EXPECT_EQ(window().txtSidAss.text,
-              "SID ABC1A RNW 25L-------- RNW 25L TRK 249 FIX BB-------- RNW 25L TRK 251 FIX DD");
+              "SID ABC1A RNW 25L-------- RNW 25L TRK 249 FIX BBB-------- RNW 25L TRK 251 FIX DDD");
     EXPECT_TRUE(window().cmdRemoveDep.enabled);
     EXPECT_TRUE(window().cmdFPDep.enabled);
     EXPECT_EQ(window().lblParam.fontSize, 22);
@@ -108,7 +108,7 @@ TEST_F(AssignedListsTest, AClearanceHoldingASlashIsReadBackWhole) {
     ASSERT_EQ(app->select("List1", 1), ActionResult::Done);
     EXPECT_EQ(window().LblIfrSid.text, shown);
     EXPECT_EQ(window().txtSidAss.text,
-              "SID ABC1A RNW 25L-------- RNW 25L TRK 249 FIX BB-------- RNW 25L TRK 251 FIX DD");
+              "SID ABC1A RNW 25L-------- RNW 25L TRK 249 FIX BBB-------- RNW 25L TRK 251 FIX DDD");
 }
 
 TEST_F(AssignedListsTest, RemovingAskedNoKeepsEverything) {

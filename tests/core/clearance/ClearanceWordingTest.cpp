@@ -28,17 +28,16 @@ INSTANTIATE_TEST_SUITE_P(Table, LevelPhraseTest,
 
 class PaddedCallsignTest : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(PaddedCallsignTest, PadsThreeToSixCharactersToSeven) {
+TEST_P(PaddedCallsignTest, PadsEveryShorterCallsignToSeven) {
     EXPECT_EQ(ClearanceWording::paddedCallsign(GetParam().input), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, PaddedCallsignTest,
-                         ::testing::Values(TextCase{"AB1", "AB1    "}, TextCase{"AB12", "AB12   "},
-                                           TextCase{"ABC12", "ABC12  "},
-                                           TextCase{"ABC123", "ABC123 "},
-                                           TextCase{"ABC1234", "ABC1234"},
-                                           TextCase{"ABCD1234", "ABCD1234"}, TextCase{"AB", "AB"},
-                                           TextCase{"", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, PaddedCallsignTest,
+    ::testing::Values(TextCase{"AB1", "AB1    "}, TextCase{"AB12", "AB12   "},
+                      TextCase{"ABC12", "ABC12  "}, TextCase{"ABC123", "ABC123 "},
+                      TextCase{"ABC1234", "ABC1234"}, TextCase{"ABCD1234", "ABCD1234"},
+                      TextCase{"AB", "AB     "}, TextCase{"A", "A      "}, TextCase{"", ""}));
 
 struct NumberCase {
     const char* callsign;

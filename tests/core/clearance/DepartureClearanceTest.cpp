@@ -21,7 +21,7 @@ constexpr const char* kAbc12Clearance =
 // The SID line, then every line of runway 25L after it, each cut to as many characters as it
 // has once trimmed (the leading space costs the last character).
 constexpr const char* kAbc1aOn25L =
-    "SID ABC1A RNW 25L-------- RNW 25L TRK 249 FIX BB-------- RNW 25L TRK 251 FIX DD";
+    "SID ABC1A RNW 25L-------- RNW 25L TRK 249 FIX BBB-------- RNW 25L TRK 251 FIX DDD";
 
 class DepartureClearanceTest : public test::ClearanceFixture {
 protected:
@@ -262,8 +262,8 @@ TEST_F(DepartureClearanceTest, ASidNotInTheFileAddsTheRunwayLinesToTheOldText) {
     state().ProcedureText = "OLD";
     generate();
     EXPECT_EQ(window().txtSidAss.text,
-              "OLD-------- RNW 25L TRK 249 FIX AA-------- RNW 25L TRK 249 FIX BB-------- RNW "
-              "25L TRK 251 FIX DD");
+              "OLD-------- RNW 25L TRK 249 FIX AAA-------- RNW 25L TRK 249 FIX BBB-------- RNW "
+              "25L TRK 251 FIX DDD");
 }
 
 TEST_F(DepartureClearanceTest, ASidNameThatBeginsALongerOneTakesTheLastOfThem) {
@@ -272,7 +272,7 @@ TEST_F(DepartureClearanceTest, ASidNameThatBeginsALongerOneTakesTheLastOfThem) {
     window().CmbTORwy.text = "25R";
     generate();
     // 'SID ABCDE1 RNW 25L' matches, then 'SID ABCDEF1X' and its runway 25R line.
-    EXPECT_EQ(window().txtSidAss.text, "SID ABCDEF1X-------- RNW 25R TRK 249 FIX EE");
+    EXPECT_EQ(window().txtSidAss.text, "SID ABCDEF1X-------- RNW 25R TRK 249 FIX EEE");
 }
 
 TEST_F(DepartureClearanceTest, AMissingProcedureFileIsNamedAndNothingIsGiven) {
