@@ -7,14 +7,14 @@ namespace corvane {
 /// The columns of a traffic snapshot line (recent.dat) that the program reads, named once.
 /// Fields are separated by ":" and numbered from 0. A pilot line looks like:
 ///
-///   DLH4AB:345678:Max Mustermann:PILOT::50.0379:8.5622:0:ZZZZ:2500:160:0:A320:
-///   M-SDE2E3FGHIJ1RWY/LB1:EDDF:::50.0333:8.5706:LIRF:::41.8003:12.2389:LIRN:LIMC:F360:N0450:I:
-///   930:150:330:ANEKI1L ANEKI Y163 NATOR UN850 TOP UL433 BOL:PBN/A1B1 RMK/TCAS:2301::::::EDGG:
-///   EDGG:LIRR:150:S
+///   DLH4AB:345678:Max Mustermann:PILOT::::50.0379:8.5622:0:ZZZZ:2500:160::A320:
+///   1/A320/M-SDE2E3FGHIJ1RWY/LB1:EDDF:::50.0333:8.5706:LIRF:::41.8003:12.2389:LIRN:LIMC:F360:
+///   N0450:I:930:150:330:ANEKI1L ANEKI Y163 NATOR UN850 TOP UL433 BOL:PBN/A1B1 RMK/TCAS:2301:
+///   :::::EDGG:EDGG:LIRR:150:S
 ///
 /// (shown wrapped; it is one line). A controller station line:
 ///
-///   EDDF_APP:123456:JANE DOE:5::::Frankfurt Approach:::::::EDDF INFORMATION K Q1013
+///   EDDF_APP:123456:JANE DOE:5:::Frankfurt Approach:::::::EDDF INFORMATION K Q1013
 namespace snapshot {
 enum Field : std::size_t {
     Callsign = 0,
