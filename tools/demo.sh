@@ -27,7 +27,7 @@ for _ in $(seq 50); do [ -s "$demo/radar/recent.dat" ] && break; sleep 0.1; done
 echo "Corvane demo: connect as JANE DOE (or VID 123456); program folder $demo/home"
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
     echo "No display found: starting under a virtual X display (xvfb-run)." >&2
-    xvfb-run -a "$bin/corvane" --home "$demo/home"
+    xvfb-run -a -s "-screen 0 1920x1080x24" "$bin/corvane" --home "$demo/home"
 else
     "$bin/corvane" --home "$demo/home"
 fi
