@@ -28,19 +28,17 @@ std::string FlightPlanDecoding::cruisingSpeed(std::string_view field) {
 }
 
 std::optional<std::string> FlightPlanDecoding::time(std::string_view field) {
-    const std::string text(field);
-    switch (TextColumns::length(field)) {
-        case 4:
-            return std::string(TextColumns::left(text, 2)) + ":" +
-                   std::string(TextColumns::right(text, 2));
-        case 3:
-            return "0" + std::string(TextColumns::left(text, 1)) + ":" +
-                   std::string(TextColumns::right(text, 2));
-        case 2:
-            return "00:" + text;
-        default:
-            return std::nullopt;
+    // HHMM, HMM or MM: the hours are what stands before the last two characters.
+    const std::size_t length = TextColumns::length(field);
+    if (length < 2 || length > 4) {
+        return std::nullopt;
     }
+    const std::string_view hours = TextColumns::left(field, length - 2);
+    std::string time(2 - TextColumns::length(hours), '0');
+    time.append(hours);
+    time.push_back(':');
+    time.append(TextColumns::right(field, 2));
+    return time;
 }
 
 std::optional<std::string> FlightPlanDecoding::expectedSid(std::string_view route) {
