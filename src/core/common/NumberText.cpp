@@ -99,11 +99,12 @@ std::string NumberText::format(double value) {
 }
 
 std::string NumberText::twoDigits(long long value) {
-    std::string text = std::to_string(value);
+    // Built whole: GCC 12 at -O2 takes an insert at the front for an overlapping copy
+    // (-Wrestrict), which breaks the optimised builds that treat warnings as errors.
     if (value >= 0 && value <= 9) {
-        text.insert(0, "0");
+        return {'0', static_cast<char>('0' + value)};
     }
-    return text;
+    return std::to_string(value);
 }
 
 }  // namespace corvane

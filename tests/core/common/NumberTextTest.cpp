@@ -61,7 +61,10 @@ INSTANTIATE_TEST_SUITE_P(Values, NumberFormat,
 TEST(TwoDigits, PadsOnlyZeroToNine) {
     EXPECT_EQ(NumberText::twoDigits(0), "00");
     EXPECT_EQ(NumberText::twoDigits(7), "07");
+    EXPECT_EQ(NumberText::twoDigits(9), "09");
+    EXPECT_EQ(NumberText::twoDigits(10), "10");
     EXPECT_EQ(NumberText::twoDigits(12), "12");
+    EXPECT_EQ(NumberText::twoDigits(-1), "-1");
     EXPECT_EQ(NumberText::twoDigits(123), "123");
 }
 
