@@ -76,7 +76,8 @@ FileStatus SettingsStore::load(AppContext& context, Setting setting) {
     context.state.FolderSelector = setting == Setting::SnapshotPath ? 1 : 0;
     const std::string file = path(context, setting);
     const auto& unsaved = unsavedValue(context.state, setting);
-    if (!context.files().exists(file) && unsaved.has_value()) {
+    // A choice that could not be saved is newer than whatever the file still holds.
+    if (unsaved.has_value()) {
         (setting == Setting::SnapshotPath ? context.state.SnapshotPath : context.state.ProcFolder) =
             *unsaved;
         context.state.FolderSelector = 0;

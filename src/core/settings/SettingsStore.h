@@ -30,8 +30,8 @@ public:
     /// `ReadLastLine`: reads the last line of the file at `path` into `SnapshotPath` when
     /// `FolderSelector` is 1, else into `ProcFolder`; then sets `FolderSelector` to 0.
     static FileStatus readLastLine(AppContext& context, const std::string& path);
-    /// Loads a setting at connect: its file's last line (`ReadLastLine`), or the unsaved choice
-    /// of this run when the file is absent. Sets `FolderSelector` as the read needs.
+    /// Loads a setting at connect: the choice of this run that could not be saved, if any,
+    /// otherwise its file's last line (`ReadLastLine`). Sets `FolderSelector` as the read needs.
     static FileStatus load(AppContext& context, Setting setting);
 };
 

@@ -44,6 +44,16 @@ TEST_F(AppFixture, LoadFallsBackToTheUnsavedChoiceOfThisRun) {
     EXPECT_FALSE(SettingsStore::isAvailable(context(), Setting::ProcFolder));
 }
 
+TEST_F(AppFixture, UnsavedChoiceWinsOverTheOlderFileItCouldNotReplace) {
+    home.write("DATA/dirRecent.txt", "/old/recent.dat\r\n");
+    home.write("DATA/dirSidStar.txt", "/old/procedures\r\n");
+    state().UnsavedSnapshotPath = "/new/recent.dat";
+    EXPECT_EQ(SettingsStore::load(context(), Setting::SnapshotPath), FileStatus::Ok);
+    EXPECT_EQ(state().SnapshotPath, "/new/recent.dat");
+    EXPECT_EQ(SettingsStore::load(context(), Setting::ProcFolder), FileStatus::Ok);
+    EXPECT_EQ(state().ProcFolder, "/old/procedures");
+}
+
 TEST_F(AppFixture, AFolderNamedLikeTheSettingsFileCountsAsPresent) {
     std::filesystem::create_directories(home.file("DATA/dirSidStar.txt"));
     EXPECT_TRUE(SettingsStore::isAvailable(context(), Setting::ProcFolder));
