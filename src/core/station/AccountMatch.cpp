@@ -1,5 +1,7 @@
 #include "station/AccountMatch.h"
 
+#include <algorithm>
+
 #include "common/TextColumns.h"
 
 namespace corvane {
@@ -37,20 +39,52 @@ bool AccountMatch::equalsUpperCased(std::string_view fileText, std::string_view 
     return true;
 }
 
+namespace {
+
+// Characters `column` .. `column + count - 1`, counted as bytes on an ASCII head.
+std::string_view headSlice(std::string_view line, std::size_t column, std::size_t count) {
+    return column - 1 < line.size() ? line.substr(column - 1, count) : std::string_view{};
+}
+
+AccountMatchKind classify(std::string_view name, std::string_view vid, std::string_view wholeVid,
+                          std::string_view typed) {
+    if (AccountMatch::equalsUpperCased(name, typed)) {
+        return AccountMatchKind::ByName;
+    }
+    if (vid == typed) {
+        return wholeVid == typed ? AccountMatchKind::ByVid : AccountMatchKind::ByVidPart;
+    }
+    return AccountMatchKind::None;
+}
+
+}  // namespace
+
+std::size_t AccountMatch::headBytes(std::size_t length) {
+    return kStationLayouts.front().nameColumn + std::max(length, kVidLength) + 1;
+}
+
 AccountMatchKind AccountMatch::match(std::string_view line, const StationLayout& layout,
                                      std::string_view typed, std::size_t length) {
     if (length == 0) {
         return AccountMatchKind::None;
     }
-    if (equalsUpperCased(TextColumns::mid(line, layout.nameColumn, length), typed)) {
-        return AccountMatchKind::ByName;
+    return classify(TextColumns::mid(line, layout.nameColumn, length),
+                    TextColumns::mid(line, layout.vidColumn, length),
+                    TextColumns::mid(line, layout.vidColumn, kVidLength), typed);
+}
+
+AccountMatchKind AccountMatch::match(std::string_view line, const StationLayout& layout,
+                                     std::string_view typed, std::size_t length,
+                                     std::size_t asciiHeadBytes) {
+    if (length == 0) {
+        return AccountMatchKind::None;
     }
-    if (TextColumns::mid(line, layout.vidColumn, length) == typed) {
-        return TextColumns::mid(line, layout.vidColumn, kVidLength) == typed
-                   ? AccountMatchKind::ByVid
-                   : AccountMatchKind::ByVidPart;
+    if (asciiHeadBytes < headBytes(length) && asciiHeadBytes < line.size()) {
+        return match(line, layout, typed, length);
     }
-    return AccountMatchKind::None;
+    return classify(headSlice(line, layout.nameColumn, length),
+                    headSlice(line, layout.vidColumn, length),
+                    headSlice(line, layout.vidColumn, kVidLength), typed);
 }
 
 bool AccountMatch::followedByRating(std::string_view line, const StationLayout& layout,

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace corvane {
 
@@ -12,30 +13,38 @@ namespace corvane {
 /// line and stay valid while it does.
 class SnapshotLine {
 public:
-    static constexpr std::size_t kAllFields = static_cast<std::size_t>(-1);
+    /// How many fields a line keeps at most: every field the program reads has a lower index.
+    static constexpr std::size_t kKeptFields = 48;
+    static constexpr std::size_t kAllFields = kKeptFields - 1;
 
     /// Splits `line`, keeping fields up to `highestField` (the rest is only counted as present).
     void split(std::string_view line, std::size_t highestField = kAllFields);
     /// True when the line has field `index` for a use (see the class comment).
-    bool has(std::size_t index) const {
-        return index < fields_.size() && (index > 0 || count_ >= 2);
-    }
+    bool has(std::size_t index) const { return index < kept_ && (index > 0 || count_ >= 2); }
     /// Field `index`, or "" when the line has no such field for a use.
     std::string_view field(std::size_t index) const {
-        return has(index) ? fields_[index] : std::string_view{};
+        return has(index) ? kept(index) : std::string_view{};
     }
     /// True when the line has field `index` and it equals `text`.
     bool fieldIs(std::size_t index, std::string_view text) const {
-        return has(index) && fields_[index] == text;
+        return has(index) && kept(index) == text;
     }
-    /// Number of fields (at least the number kept; a line cut at `highestField` counts one more).
+    /// Number of fields (exact up to the fields kept; a line cut short counts one more).
     std::size_t count() const { return count_; }
     /// The whole line as read.
     std::string_view raw() const { return raw_; }
 
 private:
+    // Field `index` of those kept: it ends where its separator (or the line) stands.
+    std::string_view kept(std::size_t index) const {
+        const std::size_t start = index == 0 ? 0 : ends_[index - 1] + 1;
+        return raw_.substr(start, ends_[index] - start);
+    }
+
     std::string_view raw_;
-    std::vector<std::string_view> fields_;
+    /// Byte offset in the line of the end of each kept field.
+    std::array<std::uint32_t, kKeptFields> ends_{};
+    std::size_t kept_ = 0;
     std::size_t count_ = 0;
 };
 

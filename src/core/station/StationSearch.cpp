@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/ConnectionReset.h"
+#include "common/TextCodec.h"
 #include "common/TextColumns.h"
 #include "station/AccountMatch.h"
 #include "station/AtisInformation.h"
@@ -23,6 +24,9 @@ StationSearch::StationSearch(AppContext& context, std::string_view typed)
     : context_(context), typed_(typed), length_(TextColumns::length(trimSpaces(typed))) {}
 
 bool StationSearch::tryLine(std::string_view line) {
+    // Snapshot lines are ASCII at their head almost always; then columns are bytes.
+    const std::string_view head = line.substr(0, AccountMatch::headBytes(length_));
+    asciiHeadBytes_ = TextCodec::isAscii(head) ? head.size() : 0;
     for (const StationLayout& layout : kStationLayouts) {
         if (!tryLayout(line, layout)) {
             return false;
@@ -32,7 +36,11 @@ bool StationSearch::tryLine(std::string_view line) {
 }
 
 bool StationSearch::tryLayout(std::string_view line, const StationLayout& layout) {
-    const AccountMatchKind match = AccountMatch::match(line, layout, typed_, length_);
+    if (asciiHeadBytes_ > 0 && !mayMatch(line, layout)) {
+        return true;
+    }
+    const AccountMatchKind match =
+        AccountMatch::match(line, layout, typed_, length_, asciiHeadBytes_);
     if (match == AccountMatchKind::None) {
         return true;
     }
@@ -59,6 +67,21 @@ bool StationSearch::tryLayout(std::string_view line, const StationLayout& layout
         w.LblPositionName.text = std::string(TextColumns::left(line, layout.callsignLength));
     }
     return true;
+}
+
+// On an ASCII head, a layout can match only if the account's first character stands at its
+// name column (upper-cased) or at its VID column: a cheap test that rules out almost every line.
+bool StationSearch::mayMatch(std::string_view line, const StationLayout& layout) const {
+    if (typed_.empty()) {
+        return false;
+    }
+    const char first = typed_.front();
+    const auto at = [&line](std::size_t column) {
+        return column - 1 < line.size() ? line[column - 1] : '\0';
+    };
+    const char name = at(layout.nameColumn);
+    const char upper = name >= 'a' && name <= 'z' ? static_cast<char>(name - 32) : name;
+    return upper == first || at(layout.vidColumn) == first;
 }
 
 void StationSearch::showFields(std::string_view line) {

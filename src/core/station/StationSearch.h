@@ -36,10 +36,12 @@ public:
 private:
     bool tryLayout(std::string_view line, const StationLayout& layout);
     void showFields(std::string_view line);
+    bool mayMatch(std::string_view line, const StationLayout& layout) const;
 
     AppContext& context_;
     std::string_view typed_;
     std::size_t length_;
+    std::size_t asciiHeadBytes_ = 0;
     Outcome outcome_ = Outcome::NotFound;
     std::string positionName_;
     std::int16_t rating_ = 0;
