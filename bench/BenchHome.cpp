@@ -17,7 +17,12 @@ BenchHome::BenchHome(std::size_t aircraft, std::size_t extraProcedureLines) {
     fs::create_directories(path_ + "/DATA");
     fs::create_directories(path_ + "/SIDSTARS");
     const std::string source = CORVANE_SOURCE_DIR;
-    fs::copy_file(source + "/data/DATA/ssr_code.txt", path_ + "/DATA/ssr_code.txt");
+    {
+        // A wide range, so that a large snapshot still leaves free codes to hand out.
+        std::ifstream in(source + "/data/DATA/ssr_code.txt", std::ios::binary);
+        std::ofstream out(path_ + "/DATA/ssr_code.txt", std::ios::binary);
+        out << "EDDF:0100:7677:5000\r\n" << in.rdbuf();
+    }
     fs::copy_file(source + "/data/DATA/airlines.dat", path_ + "/DATA/airlines.dat");
     {
         // The real EDDF file, then many more procedure lines the selections must read through.
