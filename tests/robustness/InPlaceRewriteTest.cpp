@@ -16,7 +16,7 @@
 namespace corvane {
 namespace {
 
-constexpr int kRounds = 1500;
+constexpr int kRounds = 2500;
 
 class InPlaceRewriteTest : public test::SessionFixture {
 protected:
