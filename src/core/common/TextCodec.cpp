@@ -129,4 +129,15 @@ std::string TextCodec::decodeLine(std::string_view bytes) {
     return out;
 }
 
+std::string TextCodec::decodeField(std::string_view field, std::string_view rawLine) {
+    // The whole line decides: a field is read as Windows-1252 when any byte of its line is not
+    // UTF-8, even if the field alone would be.
+    if (isAscii(field) || isValidUtf8(rawLine)) {
+        return std::string(field);
+    }
+    std::string out;
+    appendWindows1252AsUtf8(field, out);
+    return out;
+}
+
 }  // namespace corvane

@@ -16,6 +16,8 @@ public:
     static void appendWindows1252AsUtf8(std::string_view bytes, std::string& out);
     /// A line as the program reads it: kept when valid UTF-8, otherwise decoded as Windows-1252.
     static std::string decodeLine(std::string_view bytes);
+    /// A field of the raw line `rawLine` as it reads once the whole line is decoded.
+    static std::string decodeField(std::string_view field, std::string_view rawLine);
 };
 
 }  // namespace corvane

@@ -9,7 +9,7 @@
 
 namespace corvane {
 
-LineReader::LineReader(int fd) : fd_(fd), buffer_(kBufferBytes) {}
+LineReader::LineReader(int fd) : fd_(fd), buffer_(new char[kBufferBytes]) {}
 
 LineReader::~LineReader() {
     if (fd_ >= 0) {
@@ -22,12 +22,12 @@ bool LineReader::fill() {
         return false;
     }
     if (begin_ > 0) {
-        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
         end_ -= begin_;
         begin_ = 0;
     }
     while (true) {
-        const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+        const ssize_t got = ::read(fd_, buffer_.get() + end_, kBufferBytes - end_);
         if (got > 0) {
             end_ += static_cast<std::size_t>(got);
             return true;
@@ -44,9 +44,6 @@ bool LineReader::fill() {
 }
 
 std::string_view LineReader::decode(std::string_view raw) {
-    if (!raw.empty() && raw.back() == '\r') {
-        raw.remove_suffix(1);
-    }
     if (TextCodec::isAscii(raw) || TextCodec::isValidUtf8(raw)) {
         return raw;
     }
@@ -61,25 +58,25 @@ void LineReader::appendToLong(std::string_view piece) {
     }
 }
 
-bool LineReader::next(std::string_view& line) {
+bool LineReader::readLine(std::string_view& line) {
     long_.clear();
     bool inLong = false;
     while (true) {
-        const char* start = buffer_.data() + begin_;
+        const char* start = buffer_.get() + begin_;
         const std::size_t pending = end_ - begin_;
         const auto* newline = static_cast<const char*>(std::memchr(start, '\n', pending));
         if (newline != nullptr) {
             const auto piece = std::string_view(start, static_cast<std::size_t>(newline - start));
             begin_ += piece.size() + 1;
             if (!inLong) {
-                line = decode(piece);
+                line = piece;
                 return true;
             }
             appendToLong(piece);
-            line = decode(long_);
+            line = long_;
             return true;
         }
-        if (pending == buffer_.size()) {
+        if (pending == kBufferBytes) {
             // A line longer than the buffer: keep (a capped part of) it aside and read on.
             appendToLong(std::string_view(start, pending));
             begin_ = end_ = 0;
@@ -90,21 +87,39 @@ bool LineReader::next(std::string_view& line) {
                 return false;
             }
             if (begin_ < end_) {  // the last line has no line end
-                const auto piece = std::string_view(buffer_.data() + begin_, end_ - begin_);
+                const auto piece = std::string_view(buffer_.get() + begin_, end_ - begin_);
                 begin_ = end_;
                 if (!inLong) {
-                    line = decode(piece);
+                    line = piece;
                     return true;
                 }
                 appendToLong(piece);
             }
             if (inLong) {
-                line = decode(long_);
+                line = long_;
                 return true;
             }
             return false;
         }
     }
+}
+
+bool LineReader::nextRaw(std::string_view& line) {
+    if (!readLine(line)) {
+        return false;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    return true;
+}
+
+bool LineReader::next(std::string_view& line) {
+    if (!nextRaw(line)) {
+        return false;
+    }
+    line = decode(line);
+    return true;
 }
 
 }  // namespace corvane

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/LineSource.h"
 
@@ -24,15 +24,17 @@ public:
     LineReader& operator=(const LineReader&) = delete;
 
     bool next(std::string_view& line) override;
+    bool nextRaw(std::string_view& line) override;
     bool failed() const override { return failed_; }
 
 private:
     bool fill();
+    bool readLine(std::string_view& line);
     void appendToLong(std::string_view piece);
     std::string_view decode(std::string_view raw);
 
     int fd_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;  // not zero-filled: most files opened are small
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool eof_ = false;

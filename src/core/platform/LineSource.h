@@ -12,6 +12,11 @@ public:
     /// UTF-8, otherwise read as Windows-1252). The view stays valid until the next call.
     /// Returns false at the end of the file or on a read failure (then failed() is true).
     virtual bool next(std::string_view& line) = 0;
+    /// Reads the next line as it stands in the file, only without its CR LF or LF end: the
+    /// bytes are not decoded. A pass that looks at a few columns of every line decodes only the
+    /// lines it uses (TextCodec::decodeLine, TextCodec::decodeField). By default the decoded
+    /// line, which decodes to itself.
+    virtual bool nextRaw(std::string_view& line) { return next(line); }
     /// True when reading stopped because of a read failure rather than the end of the file.
     virtual bool failed() const = 0;
 };

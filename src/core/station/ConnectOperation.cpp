@@ -1,5 +1,7 @@
 #include "station/ConnectOperation.h"
 
+#include "common/TextCodec.h"
+
 #include <string>
 
 #include "app/AppContext.h"
@@ -97,8 +99,18 @@ bool ConnectOperation::searchStation(AppContext& context, std::string_view typed
         return false;
     }
     StationSearch search(context, typed);
-    std::string_view line;
-    while (lines->next(line)) {
+    std::string_view raw;
+    std::string decoded;
+    while (lines->nextRaw(raw)) {
+        // Almost every line is ruled out on its raw head; only the others are decoded.
+        if (!search.mayMatchLine(raw)) {
+            continue;
+        }
+        std::string_view line = raw;
+        if (!TextCodec::isAscii(raw)) {
+            decoded = TextCodec::decodeLine(raw);
+            line = decoded;
+        }
         if (!search.tryLine(line)) {
             return false;
         }

@@ -12,6 +12,14 @@
 namespace corvane {
 
 void SnapshotLine::split(std::string_view line, std::size_t highestField) {
+    const std::size_t highest = std::min(highestField, kAllFields);
+    const std::uint64_t fields = highest >= 63 ? ~std::uint64_t{0} : (bit(highest + 1) - 1);
+    splitFields(line, fields);
+}
+
+void SnapshotLine::splitFields(std::string_view line, std::uint64_t fields) {
+    fields &= bit(kKeptFields) - 1;
+    readable_ = fields;
     raw_ = line;
     kept_ = 0;
     count_ = 0;
@@ -22,7 +30,12 @@ void SnapshotLine::split(std::string_view line, std::size_t highestField) {
     static_assert(std::endian::native == std::endian::little, "byte order of the colon scan");
     constexpr std::uint64_t kColons = 0x3A3A3A3A3A3A3A3AULL;
     constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-    const std::size_t wanted = std::min(highestField, kAllFields) + 1;
+    if (fields == 0) {
+        return;
+    }
+    const std::size_t wanted = static_cast<std::size_t>(64 - std::countl_zero(fields));
+    // The ends a readable field needs: its own and the one before it.
+    const std::uint64_t ends = fields | (fields >> 1);
     std::uint32_t* const out = ends_.data();
     const char* const begin = line.data();
     std::size_t kept = 0;
@@ -34,6 +47,12 @@ void SnapshotLine::split(std::string_view line, std::size_t highestField) {
             const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(cursor));
             auto colons = static_cast<std::uint32_t>(
                 _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(':'))));
+            const auto found = static_cast<std::size_t>(std::popcount(colons));
+            if (kept + found < wanted && ((ends >> kept) & (bit(found) - 1)) == 0) {
+                kept += found;  // no field of this pass ends in these 16 bytes
+                cursor += 16;
+                continue;
+            }
             while (colons != 0 && kept < wanted) {
                 const char* colon = cursor + std::countr_zero(colons);
                 out[kept++] = static_cast<std::uint32_t>(colon - begin);

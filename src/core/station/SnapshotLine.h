@@ -19,8 +19,16 @@ public:
 
     /// Splits `line`, keeping fields up to `highestField` (the rest is only counted as present).
     void split(std::string_view line, std::size_t highestField = kAllFields);
+    /// Splits `line` for a pass that reads only the fields whose bits are set in `fields`
+    /// (bit N for field N): the others read as absent. Skipping them is what makes a pass over
+    /// a large snapshot cheap.
+    void splitFields(std::string_view line, std::uint64_t fields);
+    /// The bit of field `index` for splitFields().
+    static constexpr std::uint64_t bit(std::size_t index) { return std::uint64_t{1} << index; }
     /// True when the line has field `index` for a use (see the class comment).
-    bool has(std::size_t index) const { return index < kept_ && (index > 0 || count_ >= 2); }
+    bool has(std::size_t index) const {
+        return index < kept_ && (index > 0 || count_ >= 2) && ((readable_ >> index) & 1U) != 0;
+    }
     /// Field `index`, or "" when the line has no such field for a use.
     std::string_view field(std::size_t index) const {
         return has(index) ? kept(index) : std::string_view{};
@@ -45,6 +53,7 @@ private:
     /// Byte offset in the line of the end of each kept field.
     std::array<std::uint32_t, kKeptFields> ends_{};
     std::size_t kept_ = 0;
+    std::uint64_t readable_ = 0;
     std::size_t count_ = 0;
 };
 

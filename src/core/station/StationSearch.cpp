@@ -84,6 +84,18 @@ bool StationSearch::mayMatch(std::string_view line, const StationLayout& layout)
     return upper == first || at(layout.vidColumn) == first;
 }
 
+bool StationSearch::mayMatchLine(std::string_view raw) const {
+    if (!TextCodec::isAscii(raw.substr(0, AccountMatch::headBytes(length_)))) {
+        return true;
+    }
+    for (const StationLayout& layout : kStationLayouts) {
+        if (mayMatch(raw, layout)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void StationSearch::showFields(std::string_view line) {
     MainWindowModel& w = context_.window;
     fields_.split(line, snapshot::Atis + 1);

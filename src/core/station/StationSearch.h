@@ -33,6 +33,10 @@ public:
     /// The callsign shown by the fields step of the last match (P), "" when none ran.
     const std::string& positionName() const { return positionName_; }
 
+    /// False when the raw, undecoded line can match in no layout (decided on an ASCII head
+    /// only; any other line may match and must be decoded and tried).
+    bool mayMatchLine(std::string_view raw) const;
+
 private:
     bool tryLayout(std::string_view line, const StationLayout& layout);
     void showFields(std::string_view line);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/AppContext.h"
+#include "common/TextCodec.h"
 #include "station/ConnectErrorTrap.h"
 #include "station/SnapshotField.h"
 #include "station/SnapshotLine.h"
@@ -11,19 +12,21 @@ namespace corvane {
 
 void TrafficLists::addLine(const SnapshotLine& line, std::string_view airportCode, bool centreMode,
                            MainWindowModel& window) {
-    const std::string_view callsign = line.field(snapshot::Callsign);
+    const auto list = [&line](ListBox& traffic) {
+        traffic.add(TextCodec::decodeField(line.field(snapshot::Callsign), line.raw()));
+    };
     if (line.fieldIs(snapshot::DepAirport, airportCode)) {
-        window.LstDeparture.add(std::string(callsign));
+        list(window.LstDeparture);
     }
     if (line.fieldIs(snapshot::DestAirport, airportCode)) {
-        window.LstArrival.add(std::string(callsign));
+        list(window.LstArrival);
     }
     if (centreMode && line.fieldIs(snapshot::CtrCurrent, airportCode)) {
         if (line.fieldIs(snapshot::CtrDep, airportCode)) {
-            window.LstDeparture.add(std::string(callsign));
+            list(window.LstDeparture);
         }
         if (line.fieldIs(snapshot::CtrArr, airportCode)) {
-            window.LstArrival.add(std::string(callsign));
+            list(window.LstArrival);
         }
     }
 }
@@ -37,12 +40,26 @@ bool TrafficLists::load(AppContext& context) {
         return false;
     }
     const bool centre = context.state.CentreMode;
-    const std::size_t highest = centre ? snapshot::CtrArr : snapshot::DestAirport;
+    std::uint64_t read = SnapshotLine::bit(snapshot::Callsign) |
+                         SnapshotLine::bit(snapshot::DepAirport) |
+                         SnapshotLine::bit(snapshot::DestAirport);
+    if (centre) {
+        read |= SnapshotLine::bit(snapshot::CtrCurrent) | SnapshotLine::bit(snapshot::CtrDep) |
+                SnapshotLine::bit(snapshot::CtrArr);
+    }
     const std::string airportCode = context.state.AirportCode;
+    // An ASCII code equals a field exactly when the raw bytes do, whatever the line's encoding,
+    // so lines are decoded only for a code that is not ASCII, and callsigns only when listed.
+    const bool asciiCode = TextCodec::isAscii(airportCode);
     SnapshotLine fields;
     std::string_view raw;
-    while (lines->next(raw)) {
-        fields.split(raw, highest);
+    std::string decoded;
+    while (lines->nextRaw(raw)) {
+        if (!asciiCode) {
+            decoded = TextCodec::decodeLine(raw);
+            raw = decoded;
+        }
+        fields.splitFields(raw, read);
         addLine(fields, airportCode, centre, context.window);
     }
     if (lines->failed()) {
