@@ -220,5 +220,24 @@ TEST_F(SnapshotEncodingTest, OverlongAndSurrogateSequencesNeverPassAsUtf8) {
               "\xC3\x80\xC2\xAF\xC3\xAD\xC2\xA0\xE2\x82\xAC\xC2\x81");
 }
 
+TEST_F(SnapshotEncodingTest, Windows1252CallsignIsListedDecodedAndFoundAgain) {
+    auto lines = sessionLines(sessionData("recent.dat"));
+    // A callsign with a Windows-1252 A umlaut, on a line that is otherwise ASCII.
+    lines.push_back(test::SessionFixture::pilotLine({{0,
+                                                      "\xC4"
+                                                      "BC99"},
+                                                     {2, "Pilot \xC4"}}));
+    home.write("radar/recent.dat", joined(lines));
+    connect();
+    EXPECT_EQ(window().LstDeparture.items, (Items{"ABC12", "XYZ345",
+                                                  "\xC3\x84"
+                                                  "BC99"}));
+    app->click("Command3(1)");
+    app->select("LstDeparture", 2);
+    ASSERT_TRUE(state().DeparturePlan.has_value());
+    EXPECT_EQ(state().FlightPlan.PilotInCommand, "Pilot \xC3\x84");
+    EXPECT_TRUE(messages().empty());
+}
+
 }  // namespace
 }  // namespace corvane
