@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "DriverSession.h"
+
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -31,7 +33,7 @@ constexpr const char* kArrivalProcedure = "STAR XYZ1A XYZ FIX RWY 25R";
 /// A program folder whose settings point at the clearance test airport EDDT (tower of JANE
 /// DOE): departures ABC12 and XYZ345, arrival ABC123, and two aircraft elsewhere that squawk
 /// 2301 and 2304, codes of the EDDT range 2301-2377.
-class ClearanceScriptTest : public ::testing::Test {
+class ClearanceScriptTest : public test::DriverSession {
 protected:
     ClearanceScriptTest() {
         const std::filesystem::path data =
@@ -42,11 +44,6 @@ protected:
         home.write("SIDSTARS/EDDT.txt", slurp(data / "EDDT.txt"));
         home.write("DATA/dirRecent.txt", home.file("radar/recent.dat") + "\r\n");
         home.write("DATA/dirSidStar.txt", home.file("SIDSTARS") + "\r\n");
-    }
-
-    static std::string slurp(const std::filesystem::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
     /// Connects as JANE DOE, then runs `session`; skips while the connect is not part of the
@@ -74,10 +71,6 @@ protected:
     static std::vector<std::string> items(const Json& dump, const char* list) {
         return dump["items"][list].get<std::vector<std::string>>();
     }
-
-    test::TempFolder home;
-    std::vector<Json> dumps;
-    std::string errors;
 };
 
 using Items = std::vector<std::string>;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "DriverSession.h"
+
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -27,7 +29,7 @@ Json exclamation(const std::string& text, const std::string& title = "") {
 }
 
 /// Connects through the headless driver to the station files of tests/data/station.
-class ConnectScript : public ::testing::Test {
+class ConnectScript : public test::DriverSession {
 protected:
     ConnectScript() {
         home.write("DATA/ssr_code.txt", readData("ssr_code.txt"));
@@ -44,21 +46,6 @@ protected:
     Json connectAs(const std::string& account) {
         EXPECT_EQ(run("start\ntype TxtOperatorName " + account + "\nclick CmdExecute\ndump\n"), 0);
         return dumps.empty() ? Json() : dumps.back();
-    }
-
-    int run(const std::string& script) {
-        std::istringstream in(script);
-        std::ostringstream out;
-        std::ostringstream err;
-        ScriptRunner runner(home.path(), out, err);
-        const int status = runner.run(in);
-        dumps.clear();
-        std::istringstream lines(out.str());
-        for (std::string line; std::getline(lines, line);) {
-            dumps.push_back(Json::parse(line));
-        }
-        errors = err.str();
-        return status;
     }
 
     /// The state a failed connect leaves: not connected, station and lists emptied.
@@ -92,10 +79,6 @@ protected:
             EXPECT_EQ(d["enabled"]["Command3(" + std::to_string(index) + ")"], true) << index;
         }
     }
-
-    test::TempFolder home;
-    std::vector<Json> dumps;
-    std::string errors;
 };
 
 TEST_F(ConnectScript, AnAirportStationShowsItselfItsPressureRunwaysAndTraffic) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "DriverSession.h"
+
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -11,29 +13,8 @@ namespace {
 
 using Json = nlohmann::json;
 
-class ScriptRunnerTest : public ::testing::Test {
+class ScriptRunnerTest : public test::DriverSession {
 protected:
-    ScriptRunnerTest() { home.write("DATA/.keep", ""); }
-
-    /// Runs `script`; returns the exit status and fills `dumps` and `errors`.
-    int run(const std::string& script) {
-        std::istringstream in(script);
-        std::ostringstream out;
-        std::ostringstream err;
-        ScriptRunner runner(home.path(), out, err);
-        const int status = runner.run(in);
-        dumps.clear();
-        std::istringstream lines(out.str());
-        for (std::string line; std::getline(lines, line);) {
-            dumps.push_back(Json::parse(line));
-        }
-        errors = err.str();
-        return status;
-    }
-
-    test::TempFolder home;
-    std::vector<Json> dumps;
-    std::string errors;
 };
 
 TEST_F(ScriptRunnerTest, DumpHasEveryMemberOfTheContract) {

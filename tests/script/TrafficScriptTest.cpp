@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "DriverSession.h"
+
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -15,7 +17,7 @@ using Json = nlohmann::json;
 
 /// A program folder whose settings point at the traffic monitor's test snapshot (the station
 /// EDDF_APP of JANE DOE, the departure DLH4AB and the arrival AZA123) and procedure folder.
-class TrafficScriptTest : public ::testing::Test {
+class TrafficScriptTest : public test::DriverSession {
 protected:
     TrafficScriptTest() {
         const std::filesystem::path data =
@@ -26,27 +28,6 @@ protected:
         home.write("DATA/airlines.dat", slurp(data / "airlines.dat"));
         home.write("DATA/dirRecent.txt", home.file("radar/recent.dat") + "\r\n");
         home.write("DATA/dirSidStar.txt", home.file("SIDSTARS") + "\r\n");
-    }
-
-    static std::string slurp(const std::filesystem::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-    /// Runs `script`; returns the exit status and fills `dumps` and `errors`.
-    int run(const std::string& script) {
-        std::istringstream in(script);
-        std::ostringstream out;
-        std::ostringstream err;
-        ScriptRunner runner(home.path(), out, err);
-        const int status = runner.run(in);
-        dumps.clear();
-        std::istringstream lines(out.str());
-        for (std::string line; std::getline(lines, line);) {
-            dumps.push_back(Json::parse(line));
-        }
-        errors = err.str();
-        return status;
     }
 
     /// Runs `selection` after a connect as JANE DOE; skips the test while the connect is not
@@ -68,10 +49,6 @@ protected:
         }
         return count;
     }
-
-    test::TempFolder home;
-    std::vector<Json> dumps;
-    std::string errors;
 };
 
 TEST_F(TrafficScriptTest, DepartureSelectionShowsTheAnalysis) {
