@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the CI build (warnings are errors), then the same
-# tests under AddressSanitizer + UndefinedBehaviorSanitizer, then a short fuzzing run.
+# Builds everything and runs every test: the CI build (warnings are errors), a short fuzzing
+# run, then the same tests under AddressSanitizer + UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,10 +12,8 @@ cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
 
+tools/fuzz.sh --seconds 10
+
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset sanitize -j "$jobs"
-
-if [ -x tools/fuzz.sh ]; then
-    tools/fuzz.sh --seconds 10
-fi
