@@ -41,8 +41,7 @@ public:
 
     /// The bytes of a whole file.
     static std::string slurp(const std::filesystem::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return readFileBytes(path.string());
     }
 
     TempFolder home;

@@ -32,10 +32,7 @@ protected:
             writer_.join();
         }
     }
-    static std::string fileBytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    static std::string fileBytes(const std::string& path) { return test::readFileBytes(path); }
 
     // Starts the simulator rewriting the snapshot in place, as fast as it can.
     void startWriter() {

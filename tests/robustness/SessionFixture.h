@@ -33,8 +33,7 @@ protected:
 
     /// The bytes of a file under tests/data.
     static std::string testData(const std::string& relative) {
-        std::ifstream in(std::string(CORVANE_TEST_DATA) + "/" + relative, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return test::readFileBytes(std::string(CORVANE_TEST_DATA) + "/" + relative);
     }
     static std::string sessionData(const std::string& name) {
         return testData("clearance/session/" + name);

@@ -38,8 +38,7 @@ protected:
     }
 
     static std::string readData(const std::string& name) {
-        std::ifstream in(kData + "/" + name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return test::readFileBytes(kData + "/" + name);
     }
 
     /// Types `account`, connects and dumps; returns the dump.

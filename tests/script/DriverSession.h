@@ -40,8 +40,7 @@ protected:
 
     /// The bytes of a file.
     static std::string slurp(const std::filesystem::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return readFileBytes(path.string());
     }
 
     TempFolder home;

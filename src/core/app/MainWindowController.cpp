@@ -7,6 +7,7 @@
 #include "app/PanelNavigation.h"
 #include "app/StartupSequence.h"
 #include "clearance/ClearanceActions.h"
+#include "common/TextCodec.h"
 #include "common/TextColumns.h"
 #include "flightplan/FlightPlanActions.h"
 #include "reference/ReferenceActions.h"
@@ -16,24 +17,6 @@
 namespace corvane {
 
 namespace {
-
-void appendCodePoint(std::string& text, char32_t code) {
-    if (code < 0x80) {
-        text.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        text.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-        text.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        text.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        text.push_back(static_cast<char>(0xF0 | (code >> 18)));
-        text.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-        text.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        text.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
-}
 
 void eraseLastCharacter(std::string& text) {
     const std::size_t length = TextColumns::length(text);
@@ -146,7 +129,7 @@ ActionResult MainWindowController::keyPress(const std::string& control, char32_t
     if (key == KeyFilters::kBackspace) {
         eraseLastCharacter(box->text);
     } else if (box->maxLength == 0 || TextColumns::length(box->text) < box->maxLength) {
-        appendCodePoint(box->text, key);
+        TextCodec::appendCodePoint(key, box->text);
     }
     return ActionResult::Done;
 }

@@ -14,6 +14,8 @@ public:
     static bool isAscii(std::string_view bytes);
     /// Appends the UTF-8 form of `bytes` read as Windows-1252 to `out`.
     static void appendWindows1252AsUtf8(std::string_view bytes, std::string& out);
+    /// Appends the UTF-8 form of the code point `code` to `out`.
+    static void appendCodePoint(char32_t code, std::string& out);
     /// A line as the program reads it: kept when valid UTF-8, otherwise decoded as Windows-1252.
     static std::string decodeLine(std::string_view bytes);
     /// A field of the raw line `rawLine` as it reads once the whole line is decoded.

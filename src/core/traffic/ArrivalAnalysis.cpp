@@ -15,14 +15,6 @@
 
 namespace corvane {
 
-namespace {
-
-double number(const Label& label) {
-    return NumberText::leading(label.text);
-}
-
-}  // namespace
-
 void ArrivalAnalysis::analyse(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
@@ -99,7 +91,8 @@ void ArrivalAnalysis::arrivalTime(AppContext& context) {
         w.lblPosArr.text = "LOCAL FLIGHT";
         return;
     }
-    state.PlanningSpeed = FlightPlanDecoding::planningSpeed(number(w.LblFiledTas));
+    state.PlanningSpeed =
+        FlightPlanDecoding::planningSpeed(SharedPlanFields::labelNumber(w.LblFiledTas));
     // A negative speed is as unusable as none: it would give a negative flying time.
     if (state.PlanningSpeed <= 0.0) {
         for (Label* label : {&w.lblEndArrHr, &w.lblEndArrMn, &w.lblEAThR, &w.lblEATmn}) {
@@ -107,19 +100,20 @@ void ArrivalAnalysis::arrivalTime(AppContext& context) {
         }
         return;
     }
-    const FlyingTime time =
-        FlightPlanDecoding::flyingTime(number(w.lblDistanceArr), state.PlanningSpeed);
+    const FlyingTime time = FlightPlanDecoding::flyingTime(
+        SharedPlanFields::labelNumber(w.lblDistanceArr), state.PlanningSpeed);
     w.lblEndArrHr.text = FlightPlanDecoding::clockDigits(time.hours);
     w.lblEndArrMn.text = FlightPlanDecoding::clockDigits(time.minutes);
     const ClockTime now = context.platform.localTime();
-    w.lblEATmn.text = NumberText::format(now.minute + number(w.lblEndArrMn));
-    w.lblEAThR.text = NumberText::format(now.hour + number(w.lblEndArrHr));
-    if (number(w.lblEATmn) >= 60.0) {
-        w.lblEATmn.text = NumberText::format(number(w.lblEATmn) - 60.0);
-        w.lblEAThR.text = NumberText::format(number(w.lblEAThR) + 1.0);
+    w.lblEATmn.text = NumberText::format(now.minute + SharedPlanFields::labelNumber(w.lblEndArrMn));
+    w.lblEAThR.text = NumberText::format(now.hour + SharedPlanFields::labelNumber(w.lblEndArrHr));
+    if (SharedPlanFields::labelNumber(w.lblEATmn) >= 60.0) {
+        w.lblEATmn.text = NumberText::format(SharedPlanFields::labelNumber(w.lblEATmn) - 60.0);
+        w.lblEAThR.text = NumberText::format(SharedPlanFields::labelNumber(w.lblEAThR) + 1.0);
     }
     // An arrival after midnight is shown on the next day's clock.
-    w.lblEAThR.text = std::to_string(static_cast<long long>(number(w.lblEAThR)) % 24);
+    w.lblEAThR.text =
+        std::to_string(static_cast<long long>(SharedPlanFields::labelNumber(w.lblEAThR)) % 24);
 }
 
 void ArrivalAnalysis::showVfr(AppContext& context) {
@@ -132,13 +126,16 @@ void ArrivalAnalysis::showVfr(AppContext& context) {
 
 void ArrivalAnalysis::judge(AppContext& context) {
     MainWindowModel& w = context.window;
-    if (number(w.LblAltArr) == 0.0 && number(w.lblSpeedArr) == 0.0) {
+    if (SharedPlanFields::labelNumber(w.LblAltArr) == 0.0 &&
+        SharedPlanFields::labelNumber(w.lblSpeedArr) == 0.0) {
         w.lblNearArr.text.clear();
         ParameterMessage::show(ParameterMessage::problem(), w.lblParArr, w.Timer2);
         return;
     }
-    const FlightFigures figures{number(w.LblAltArr), number(w.lblSpeedArr), number(w.LblFiledAlt),
-                                number(w.LblFiledTas), context.state.DistanceToGo};
+    const FlightFigures figures{
+        SharedPlanFields::labelNumber(w.LblAltArr), SharedPlanFields::labelNumber(w.lblSpeedArr),
+        SharedPlanFields::labelNumber(w.LblFiledAlt), SharedPlanFields::labelNumber(w.LblFiledTas),
+        context.state.DistanceToGo};
     if (auto phase = FlightPhase::classify(figures)) {
         w.lblPosArr.text = *phase;
     }

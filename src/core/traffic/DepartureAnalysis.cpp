@@ -13,14 +13,6 @@
 
 namespace corvane {
 
-namespace {
-
-double number(const Label& label) {
-    return NumberText::leading(label.text);
-}
-
-}  // namespace
-
 void DepartureAnalysis::analyse(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
@@ -91,7 +83,8 @@ void DepartureAnalysis::distanceAndFlyingTime(AppContext& context, const Snapsho
         return;
     }
     RouteDistance::totalRouteDistance(context, line);
-    state.PlanningSpeed = FlightPlanDecoding::planningSpeed(number(w.LblFiledTas));
+    state.PlanningSpeed =
+        FlightPlanDecoding::planningSpeed(SharedPlanFields::labelNumber(w.LblFiledTas));
     // A negative speed is as unusable as none: it would give a negative flying time.
     if (state.PlanningSpeed <= 0.0) {
         w.LblEndDepHr.text.clear();
@@ -100,8 +93,8 @@ void DepartureAnalysis::distanceAndFlyingTime(AppContext& context, const Snapsho
     }
     RouteDistance::distanceToDestination(context, line);
     w.lblRemainNm.text = NumberText::format(state.DistanceToGo);
-    const FlyingTime time =
-        FlightPlanDecoding::flyingTime(number(w.LblDistanceFP), state.PlanningSpeed);
+    const FlyingTime time = FlightPlanDecoding::flyingTime(
+        SharedPlanFields::labelNumber(w.LblDistanceFP), state.PlanningSpeed);
     w.LblEndDepHr.text = FlightPlanDecoding::clockDigits(time.hours);
     w.lblEndDepMn.text = FlightPlanDecoding::clockDigits(time.minutes);
 }
@@ -116,7 +109,8 @@ void DepartureAnalysis::showVfr(AppContext& context) {
 
 void DepartureAnalysis::judge(AppContext& context) {
     MainWindowModel& w = context.window;
-    if (number(w.lblRemainNm) > number(w.LblDistanceFP)) {
+    if (SharedPlanFields::labelNumber(w.lblRemainNm) >
+        SharedPlanFields::labelNumber(w.LblDistanceFP)) {
         w.lblRemainNm.text = w.LblDistanceFP.text;
     }
     if (w.lblCurrentAlt.text.empty()) {
@@ -124,8 +118,10 @@ void DepartureAnalysis::judge(AppContext& context) {
         ParameterMessage::show(ParameterMessage::problem(), w.lblParam, w.Timer1);
         return;
     }
-    const FlightFigures figures{number(w.lblCurrentAlt), number(w.lblCurrentSpeed),
-                                number(w.LblFiledAlt), number(w.LblFiledTas),
+    const FlightFigures figures{SharedPlanFields::labelNumber(w.lblCurrentAlt),
+                                SharedPlanFields::labelNumber(w.lblCurrentSpeed),
+                                SharedPlanFields::labelNumber(w.LblFiledAlt),
+                                SharedPlanFields::labelNumber(w.LblFiledTas),
                                 context.state.DistanceToGo};
     if (auto phase = FlightPhase::classify(figures)) {
         w.lblPosDep.text = *phase;

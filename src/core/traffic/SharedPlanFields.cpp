@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/AppContext.h"
+#include "common/NumberText.h"
 #include "common/TextColumns.h"
 #include "station/SnapshotField.h"
 #include "station/SnapshotLine.h"
@@ -93,6 +94,10 @@ bool SharedPlanFields::applyRoute(AppContext& context, std::string_view field) {
     }
     context.state.FlightPlan.Route = std::string(field);
     return true;
+}
+
+double SharedPlanFields::labelNumber(const Label& label) {
+    return NumberText::leading(label.text);
 }
 
 }  // namespace corvane

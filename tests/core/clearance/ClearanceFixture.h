@@ -28,8 +28,7 @@ protected:
 
     /// The bytes of a file of the clearance test data.
     static std::string testData(const std::string& name) {
-        std::ifstream in(std::string(CORVANE_TEST_DATA) + "/clearance/" + name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return test::readFileBytes(std::string(CORVANE_TEST_DATA) + "/clearance/" + name);
     }
 
     /// A pilot line of the snapshot: departing `from`, arriving `to`, squawking `squawk`.

@@ -8,6 +8,12 @@
 
 namespace corvane::test {
 
+/// The bytes of a file, or "" when it cannot be read.
+inline std::string readFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 /// A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
 public:
@@ -32,10 +38,7 @@ public:
         std::ofstream(target, std::ios::binary) << bytes;
     }
     /// The bytes of `relative`, or "" when it cannot be read.
-    std::string read(const std::string& relative) const {
-        std::ifstream in(file(relative), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string read(const std::string& relative) const { return readFileBytes(file(relative)); }
     bool exists(const std::string& relative) const {
         return std::filesystem::exists(file(relative));
     }

@@ -25,8 +25,8 @@ protected:
     }
     /// Copies a file of tests/data/traffic into the program folder at `relative`.
     void copyData(const std::string& name, const std::string& relative) {
-        std::ifstream in(std::string(CORVANE_TEST_DATA) + "/traffic/" + name, std::ios::binary);
-        home.write(relative, std::string(std::istreambuf_iterator<char>(in), {}));
+        home.write(relative,
+                   test::readFileBytes(std::string(CORVANE_TEST_DATA) + "/traffic/" + name));
     }
     /// The airline table of the tests in the DATA folder.
     void airlineTable() { copyData("airlines.dat", "DATA/airlines.dat"); }
