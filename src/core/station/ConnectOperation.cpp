@@ -13,9 +13,9 @@
 #include "settings/SettingsStore.h"
 #include "station/ConnectErrorTrap.h"
 #include "station/PositionKinds.h"
+#include "station/SearchPassTraffic.h"
 #include "station/SquawkTable.h"
 #include "station/StationSearch.h"
-#include "station/TrafficLists.h"
 
 namespace corvane {
 
@@ -49,17 +49,22 @@ void ConnectOperation::connect(AppContext& context) {
     w.TxtOperatorName.enabled = false;
     context.state.CentreMode = false;
     const std::string typed = w.TxtOperatorName.text;
-    if (!loadSnapshotPath(context) || !searchStation(context, typed)) {
+    SearchPassTraffic traffic;
+    if (!loadSnapshotPath(context) || !searchStation(context, typed, traffic)) {
         return;
     }
-    context.state.AirportCode = std::string(TextColumns::left(w.LblPositionName.text, 4));
+    context.state.AirportCode = stationCode(w);
     context.state.FolderSelector = 0;
     if (!context.state.CentreMode) {
         if (!loadRunways(context) || !SquawkTable::load(context)) {
             return;
         }
     }
-    TrafficLists::load(context);
+    traffic.complete(context);
+}
+
+std::string ConnectOperation::stationCode(const MainWindowModel& window) {
+    return std::string(TextColumns::left(window.LblPositionName.text, 4));
 }
 
 bool ConnectOperation::checkOperatorText(AppContext& context) {
@@ -90,7 +95,8 @@ bool ConnectOperation::loadSnapshotPath(AppContext& context) {
     return true;
 }
 
-bool ConnectOperation::searchStation(AppContext& context, std::string_view typed) {
+bool ConnectOperation::searchStation(AppContext& context, std::string_view typed,
+                                     SearchPassTraffic& traffic) {
     const std::string path = context.state.SnapshotPath;
     FileStatus status = FileStatus::Ok;
     auto lines = context.files().openLines(path, status);
@@ -101,19 +107,23 @@ bool ConnectOperation::searchStation(AppContext& context, std::string_view typed
     StationSearch search(context, typed);
     std::string_view raw;
     std::string decoded;
-    while (lines->nextRaw(raw)) {
+    for (std::size_t index = 0; lines->nextRaw(raw); ++index) {
         // Almost every line is ruled out on its raw head; only the others are decoded.
-        if (!search.mayMatchLine(raw)) {
-            continue;
+        if (search.mayMatchLine(raw)) {
+            std::string_view line = raw;
+            if (!TextCodec::isAscii(raw)) {
+                decoded = TextCodec::decodeLine(raw);
+                line = decoded;
+            }
+            if (!search.tryLine(line)) {
+                return false;
+            }
+            if (search.outcome() == StationSearch::Outcome::Found) {
+                traffic.follow(stationCode(context.window), context.state.CentreMode, index);
+            }
         }
-        std::string_view line = raw;
-        if (!TextCodec::isAscii(raw)) {
-            decoded = TextCodec::decodeLine(raw);
-            line = decoded;
-        }
-        if (!search.tryLine(line)) {
-            return false;
-        }
+        // The traffic of the station found so far is gathered on the same read.
+        traffic.add(raw);
     }
     if (lines->failed()) {
         ConnectErrorTrap::fileFailed(context, FileStatus::IoError, path);

@@ -1,37 +1,98 @@
 #include "station/TrafficLists.h"
 
-#include <string>
+#include <iterator>
 
 #include "app/AppContext.h"
 #include "common/TextCodec.h"
+#include "platform/LineSource.h"
 #include "station/ConnectErrorTrap.h"
 #include "station/SnapshotField.h"
-#include "station/SnapshotLine.h"
 
 namespace corvane {
 
-void TrafficLists::addLine(const SnapshotLine& line, std::string_view airportCode, bool centreMode,
-                           MainWindowModel& window) {
-    const auto list = [&line](ListBox& traffic) {
-        traffic.add(TextCodec::decodeField(line.field(snapshot::Callsign), line.raw()));
+namespace {
+
+std::uint64_t fieldsRead(bool centreMode) {
+    std::uint64_t read = SnapshotLine::bit(snapshot::Callsign) |
+                         SnapshotLine::bit(snapshot::DepAirport) |
+                         SnapshotLine::bit(snapshot::DestAirport);
+    if (centreMode) {
+        read |= SnapshotLine::bit(snapshot::CtrCurrent) | SnapshotLine::bit(snapshot::CtrDep) |
+                SnapshotLine::bit(snapshot::CtrArr);
+    }
+    return read;
+}
+
+void append(std::vector<std::string>& gathered, ListBox& list) {
+    if (list.items.empty()) {
+        list.items.swap(gathered);
+    } else {
+        list.items.insert(list.items.end(), std::make_move_iterator(gathered.begin()),
+                          std::make_move_iterator(gathered.end()));
+    }
+    gathered.clear();
+}
+
+}  // namespace
+
+TrafficLists::TrafficLists(std::string_view airportCode, bool centreMode)
+    : airportCode_(airportCode),
+      centreMode_(centreMode),
+      asciiCode_(TextCodec::isAscii(airportCode)),
+      wantedFields_(fieldsRead(centreMode)) {}
+
+bool TrafficLists::isFor(std::string_view airportCode, bool centreMode) const {
+    return airportCode_ == airportCode && centreMode_ == centreMode;
+}
+
+void TrafficLists::addRawLine(std::string_view raw) {
+    if (!asciiCode_) {
+        decoded_ = TextCodec::decodeLine(raw);
+        raw = decoded_;
+    }
+    fields_.splitFields(raw, wantedFields_);
+    addLine(fields_);
+}
+
+void TrafficLists::addLine(const SnapshotLine& line) {
+    const auto list = [&line](std::vector<std::string>& traffic) {
+        traffic.push_back(TextCodec::decodeField(line.field(snapshot::Callsign), line.raw()));
     };
-    if (line.fieldIs(snapshot::DepAirport, airportCode)) {
-        list(window.LstDeparture);
+    if (line.fieldIs(snapshot::DepAirport, airportCode_)) {
+        list(departures_);
     }
-    if (line.fieldIs(snapshot::DestAirport, airportCode)) {
-        list(window.LstArrival);
+    if (line.fieldIs(snapshot::DestAirport, airportCode_)) {
+        list(arrivals_);
     }
-    if (centreMode && line.fieldIs(snapshot::CtrCurrent, airportCode)) {
-        if (line.fieldIs(snapshot::CtrDep, airportCode)) {
-            list(window.LstDeparture);
+    if (centreMode_ && line.fieldIs(snapshot::CtrCurrent, airportCode_)) {
+        if (line.fieldIs(snapshot::CtrDep, airportCode_)) {
+            list(departures_);
         }
-        if (line.fieldIs(snapshot::CtrArr, airportCode)) {
-            list(window.LstArrival);
+        if (line.fieldIs(snapshot::CtrArr, airportCode_)) {
+            list(arrivals_);
         }
     }
 }
 
-bool TrafficLists::load(AppContext& context) {
+bool TrafficLists::addLines(LineSource& lines, std::size_t maxLines) {
+    std::string_view raw;
+    for (std::size_t read = 0; read < maxLines && lines.nextRaw(raw); ++read) {
+        addRawLine(raw);
+    }
+    return !lines.failed();
+}
+
+void TrafficLists::clear() {
+    departures_.clear();
+    arrivals_.clear();
+}
+
+void TrafficLists::moveTo(MainWindowModel& window) {
+    append(departures_, window.LstDeparture);
+    append(arrivals_, window.LstArrival);
+}
+
+bool TrafficLists::load(AppContext& context, std::size_t maxLines) {
     const std::string& path = context.state.SnapshotPath;
     FileStatus status = FileStatus::Ok;
     auto lines = context.files().openLines(path, status);
@@ -39,33 +100,12 @@ bool TrafficLists::load(AppContext& context) {
         ConnectErrorTrap::snapshotFailed(context, status, path);
         return false;
     }
-    const bool centre = context.state.CentreMode;
-    std::uint64_t read = SnapshotLine::bit(snapshot::Callsign) |
-                         SnapshotLine::bit(snapshot::DepAirport) |
-                         SnapshotLine::bit(snapshot::DestAirport);
-    if (centre) {
-        read |= SnapshotLine::bit(snapshot::CtrCurrent) | SnapshotLine::bit(snapshot::CtrDep) |
-                SnapshotLine::bit(snapshot::CtrArr);
-    }
-    const std::string airportCode = context.state.AirportCode;
-    // An ASCII code equals a field exactly when the raw bytes do, whatever the line's encoding,
-    // so lines are decoded only for a code that is not ASCII, and callsigns only when listed.
-    const bool asciiCode = TextCodec::isAscii(airportCode);
-    SnapshotLine fields;
-    std::string_view raw;
-    std::string decoded;
-    while (lines->nextRaw(raw)) {
-        if (!asciiCode) {
-            decoded = TextCodec::decodeLine(raw);
-            raw = decoded;
-        }
-        fields.splitFields(raw, read);
-        addLine(fields, airportCode, centre, context.window);
-    }
-    if (lines->failed()) {
+    TrafficLists traffic(context.state.AirportCode, context.state.CentreMode);
+    if (!traffic.addLines(*lines, maxLines)) {
         ConnectErrorTrap::fileFailed(context, FileStatus::IoError, path);
         return false;
     }
+    traffic.moveTo(context.window);
     return true;
 }
 

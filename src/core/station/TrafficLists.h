@@ -1,24 +1,65 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "station/SnapshotLine.h"
 
 namespace corvane {
 
 class AppContext;
+class LineSource;
 class MainWindowModel;
-class SnapshotLine;
 
-/// The station's traffic: `LstDeparture` and `LstArrival` filled from the traffic snapshot.
+/// The station's traffic: the callsigns for `LstDeparture` and `LstArrival`, gathered from
+/// snapshot lines for one station code. A line departs from or arrives at the station by its
+/// fields 16 and 21; for a centre, also by its area (42) and departure or arrival area (43, 44).
 class TrafficLists {
 public:
-    /// Reads the snapshot again and appends the callsign of every line that departs from or
-    /// arrives at the station (for a centre: whose area and departure or arrival area are the
-    /// centre's). A snapshot that cannot be read is reported and the connection reset; returns
-    /// false then.
-    static bool load(AppContext& context);
+    /// Gathers the traffic of `airportCode`, as a centre when `centreMode`.
+    TrafficLists(std::string_view airportCode, bool centreMode);
+
+    /// True when these lists are gathered for `airportCode` and `centreMode`.
+    bool isFor(std::string_view airportCode, bool centreMode) const;
+    /// Adds the callsign of one snapshot line, as read (undecoded), to the lists it belongs to.
+    void addRawLine(std::string_view raw);
     /// Adds the callsign of one split snapshot line to the lists it belongs to.
-    static void addLine(const SnapshotLine& line, std::string_view airportCode, bool centreMode,
-                        MainWindowModel& window);
+    void addLine(const SnapshotLine& line);
+    /// Reads at most `maxLines` lines of `lines` into the lists. False on a read failure.
+    bool addLines(LineSource& lines, std::size_t maxLines);
+    /// Forgets what was gathered.
+    void clear();
+    /// Appends what was gathered to `LstDeparture` and `LstArrival`, in snapshot order, and
+    /// leaves these lists empty.
+    void moveTo(MainWindowModel& window);
+
+    /// The departures gathered so far.
+    const std::vector<std::string>& departures() const { return departures_; }
+    /// The arrivals gathered so far.
+    const std::vector<std::string>& arrivals() const { return arrivals_; }
+
+    /// Reads the first `maxLines` lines of the snapshot (all of them by default) and appends
+    /// their traffic for the connected station to the window's lists. A snapshot that cannot be
+    /// read is reported and the connection reset; returns false then.
+    static bool load(AppContext& context, std::size_t maxLines = kAllLines);
+
+    /// No limit on the lines load() reads.
+    static constexpr std::size_t kAllLines = static_cast<std::size_t>(-1);
+
+private:
+    std::string airportCode_;
+    bool centreMode_;
+    // An ASCII code equals a field exactly when the raw bytes do, whatever the line's encoding,
+    // so lines are decoded only for a code that is not ASCII, and callsigns only when listed.
+    bool asciiCode_;
+    std::uint64_t wantedFields_;
+    SnapshotLine fields_;
+    std::string decoded_;
+    std::vector<std::string> departures_;
+    std::vector<std::string> arrivals_;
 };
 
 }  // namespace corvane

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "station/ConnectOperation.h"
 #include "support/AppFixture.h"
 
@@ -82,6 +85,70 @@ TEST_F(Connect, ARefusedNameStopsAtOnce) {
                   "PAY ATTENTION!!! INSERT YOUR NAME AND SURNAME TO IVAO CONNECTED"});
     EXPECT_EQ(window().LblPositionName.text, "");
     EXPECT_TRUE(window().LstDeparture.items.empty());
+}
+
+// A pilot line of 47 fields with departure (16), destination (21) and, for centres, area (42),
+// departure area (43) and arrival area (44).
+std::string pilot(const std::string& callsign, const std::string& dep, const std::string& dest,
+                  const std::string& area = "", const std::string& areaDep = "",
+                  const std::string& areaArr = "") {
+    std::vector<std::string> fields(47);
+    fields[0] = callsign;
+    fields[16] = dep;
+    fields[21] = dest;
+    fields[42] = area;
+    fields[43] = areaDep;
+    fields[44] = areaArr;
+    std::string line = fields[0];
+    for (std::size_t i = 1; i < fields.size(); ++i) {
+        line += ":" + fields[i];
+    }
+    return line + "\r\n";
+}
+
+using Callsigns = std::vector<std::string>;
+
+TEST_F(Connect, TrafficBeforeAndAfterTheStationLineIsListedInFileOrder) {
+    connect(pilot("DLH1", "EDDF", "EDDM") + pilot("AFR2", "LFPG", "EDDF") +
+                "EDDF_APP:123456:JANE DOE:5:::Frankfurt:::::::Q1013:\r\n" +
+                pilot("BAW3", "EDDF", "EGLL") + pilot("DLH4", "EDDF", "EDDF"),
+            "JANE DOE");
+    EXPECT_EQ(window().LstDeparture.items, (Callsigns{"DLH1", "BAW3", "DLH4"}));
+    EXPECT_EQ(window().LstArrival.items, (Callsigns{"AFR2", "DLH4"}));
+}
+
+TEST_F(Connect, ALaterMatchForAnotherStationListsThatStationsTrafficOnly) {
+    home.write("procedures/EDDM.txt", "RNW 26R\r\nENDRNWS\r\n");
+    home.write("DATA/ssr_code.txt", "EDDF:2301:2377:5000\r\nEDDM:3301:3377:5000\r\n");
+    connect(pilot("M1", "EDDM", "EDDF") +
+                "EDDF_APP:123456:JANE DOE:5:::Frankfurt:::::::Q1013:\r\n" +
+                pilot("F2", "EDDF", "EDDM") + pilot("M3", "LOWW", "EDDM") +
+                "EDDM_TWR:123456:JANE DOE:4:::Muenchen:::::::Q1015:\r\n" +
+                pilot("M4", "EDDM", "EDDM") + pilot("F5", "EDDF", "LOWW"),
+            "JANE DOE");
+    EXPECT_EQ(state().AirportCode, "EDDM");
+    EXPECT_EQ(window().LstDeparture.items, (Callsigns{"M1", "M4"}));
+    EXPECT_EQ(window().LstArrival.items, (Callsigns{"F2", "M3", "M4"}));
+}
+
+TEST_F(Connect, ALaterMatchForTheSameStationKeepsEveryLineListed) {
+    connect(pilot("F1", "EDDF", "") + "EDDF_APP:123456:JANE DOE:5:::Frankfurt:::::::Q1013:\r\n" +
+                pilot("F2", "EDDF", "") +
+                "EDDF_APP:123456:JANE DOE:5:::Frankfurt:::::::Q1013:\r\n" + pilot("F3", "EDDF", ""),
+            "JANE DOE");
+    EXPECT_EQ(window().LstDeparture.items, (Callsigns{"F1", "F2", "F3"}));
+}
+
+TEST_F(Connect, ACentreFoundAfterAnAerodromeOfTheSameCodeListsByArea) {
+    connect(pilot("C1", "LIRA", "LIRN", "LIRR", "LIRR", "LIRR") +
+                "LIRR_APP:567890:ANNA BIANCHI:5:::Roma:::::::LIRR Q1020::\r\n" +
+                pilot("C2", "LIRF", "LIRN", "LIRR", "LIRR", "LIMM") +
+                "LIRR_W_CTR:567890:ANNA BIANCHI:6:::Roma:::::::LIRR Q1020::\r\n" +
+                pilot("C3", "LIMC", "LIRN", "LIRR", "LIMM", "LIRR"),
+            "ANNA BIANCHI");
+    EXPECT_TRUE(state().CentreMode);
+    EXPECT_EQ(window().LstDeparture.items, (Callsigns{"C1", "C2"}));
+    EXPECT_EQ(window().LstArrival.items, (Callsigns{"C1", "C3"}));
 }
 
 }  // namespace

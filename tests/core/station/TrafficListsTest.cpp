@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "app/MainWindowModel.h"
-#include "station/SnapshotLine.h"
 #include "station/TrafficLists.h"
 
 namespace corvane {
@@ -44,13 +42,11 @@ struct ListCase {
 class ListLine : public ::testing::TestWithParam<ListCase> {};
 
 TEST_P(ListLine, GoesToTheListsItBelongsTo) {
-    MainWindowModel window;
-    SnapshotLine line;
-    line.split(GetParam().line, GetParam().centre ? 44 : 21);
     const std::string code = GetParam().centre ? "LIRR" : "LIRF";
-    TrafficLists::addLine(line, code, GetParam().centre, window);
-    EXPECT_EQ(window.LstDeparture.items, GetParam().departures);
-    EXPECT_EQ(window.LstArrival.items, GetParam().arrivals);
+    TrafficLists traffic(code, GetParam().centre);
+    traffic.addRawLine(GetParam().line);
+    EXPECT_EQ(traffic.departures(), GetParam().departures);
+    EXPECT_EQ(traffic.arrivals(), GetParam().arrivals);
 }
 
 using V = std::vector<std::string>;
