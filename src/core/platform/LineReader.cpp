@@ -9,7 +9,8 @@
 
 namespace corvane {
 
-LineReader::LineReader(int fd) : fd_(fd), buffer_(new char[kBufferBytes]) {}
+LineReader::LineReader(int fd, std::optional<FileVersion> version)
+    : fd_(fd), version_(version), buffer_(new char[kBufferBytes]) {}
 
 LineReader::~LineReader() {
     if (fd_ >= 0) {

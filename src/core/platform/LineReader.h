@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,8 +18,9 @@ public:
     static constexpr std::size_t kBufferBytes = 256 * 1024;
     static constexpr std::size_t kMaxLineBytes = 4 * 1024 * 1024;
 
-    /// Takes ownership of `fd` and closes it on destruction.
-    explicit LineReader(int fd);
+    /// Takes ownership of `fd` and closes it on destruction; `version` is the file's version
+    /// when it was opened, if known.
+    explicit LineReader(int fd, std::optional<FileVersion> version = std::nullopt);
     ~LineReader() override;
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
@@ -26,6 +28,7 @@ public:
     bool next(std::string_view& line) override;
     bool nextRaw(std::string_view& line) override;
     bool failed() const override { return failed_; }
+    std::optional<FileVersion> version() const override { return version_; }
 
 private:
     bool fill();
@@ -34,6 +37,7 @@ private:
     std::string_view decode(std::string_view raw);
 
     int fd_;
+    std::optional<FileVersion> version_;
     std::unique_ptr<char[]> buffer_;  // not zero-filled: most files opened are small
     std::size_t begin_ = 0;
     std::size_t end_ = 0;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
+
+#include "platform/FileVersion.h"
 
 namespace corvane {
 
@@ -19,6 +22,8 @@ public:
     virtual bool nextRaw(std::string_view& line) { return next(line); }
     /// True when reading stopped because of a read failure rather than the end of the file.
     virtual bool failed() const = 0;
+    /// The version of the file when it was opened, when the source knows it.
+    virtual std::optional<FileVersion> version() const { return std::nullopt; }
 };
 
 }  // namespace corvane

@@ -7,6 +7,7 @@
 
 #include <strings.h>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -97,7 +98,12 @@ std::unique_ptr<LineSource> LocalFileSystem::openLines(const std::string& path,
         return nullptr;
     }
     status = FileStatus::Ok;
-    return std::make_unique<LineReader>(fd);
+    const FileVersion version{static_cast<std::uint64_t>(info.st_dev),
+                              static_cast<std::uint64_t>(info.st_ino),
+                              static_cast<std::int64_t>(info.st_size),
+                              static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
+                                  static_cast<std::int64_t>(info.st_mtim.tv_nsec)};
+    return std::make_unique<LineReader>(fd, version);
 }
 
 FileStatus LocalFileSystem::replaceFile(const std::string& path,

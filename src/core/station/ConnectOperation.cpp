@@ -105,6 +105,7 @@ bool ConnectOperation::searchStation(AppContext& context, std::string_view typed
         return false;
     }
     StationSearch search(context, typed);
+    traffic.readingVersion(lines->version());
     std::string_view raw;
     std::string decoded;
     for (std::size_t index = 0; lines->nextRaw(raw); ++index) {

@@ -1,6 +1,7 @@
 #include "station/SearchPassTraffic.h"
 
 #include "app/AppContext.h"
+#include "station/ConnectErrorTrap.h"
 
 namespace corvane {
 
@@ -15,14 +16,25 @@ void SearchPassTraffic::follow(std::string_view airportCode, bool centreMode,
 
 bool SearchPassTraffic::complete(AppContext& context) {
     const ProgramState& state = context.state;
-    if (!lists_ || !lists_->isFor(state.AirportCode, state.CentreMode)) {
-        return TrafficLists::load(context);
+    const bool gathered = lists_ && lists_->isFor(state.AirportCode, state.CentreMode);
+    if (gathered && firstLine_ == 0) {
+        lists_->moveTo(context.window);
+        return true;
     }
-    if (firstLine_ > 0 && !TrafficLists::load(context, firstLine_)) {
+    FileStatus status = FileStatus::Ok;
+    auto lines = context.files().openLines(state.SnapshotPath, status);
+    if (!lines) {
+        ConnectErrorTrap::snapshotFailed(context, status, state.SnapshotPath);
+        return false;
+    }
+    const bool sameSnapshot = version_.has_value() && lines->version() == version_;
+    if (!gathered || !sameSnapshot) {
+        return TrafficLists::load(context, *lines);
+    }
+    if (!TrafficLists::load(context, *lines, firstLine_)) {
         return false;
     }
     lists_->moveTo(context.window);
-    lists_.reset();
     return true;
 }
 

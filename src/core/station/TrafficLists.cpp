@@ -92,17 +92,10 @@ void TrafficLists::moveTo(MainWindowModel& window) {
     append(arrivals_, window.LstArrival);
 }
 
-bool TrafficLists::load(AppContext& context, std::size_t maxLines) {
-    const std::string& path = context.state.SnapshotPath;
-    FileStatus status = FileStatus::Ok;
-    auto lines = context.files().openLines(path, status);
-    if (!lines) {
-        ConnectErrorTrap::snapshotFailed(context, status, path);
-        return false;
-    }
+bool TrafficLists::load(AppContext& context, LineSource& lines, std::size_t maxLines) {
     TrafficLists traffic(context.state.AirportCode, context.state.CentreMode);
-    if (!traffic.addLines(*lines, maxLines)) {
-        ConnectErrorTrap::fileFailed(context, FileStatus::IoError, path);
+    if (!traffic.addLines(lines, maxLines)) {
+        ConnectErrorTrap::fileFailed(context, FileStatus::IoError, context.state.SnapshotPath);
         return false;
     }
     traffic.moveTo(context.window);

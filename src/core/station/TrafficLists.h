@@ -41,10 +41,10 @@ public:
     /// The arrivals gathered so far.
     const std::vector<std::string>& arrivals() const { return arrivals_; }
 
-    /// Reads the first `maxLines` lines of the snapshot (all of them by default) and appends
-    /// their traffic for the connected station to the window's lists. A snapshot that cannot be
-    /// read is reported and the connection reset; returns false then.
-    static bool load(AppContext& context, std::size_t maxLines = kAllLines);
+    /// Reads at most `maxLines` lines of the open snapshot `lines` (all of them by default) and
+    /// appends their traffic for the connected station to the window's lists. A read failure is
+    /// reported and the connection reset; returns false then.
+    static bool load(AppContext& context, LineSource& lines, std::size_t maxLines = kAllLines);
 
     /// No limit on the lines load() reads.
     static constexpr std::size_t kAllLines = static_cast<std::size_t>(-1);

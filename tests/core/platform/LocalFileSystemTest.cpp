@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "platform/LocalFileSystem.h"
 #include "support/TempFolder.h"
 
@@ -23,6 +26,30 @@ TEST(LocalFileSystem, TellsAMissingFileFromAMissingFolder) {
 
 TEST(LocalFileSystem, RefusesDevicesThatCouldBeReadForever) {
     EXPECT_EQ(openStatus("/dev/zero"), FileStatus::IoError);
+}
+
+std::optional<FileVersion> versionOf(const std::string& path) {
+    LocalFileSystem files;
+    FileStatus status = FileStatus::Ok;
+    const auto lines = files.openLines(path, status);
+    return lines ? lines->version() : std::nullopt;
+}
+
+TEST(LocalFileSystem, TellsTheVersionsOfARewrittenFileApart) {
+    test::TempFolder folder;
+    const std::string path = folder.file("recent.dat");
+    folder.write("recent.dat", "DLH1:111111\r\n");
+    const auto first = versionOf(path);
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(versionOf(path), first) << "an unchanged file keeps its version";
+
+    folder.write("recent.dat", "DLH1:111111\r\nBAW2:222222\r\n");  // rewritten in place
+    const auto rewritten = versionOf(path);
+    EXPECT_NE(rewritten, first);
+
+    LocalFileSystem files;
+    ASSERT_EQ(files.replaceFile(path, {"DLH1:111111", "BAW2:222222"}), FileStatus::Ok);
+    EXPECT_NE(versionOf(path), rewritten) << "a replacement by rename is another file";
 }
 
 TEST(LocalFileSystem, ReplaceWritesCrLfLinesAndLeavesNoTemporaryFile) {
