@@ -82,11 +82,6 @@ bool TrafficLists::addLines(LineSource& lines, std::size_t maxLines) {
     return !lines.failed();
 }
 
-void TrafficLists::clear() {
-    departures_.clear();
-    arrivals_.clear();
-}
-
 void TrafficLists::moveTo(MainWindowModel& window) {
     append(departures_, window.LstDeparture);
     append(arrivals_, window.LstArrival);

@@ -26,12 +26,8 @@ public:
     bool isFor(std::string_view airportCode, bool centreMode) const;
     /// Adds the callsign of one snapshot line, as read (undecoded), to the lists it belongs to.
     void addRawLine(std::string_view raw);
-    /// Adds the callsign of one split snapshot line to the lists it belongs to.
-    void addLine(const SnapshotLine& line);
     /// Reads at most `maxLines` lines of `lines` into the lists. False on a read failure.
     bool addLines(LineSource& lines, std::size_t maxLines);
-    /// Forgets what was gathered.
-    void clear();
     /// Appends what was gathered to `LstDeparture` and `LstArrival`, in snapshot order, and
     /// leaves these lists empty.
     void moveTo(MainWindowModel& window);
@@ -50,6 +46,8 @@ public:
     static constexpr std::size_t kAllLines = static_cast<std::size_t>(-1);
 
 private:
+    void addLine(const SnapshotLine& line);
+
     std::string airportCode_;
     bool centreMode_;
     // An ASCII code equals a field exactly when the raw bytes do, whatever the line's encoding,
