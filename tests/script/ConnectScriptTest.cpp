@@ -166,7 +166,7 @@ TEST_F(ConnectScript, ALongCentreCallsignShowsOnlyTheCallsign) {
 }
 
 TEST_F(ConnectScript, AShorterCentreCallsignRunsTheFieldsAndListsByArea) {
-    home.write("DATA/dirSidStar.txt", "");  // a centre needs no procedures folder
+    // A centre needs no procedures folder.
     std::filesystem::remove(home.file("DATA/dirSidStar.txt"));
     const Json d = connectAs("ANNA BIANCHI");
     expectConnected(d);

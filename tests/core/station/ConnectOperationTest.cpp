@@ -5,6 +5,7 @@
 
 #include "station/ConnectOperation.h"
 #include "support/AppFixture.h"
+#include "support/PilotLine.h"
 
 namespace corvane {
 namespace {
@@ -87,23 +88,11 @@ TEST_F(Connect, ARefusedNameStopsAtOnce) {
     EXPECT_TRUE(window().LstDeparture.items.empty());
 }
 
-// A pilot line of 47 fields with departure (16), destination (21) and, for centres, area (42),
-// departure area (43) and arrival area (44).
+// A pilot line of 47 fields, with its line end.
 std::string pilot(const std::string& callsign, const std::string& dep, const std::string& dest,
                   const std::string& area = "", const std::string& areaDep = "",
                   const std::string& areaArr = "") {
-    std::vector<std::string> fields(47);
-    fields[0] = callsign;
-    fields[16] = dep;
-    fields[21] = dest;
-    fields[42] = area;
-    fields[43] = areaDep;
-    fields[44] = areaArr;
-    std::string line = fields[0];
-    for (std::size_t i = 1; i < fields.size(); ++i) {
-        line += ":" + fields[i];
-    }
-    return line + "\r\n";
+    return test::pilotLine(callsign, 47, dep, dest, area, areaDep, areaArr) + "\r\n";
 }
 
 using Callsigns = std::vector<std::string>;

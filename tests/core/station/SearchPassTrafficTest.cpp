@@ -8,15 +8,16 @@
 #include "platform/FileSystem.h"
 #include "station/SearchPassTraffic.h"
 #include "support/AppFixture.h"
+#include "support/PilotLine.h"
 
 namespace corvane {
 namespace {
 
 using Callsigns = std::vector<std::string>;
 
-// Pilot lines of 22 fields: departure in field 16, destination in field 21.
+// A pilot line of 22 fields, the last the destination.
 std::string pilot(const std::string& callsign, const std::string& dep, const std::string& dest) {
-    return callsign + std::string(16, ':') + dep + std::string(5, ':') + dest;
+    return test::pilotLine(callsign, 22, dep, dest);
 }
 
 class SearchPassTrafficTest : public test::AppFixture {

@@ -4,32 +4,12 @@
 #include <vector>
 
 #include "station/TrafficLists.h"
+#include "support/PilotLine.h"
 
 namespace corvane {
 namespace {
 
-// A pilot line with `count` fields whose fields 16, 21, 42, 43 and 44 are given.
-std::string pilotLine(const std::string& callsign, std::size_t count, const std::string& dep,
-                      const std::string& dest, const std::string& area = "",
-                      const std::string& areaDep = "", const std::string& areaArr = "") {
-    std::vector<std::string> fields(count);
-    fields[0] = callsign;
-    auto set = [&](std::size_t index, const std::string& value) {
-        if (index < count) {
-            fields[index] = value;
-        }
-    };
-    set(16, dep);
-    set(21, dest);
-    set(42, area);
-    set(43, areaDep);
-    set(44, areaArr);
-    std::string line;
-    for (std::size_t i = 0; i < count; ++i) {
-        line += (i == 0 ? "" : ":") + fields[i];
-    }
-    return line;
-}
+using test::pilotLine;
 
 struct ListCase {
     const char* name;
