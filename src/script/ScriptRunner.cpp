@@ -277,18 +277,18 @@ std::string ScriptRunner::describe(ActionResult result, const std::string& contr
 }
 
 void ScriptRunner::dump() {
-    if (!controller_) {
-        // Before `start` there is no window yet: dump the state a new window would have.
-        MainWindowController unstarted(platform_, programFolder_);
-        out_ << StateDump::make(unstarted, platform_)
+    const auto write = [this](const MainWindowController& window) {
+        out_ << StateDump::make(window, platform_)
                     .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
              << '\n';
+        out_.flush();
+    };
+    if (!controller_) {
+        // Before `start` there is no window yet: dump the state a new window would have.
+        write(MainWindowController(platform_, programFolder_));
         return;
     }
-    out_ << StateDump::make(*controller_, platform_)
-                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
-         << '\n';
-    out_.flush();
+    write(*controller_);
 }
 
 }  // namespace corvane

@@ -71,7 +71,6 @@ void ArrivalClearance::generate(AppContext& context) {
     }
     const std::string level = ClearanceWording::levelPhrase(w.txtDescend.text);
     w.txtStarAss.text = state.ProcedureText;
-    w.lblIfrStar.text.clear();
     state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
     w.lblIfrStar.text = ClearanceWording::airlineName(w.lblCompanyArr.text) + " " +
                         ClearanceWording::spokenNumber(callsign, state.CallsignNumberLength) +

@@ -18,12 +18,6 @@ namespace {
 
 constexpr const char* kLineJoin = "--------";
 
-// The line without its trailing spaces. (Cutting it to its length trimmed at both ends would
-// drop the last characters of the runway lines, which begin with a space.)
-std::string_view trimmedLength(std::string_view line) {
-    return trimTrailingSpaces(line);
-}
-
 void markSquawkedCodes(AppContext& context, std::string_view callsign, SquawkAllocator& codes) {
     FileStatus status = FileStatus::Ok;
     // Without a readable snapshot only the codes of this connection are known to be in use.
@@ -85,7 +79,9 @@ bool DepartureClearance::validate(AppContext& context) {
 
 void DepartureClearance::collectLine(std::string& procedureText, std::string_view line,
                                      std::string_view sid, std::string_view runway) {
-    const std::string_view kept = trimmedLength(line);
+    // Only trailing spaces go: cutting the line to its length trimmed at both ends would drop
+    // the last characters of the runway lines, which begin with a space.
+    const std::string_view kept = trimTrailingSpaces(line);
     if (!sid.empty() && TextColumns::mid(line, 5, TextColumns::length(sid)) == sid) {
         procedureText = std::string(kept);
     }
@@ -125,7 +121,6 @@ void DepartureClearance::generate(AppContext& context) {
     }
     const std::string level = ClearanceWording::levelPhrase(w.TxtInClimb.text);
     w.txtSidAss.text = state.ProcedureText;
-    w.LblIfrSid.text.clear();
     state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
     w.LblIfrSid.text = ClearanceWording::airlineName(w.lblCompanyDep.text) + " " +
                        ClearanceWording::spokenNumber(callsign, state.CallsignNumberLength) +

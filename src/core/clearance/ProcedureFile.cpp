@@ -2,6 +2,7 @@
 
 #include "common/TextColumns.h"
 #include "platform/FileSystem.h"
+#include "platform/ProgramFolder.h"
 
 namespace corvane {
 
@@ -38,7 +39,7 @@ std::string ProcedureFile::path(const FileSystem& files, const std::string& proc
     const std::string name = fileName(airportCode);
     // An empty folder setting names the root, as the folder text followed by the separator does.
     const std::string folder = procFolder.empty() ? std::string("/") : procFolder;
-    const std::string exact = folder.back() == '/' ? folder + name : folder + "/" + name;
+    const std::string exact = joinPath(folder, name);
     if (files.exists(exact)) {
         return exact;
     }
@@ -48,7 +49,7 @@ std::string ProcedureFile::path(const FileSystem& files, const std::string& proc
     if (!found) {
         return exact;
     }
-    return folder.back() == '/' ? folder + *found : folder + "/" + *found;
+    return joinPath(folder, *found);
 }
 
 std::unique_ptr<LineSource> ProcedureFile::open(FileSystem& files, const std::string& filePath,

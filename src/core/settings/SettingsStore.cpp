@@ -32,13 +32,13 @@ bool SettingsStore::isAvailable(const AppContext& context, Setting setting) {
 
 void SettingsStore::write(AppContext& context, Setting setting, const std::string& value) {
     const std::string dataFolder = context.folder.dataFolder();
-    const std::string file = path(context, setting);
     if (!context.files().isDirectory(dataFolder)) {
         unsavedValue(context.state, setting) = value;
         context.warn("PAY ATTENTION!!! THE DATA FOLDER " + dataFolder + " DOES NOT EXIST, SO " +
                      fileName(setting) + " CANNOT BE SAVED." + kKeptForThisRun);
         return;
     }
+    const std::string file = path(context, setting);
     const FileStatus status = context.files().replaceFile(file, {value});
     if (status != FileStatus::Ok) {
         unsavedValue(context.state, setting) = value;
@@ -74,7 +74,6 @@ FileStatus SettingsStore::readLastLine(AppContext& context, const std::string& f
 
 FileStatus SettingsStore::load(AppContext& context, Setting setting) {
     context.state.FolderSelector = setting == Setting::SnapshotPath ? 1 : 0;
-    const std::string file = path(context, setting);
     const auto& unsaved = unsavedValue(context.state, setting);
     // A choice that could not be saved is newer than whatever the file still holds.
     if (unsaved.has_value()) {
@@ -83,7 +82,7 @@ FileStatus SettingsStore::load(AppContext& context, Setting setting) {
         context.state.FolderSelector = 0;
         return FileStatus::Ok;
     }
-    return readLastLine(context, file);
+    return readLastLine(context, path(context, setting));
 }
 
 }  // namespace corvane

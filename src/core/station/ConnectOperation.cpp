@@ -8,6 +8,7 @@
 #include "app/ConnectionReset.h"
 #include "app/WindowLayouts.h"
 #include "clearance/ProcedureFile.h"
+#include "clearance/ProcedureLines.h"
 #include "clearance/RunwayReader.h"
 #include "common/TextColumns.h"
 #include "settings/SettingsStore.h"
@@ -173,8 +174,7 @@ bool ConnectOperation::loadRunways(AppContext& context) {
 }
 
 bool ConnectOperation::readProcedureFile(AppContext& context) {
-    const std::string path =
-        ProcedureFile::path(context.files(), context.state.ProcFolder, context.state.AirportCode);
+    const std::string path = ProcedureLines::path(context);
     FileStatus status = FileStatus::Ok;
     auto lines = ProcedureFile::open(context.files(), path, status);
     if (!lines && status == FileStatus::FileNotFound) {
