@@ -24,9 +24,7 @@ void ExitOperation::exit(AppContext& context) {
 }
 
 bool ExitOperation::closeRequested(AppContext& context) {
-    const MessageAnswer answer = context.platform.showMessage(
-        kQuestion, kTitle, MessageIcon::Question, MessageButtons::YesNo);
-    if (answer == MessageAnswer::No) {
+    if (!context.confirm(kQuestion, kTitle)) {
         return false;
     }
     endProgram(context);

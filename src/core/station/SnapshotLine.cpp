@@ -28,8 +28,7 @@ std::size_t colonCount(__m128i low, __m128i high) {
 
 void SnapshotLine::split(std::string_view line, std::size_t highestField) {
     const std::size_t highest = std::min(highestField, kAllFields);
-    const std::uint64_t fields = highest >= 63 ? ~std::uint64_t{0} : (bit(highest + 1) - 1);
-    splitFields(line, fields);
+    splitFields(line, bit(highest + 1) - 1);
 }
 
 void SnapshotLine::splitFields(std::string_view line, std::uint64_t fields) {

@@ -15,17 +15,13 @@ void reportUnreadable(AppContext& context, FileStatus status) {
                  "). THE AIRCRAFT DATA HAS NOT BEEN UPDATED");
 }
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
 }  // namespace
 
-std::string AircraftLineScan::wakeCategory(const std::string& raw) {
+std::string AircraftLineScan::wakeCategory(std::string_view raw) {
     std::string category;
     // Each marker found overrides the one before, so the heavier class named later wins.
     for (const char* marker : {"M-", "H-", "S-"}) {
-        if (raw.find(marker) != std::string::npos) {
+        if (raw.find(marker) != std::string_view::npos) {
             category = std::string(1, marker[0]);
         }
     }
@@ -50,11 +46,11 @@ ScanResult AircraftLineScan::run(AppContext& context, const std::string& callsig
     while (source->next(raw)) {
         // Field 0 equals the callsign and a second field exists exactly when the raw line
         // starts with "CALLSIGN:", so the other aircraft's lines are never split.
-        if (!searchable || !startsWith(raw, key)) {
+        if (!searchable || !raw.starts_with(key)) {
             continue;
         }
         result.found = true;
-        const std::string wake = wakeCategory(std::string(raw));
+        const std::string wake = wakeCategory(raw);
         if (!wake.empty()) {
             context.state.FlightPlan.WakeCategory = wake;
         }

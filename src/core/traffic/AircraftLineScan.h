@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace corvane {
 
@@ -41,7 +42,7 @@ public:
     static ScanResult run(AppContext& context, const std::string& callsign, const FieldWork& work);
     /// The wake category the raw line names: "S" when it holds "S-", else "H" for "H-", else
     /// "M" for "M-", else "" (the record keeps its value).
-    static std::string wakeCategory(const std::string& raw);
+    static std::string wakeCategory(std::string_view raw);
 };
 
 }  // namespace corvane

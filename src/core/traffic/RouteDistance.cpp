@@ -26,7 +26,6 @@ void RouteDistance::totalRouteDistance(AppContext& context, const SnapshotLine& 
 void RouteDistance::distanceToDestination(AppContext& context, const SnapshotLine& line) {
     ProgramState& state = context.state;
     MainWindowModel& w = context.window;
-    state.DistanceToGo = 0.0;
     state.DistanceToGo = GreatCircle::distanceNm(
         coordinate(line, snapshot::Latitude), coordinate(line, snapshot::Longitude),
         coordinate(line, snapshot::DestLat), coordinate(line, snapshot::DestLon));
