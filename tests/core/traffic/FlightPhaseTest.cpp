@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/CaseName.h"
+
 namespace corvane {
 namespace {
 
@@ -10,10 +12,6 @@ struct PhaseCase {
     FlightFigures figures;  // altitude, ground speed, level, TAS, distance to go
     std::optional<std::string> phase;
 };
-
-std::string rowName(const ::testing::TestParamInfo<PhaseCase>& row) {
-    return row.param.name;
-}
 
 class FlightPhaseRules : public ::testing::TestWithParam<PhaseCase> {};
 
@@ -49,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         PhaseCase{"EnRouteButStoppedIsOnTheGround", {36000, 0, 0, 0, 0}, "ON THE GROUND"},
         // An unreadable filed level reads 0, so any altitude is above its top of climb.
         PhaseCase{"NoFiledLevelIsEnRoute", {0, 50, 0, 0, 0}, "EN ROUTE"}),
-    rowName);
+    test::caseName<PhaseCase>);
 
 }  // namespace
 }  // namespace corvane

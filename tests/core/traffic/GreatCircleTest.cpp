@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "support/CaseName.h"
+
 namespace corvane {
 namespace {
 
@@ -12,10 +14,6 @@ struct DistanceCase {
     double lat1, lon1, lat2, lon2;
     double nm;
 };
-
-std::string rowName(const ::testing::TestParamInfo<DistanceCase>& row) {
-    return row.param.name;
-}
 
 class GreatCircleDistance : public ::testing::TestWithParam<DistanceCase> {};
 
@@ -35,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DistanceCase{"CoincidentAirport", 50.0379, 8.5622, 50.0379, 8.5622, 0},
                       DistanceCase{"Antipodal", 0, 0, 0, 180, 10809},
                       DistanceCase{"PoleToPole", 90, 0, -90, 0, 10809}),
-    rowName);
+    test::caseName<DistanceCase>);
 
 TEST(GreatCircle, ArccosUsesTheArctangentForm) {
     EXPECT_NEAR(GreatCircle::arccos(0.0), 1.5707963267948966, 1e-12);

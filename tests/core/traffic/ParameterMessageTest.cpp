@@ -5,6 +5,7 @@
 #include "app/BlinkTimer.h"
 #include "app/Colours.h"
 #include "app/Label.h"
+#include "support/CaseName.h"
 
 namespace corvane {
 namespace {
@@ -16,10 +17,6 @@ struct MessageCase {
     const char* caption;
     int fontSize;
 };
-
-std::string caseName(const ::testing::TestParamInfo<MessageCase>& info) {
-    return info.param.name;
-}
 
 class DepartureMessages : public ::testing::TestWithParam<MessageCase> {};
 
@@ -64,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         // F350, 1500 ft, 1.5 NM, 140 kt: rules 4 and 6 ask for "APPROACHING".
         MessageCase{"FinalApproach", "FINAL APPROACHING", {1500, 140, 350, 450, 1.5}, kNormal, 22},
         MessageCase{"LevelRuleComesFirst", "TAXING", {36000, 60, 350, 450, 1}, kLevel, 12}),
-    caseName);
+    test::caseName<MessageCase>);
 
 class ArrivalMessages : public ::testing::TestWithParam<MessageCase> {};
 
@@ -99,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{
             "NoOverspeedOnThisSide", "DESCENDING", {20000, 600, 360, 450, 100}, kNormal, 22},
         MessageCase{"LocalFlight", "LOCAL FLIGHT", {2000, 100, 30, 100, 5}, kNormal, 22}),
-    caseName);
+    test::caseName<MessageCase>);
 
 TEST(ParameterMessage, ProblemIsRedAtFourteen) {
     const ParameterAdvice advice = ParameterMessage::problem();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "support/AppFixture.h"
+#include "support/CaseName.h"
 #include "traffic/PilotLine.h"
 
 namespace corvane::test {
@@ -31,11 +32,5 @@ protected:
     /// The airline table of the tests in the DATA folder.
     void airlineTable() { copyData("airlines.dat", "DATA/airlines.dat"); }
 };
-
-/// The test name of a table row: its `name` member.
-template <class Case>
-std::string caseName(const ::testing::TestParamInfo<Case>& row) {
-    return row.param.name;
-}
 
 }  // namespace corvane::test
