@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <string>
-#include <vector>
 
 namespace corvane::test {
 
@@ -12,21 +11,32 @@ namespace corvane::test {
 inline std::string pilotLine(const std::string& callsign, std::size_t count, const std::string& dep,
                              const std::string& dest, const std::string& area = "",
                              const std::string& areaDep = "", const std::string& areaArr = "") {
-    std::vector<std::string> fields(count);
-    const auto set = [&fields](std::size_t index, const std::string& value) {
-        if (index < fields.size()) {
-            fields[index] = value;
+    const auto field = [&](std::size_t index) -> const std::string* {
+        switch (index) {
+            case 0:
+                return &callsign;
+            case 16:
+                return &dep;
+            case 21:
+                return &dest;
+            case 42:
+                return &area;
+            case 43:
+                return &areaDep;
+            case 44:
+                return &areaArr;
+            default:
+                return nullptr;
         }
     };
-    set(0, callsign);
-    set(16, dep);
-    set(21, dest);
-    set(42, area);
-    set(43, areaDep);
-    set(44, areaArr);
     std::string line;
     for (std::size_t i = 0; i < count; ++i) {
-        line += (i == 0 ? "" : ":") + fields[i];
+        if (i > 0) {
+            line += ':';
+        }
+        if (const std::string* value = field(i)) {
+            line += *value;
+        }
     }
     return line;
 }
