@@ -1,0 +1,206 @@
+#!/usr/bin/env python3
+"""Mutation check: how many small faults in the core does the test suite catch?
+
+Applies sampled single-point mutants to src/core/**/*.cpp one at a time, rebuilds incrementally,
+runs ctest with --stop-on-failure and restores the file. A mutant that no test notices survives.
+The same seed and sample size over the same sources give the same mutants, so a run before and
+a run after a change to the tests can be compared mutant by mutant.
+
+    tools/mutation-check.py --seed 1 --sample 150          # build/mutation, every test
+    tools/mutation-check.py --seed 1 --sample 150 --list   # the mutants only, nothing built
+
+Mutants that do not compile are skipped and do not count towards the sample.
+"""
+
+import argparse
+import os
+import random
+import re
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+
+# Operators are matched with the blanks clang-format puts around binary operators, which keeps
+# template brackets, shifts, unary minus, increments and reference declarators out.
+SWAPS = [
+    (" <= ", " < "), (" >= ", " > "), (" < ", " <= "), (" > ", " >= "),
+    (" == ", " != "), (" != ", " == "),
+    (" && ", " || "), (" || ", " && "),
+    (" + ", " - "), (" - ", " + "),
+]
+WORDS = [(re.compile(r"\btrue\b"), "false"), (re.compile(r"\bfalse\b"), "true")]
+INTEGER = re.compile(r"(?<![\w.'])(\d+)(?![\w.'])")
+NOT = re.compile(r"!(?!=)")
+
+
+class Mutant:
+    """One change at one place: file, 1-based line, column in the line, old and new text."""
+
+    def __init__(self, path, line, column, old, new):
+        self.path, self.line, self.column, self.old, self.new = path, line, column, old, new
+
+    def label(self):
+        return f"{self.path}:{self.line}:{self.column + 1}  '{self.old.strip()}' -> '{self.new.strip()}'"
+
+
+def code_mask(text):
+    """Per character of text: True where it is code, False inside comments and literals."""
+    mask = [True] * len(text)
+    i, n = 0, len(text)
+    while i < n:
+        c = text[i]
+        if text.startswith("//", i):
+            end = text.find("\n", i)
+            end = n if end < 0 else end
+        elif text.startswith("/*", i):
+            end = text.find("*/", i + 2)
+            end = n if end < 0 else end + 2
+        elif c == 'R' and text.startswith('R"', i) and (i == 0 or not text[i - 1].isalnum()):
+            delim_end = text.find("(", i + 2)
+            closing = ")" + text[i + 2:delim_end] + '"'
+            end = text.find(closing, delim_end)
+            end = n if end < 0 else end + len(closing)
+        elif c in "\"'":
+            if c == "'" and i > 0 and text[i - 1].isalnum():  # digit separator 1'000
+                i += 1
+                continue
+            end = i + 1
+            while end < n and text[end] != c and text[end] != "\n":
+                end += 2 if text[end] == "\\" else 1
+            end = min(end + 1, n)
+        else:
+            i += 1
+            continue
+        for k in range(i, end):
+            mask[k] = False
+        i = end
+    return mask
+
+
+def mutants_of(path):
+    text = path.read_text(encoding="utf-8")
+    mask = code_mask(text)
+    rel = path.relative_to(ROOT).as_posix()
+    found = []
+    offset = 0
+    for number, line in enumerate(text.split("\n"), start=1):
+        start = offset
+        offset += len(line) + 1
+        stripped = line.lstrip()
+        if stripped.startswith("#") or "static_assert" in line:
+            continue
+
+        def in_code(col, length):
+            return all(mask[start + k] for k in range(col, col + length))
+
+        taken = set()
+        for old, new in SWAPS:
+            for m in re.finditer(re.escape(old), line):
+                if m.start() in taken or not in_code(m.start(), len(old)):
+                    continue
+                taken.add(m.start())
+                found.append(Mutant(rel, number, m.start(), old, new))
+        for pattern, new in WORDS:
+            for m in pattern.finditer(line):
+                if in_code(m.start(), len(m.group())):
+                    found.append(Mutant(rel, number, m.start(), m.group(), new))
+        for m in INTEGER.finditer(line):
+            if in_code(m.start(), len(m.group())):
+                found.append(Mutant(rel, number, m.start(), m.group(), str(int(m.group()) + 1)))
+        for m in NOT.finditer(line):
+            if in_code(m.start(), 1):
+                found.append(Mutant(rel, number, m.start(), "!", ""))
+    return found
+
+
+def all_mutants():
+    files = sorted((ROOT / "src" / "core").rglob("*.cpp"))
+    return [m for f in files for m in mutants_of(f)]
+
+
+def apply(mutant):
+    path = ROOT / mutant.path
+    original = path.read_text(encoding="utf-8")
+    lines = original.split("\n")
+    line = lines[mutant.line - 1]
+    assert line[mutant.column:mutant.column + len(mutant.old)] == mutant.old
+    lines[mutant.line - 1] = line[:mutant.column] + mutant.new + line[mutant.column + len(mutant.old):]
+    path.write_text("\n".join(lines), encoding="utf-8")
+    return original
+
+
+def run(command, timeout):
+    try:
+        return subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, timeout=timeout).returncode
+    except subprocess.TimeoutExpired:
+        return -1
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--sample", type=int, default=150, help="mutants that compile")
+    parser.add_argument("--build-dir", default="build/mutation")
+    parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
+    parser.add_argument("--test-timeout", type=int, default=120, help="seconds per test")
+    parser.add_argument("--ctest-args", default="",
+                        help="more ctest arguments, e.g. \"-E AHundredThousandAircraft\"")
+    parser.add_argument("--list", action="store_true", help="print the sample, build nothing")
+    args = parser.parse_args()
+
+    candidates = all_mutants()
+    random.Random(args.seed).shuffle(candidates)
+    print(f"{len(candidates)} mutation sites in src/core; seed {args.seed}, sample {args.sample}")
+    if args.list:
+        for m in candidates[:args.sample]:
+            print(m.label())
+        return 0
+
+    build = args.build_dir
+    if not (ROOT / build / "build.ninja").exists():
+        subprocess.run(["cmake", "-S", ".", "-B", build, "-G", "Ninja",
+                        "-DCMAKE_BUILD_TYPE=Debug", "-DCORVANE_WERROR=OFF"], cwd=ROOT, check=True)
+    build_cmd = ["cmake", "--build", build, "-j", str(args.jobs)]
+    test_cmd = ["ctest", "--test-dir", build, "--stop-on-failure", "-j", str(args.jobs),
+                "--timeout", str(args.test_timeout)] + args.ctest_args.split()
+    os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
+    if run(build_cmd, None) != 0 or run(test_cmd, None) != 0:
+        print("the unmutated tree does not build or its tests fail: nothing to measure")
+        return 1
+
+    killed = compiled = skipped = 0
+    survivors = []
+    started = time.monotonic()
+    for mutant in candidates:
+        if compiled == args.sample:
+            break
+        original = apply(mutant)
+        try:
+            if run(build_cmd, 900) != 0:
+                skipped += 1
+                continue
+            compiled += 1
+            caught = run(test_cmd, 3600) != 0
+        finally:
+            (ROOT / mutant.path).write_text(original, encoding="utf-8")
+        killed += caught
+        if not caught:
+            survivors.append(mutant)
+        print(f"{compiled:4d} {mutant.label()}  {'killed' if caught else 'SURVIVED'}", flush=True)
+    run(build_cmd, None)
+
+    rate = 100.0 * killed / compiled if compiled else 0.0
+    minutes = (time.monotonic() - started) / 60
+    print(f"\n{compiled} mutants compiled ({skipped} did not), {killed} killed: "
+          f"kill rate {rate:.1f} % in {minutes:.0f} min")
+    for m in survivors:
+        print(f"survived: {m.label()}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
