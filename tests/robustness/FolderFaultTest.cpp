@@ -120,8 +120,8 @@ TEST_F(FolderAfterConnectTest, ProcedureFileBecomingAFolderGivesNoCodeAndKeepsTh
 TEST_F(FolderAfterConnectTest, SnapshotBecomingAFolderKeepsTheClearedAircraft) {
     app->click("cmdSidGen");
     ASSERT_EQ(window().List1.items.size(), 1U);
+    ASSERT_TRUE(prepareDeparture("XYZ345"));  // analysed while the snapshot is readable
     makeFolder(home, "radar/recent.dat");
-    ASSERT_TRUE(prepareDeparture("XYZ345"));
     app->click("cmdSidGen");
     // Without the snapshot only this connection's codes are known to be taken; the code on
     // offer was chosen while the snapshot was readable.
