@@ -65,6 +65,16 @@ std::vector<FolderCase> folderCases() {
          [](const test::TempFolder& home) {
              return cannotReadFolder(home.file("DATA/dirSidStar.txt"));
          }},
+        {"SnapshotSettingIsALink",
+         [](const test::TempFolder& home) {
+             std::filesystem::rename(home.file("DATA/dirRecent.txt"), home.file("DATA/real.txt"));
+             std::filesystem::create_symlink(home.file("DATA/real.txt"),
+                                             home.file("DATA/dirRecent.txt"));
+         },
+         [](const test::TempFolder& home) {
+             return "PAY ATTENTION!!! CANNOT READ FILE " + home.file("DATA/dirRecent.txt") +
+                    " (IT IS A SYMBOLIC LINK, WHICH IS NOT FOLLOWED)";
+         }},
         {"SquawkTableIsAFolder",
          [](const test::TempFolder& home) { makeFolder(home, "DATA/ssr_code.txt"); },
          [](const test::TempFolder& home) {
