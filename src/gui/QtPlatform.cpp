@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTime>
+#include <iostream>
 
 #include "Twips.h"
 #include "UiText.h"
@@ -22,9 +23,15 @@ MessageAnswer QtPlatform::showMessage(const std::string& text, const std::string
 
 MessageAnswer QtPlatform::showMessageBox(const MessageRequest& request) {
     const bool question = request.buttons == MessageButtons::YesNo;
+    // A huge text would take the layout minutes and the box off the screen: the box shows it
+    // shortened, standard error keeps it whole.
+    const std::string text = UiText::forMessageBox(request.text);
+    if (text != request.text) {
+        std::cerr << "corvane: " << request.text << '\n';
+    }
     QMessageBox box(
         request.icon == MessageIcon::Question ? QMessageBox::Question : QMessageBox::Warning,
-        UiText::show(request.title), UiText::show(request.text),
+        UiText::show(UiText::forMessageBox(request.title)), UiText::show(text),
         question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner_.data());
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setWindowModality(Qt::ApplicationModal);

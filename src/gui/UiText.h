@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <string>
 
 namespace corvane {
@@ -13,6 +14,16 @@ public:
     static QString show(const std::string& text);
     /// A QString back as the logic's UTF-8 text.
     static std::string toModel(const QString& text);
+
+    /// Most characters a message box shows; a longer text is cut in its middle.
+    static constexpr std::size_t kMessageCharacters = 400;
+    /// Most characters a message box shows without a place to break the line.
+    static constexpr std::size_t kUnbrokenCharacters = 60;
+    /// `text` as a message box can lay it out at once and fit on the screen: a text longer than
+    /// kMessageCharacters keeps its beginning and its end around "..." (the middle, where a long
+    /// path stands), and a run without spaces gets an invisible break opportunity every
+    /// kUnbrokenCharacters characters.
+    static std::string forMessageBox(const std::string& text);
 };
 
 }  // namespace corvane

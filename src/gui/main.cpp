@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
         corvane::ProgramFolderLocator::fromEnvironment(options.home, argv[0]), files, error);
     if (!folder) {
         QMessageBox::critical(nullptr, QStringLiteral("ATC Corvane"), corvane::UiText::show(error));
-        return 1;
+        return 2;
     }
 
     corvane::QtPlatform platform;

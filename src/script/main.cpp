@@ -4,6 +4,8 @@
 #include <string>
 
 #include "ScriptRunner.h"
+#include "platform/LocalFileSystem.h"
+#include "platform/ProgramFolderLocator.h"
 
 namespace {
 
@@ -32,6 +34,11 @@ int main(int argc, char** argv) {
     }
     if (home.empty()) {
         return usage();
+    }
+    corvane::LocalFileSystem files;
+    if (const auto problem = corvane::ProgramFolderLocator::problemWith(home, files)) {
+        std::cerr << "corvane-script: " << *problem << '\n';
+        return 2;
     }
     corvane::ScriptRunner runner(home, std::cout, std::cerr);
     if (scriptPath.empty()) {

@@ -22,7 +22,8 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& args
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto value = [&]() -> const std::string* {
-            if (i + 1 >= args.size()) {
+            // An option in the value's place means the value was left out.
+            if (i + 1 >= args.size() || args[i + 1].starts_with("--")) {
                 error = arg + " needs a value";
                 return nullptr;
             }
@@ -86,7 +87,8 @@ std::string SimOptions::usage() {
     return "Usage: corvane-sim [options]\n"
            "Writes a simulated IVAO traffic snapshot around Frankfurt (EDDF) and keeps it moving.\n"
            "\n"
-           "  --out FILE          snapshot to write (default ./recent.dat)\n"
+           "  --out FILE          snapshot to write, a regular file or a new one\n"
+           "                      (default ./recent.dat)\n"
            "  --interval SECONDS  time between rewrites (default 5)\n"
            "  --once              write one snapshot and exit\n"
            "  --seed N            traffic seed; the same seed gives the same traffic (default 1)\n"

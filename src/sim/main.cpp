@@ -41,6 +41,10 @@ int main(int argc, char** argv) {
         std::cout << SimOptions::usage();
         return 0;
     }
+    if (!SnapshotPublisher::isWritableTarget(options->outPath, error)) {
+        std::cerr << "corvane-sim: --out: " << error << "\n" << SimOptions::usage();
+        return 2;
+    }
     std::signal(SIGINT, onStopSignal);
     std::signal(SIGTERM, onStopSignal);
 

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <iostream>
+#include <sstream>
+#include <string>
 
 #include "GuiFixture.h"
 #include "UiText.h"
@@ -19,6 +22,7 @@ struct MessageBoxAnswerer {
     QString title;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    QSize size;
     bool aboveOwner = false;
     bool seen = false;
 
@@ -36,6 +40,7 @@ struct MessageBoxAnswerer {
         title = box->windowTitle();
         icon = box->icon();
         buttons = box->standardButtons();
+        size = box->frameGeometry().size();
         aboveOwner =
             box->windowFlags().testFlag(Qt::WindowStaysOnTopHint) && box->parentWidget() != nullptr;
         box->button(button)->click();
@@ -78,6 +83,23 @@ TEST_F(QtMessageBoxTest, AWarningHasTheExclamationIconAndOk) {
     EXPECT_EQ(ok.icon, QMessageBox::Warning);
     EXPECT_EQ(ok.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_EQ(ok.text, QStringLiteral("PAY ATTENTION!!! TEST\nSECOND LINE"));
+}
+
+TEST_F(QtMessageBoxTest, AFourMegabyteMessageIsShortenedInTheMiddleAndItsBoxFitsTheScreen) {
+    const std::string path = "/radar/" + std::string(4 * 1024 * 1024, 'd') + "/recent.dat";
+    const std::string text = "PAY ATTENTION!!! THE TRAFFIC FILE " + path + " CANNOT BE READ";
+    std::ostringstream errors;
+    std::streambuf* const standardError = std::cerr.rdbuf(errors.rdbuf());
+    MessageBoxAnswerer ok(QMessageBox::Ok);
+    ok.arm();
+    platform.showMessage(text, "", MessageIcon::Exclamation, MessageButtons::Ok);
+    std::cerr.rdbuf(standardError);
+    ASSERT_TRUE(ok.seen);
+    EXPECT_EQ(UiText::toModel(ok.text.remove(QChar(0x200B))),
+              text.substr(0, 240) + "..." + text.substr(text.size() - 157));
+    EXPECT_LE(ok.size.width(), 1280);
+    EXPECT_LE(ok.size.height(), 1024);
+    EXPECT_EQ(errors.str(), "corvane: " + text + "\n");
 }
 
 class CloseRequestTest : public GuiFixture {};

@@ -11,14 +11,16 @@
 namespace corvane::test {
 
 /// The real file system, except that every write (replace, append, delete) can be made to fail
-/// with access denied, as on a read-only DATA folder. The tests run as root, where a chmod
-/// does not stop a write, so the refusal is made here.
+/// with access denied, as on a read-only DATA folder, or with another status (a full disk).
+/// The tests run as root, where a chmod does not stop a write, so the refusal is made here.
 class WriteFailingFileSystem final : public FileSystem {
 public:
     explicit WriteFailingFileSystem(FileSystem& inner) : inner_(inner) {}
 
-    /// When true, every write fails with FileStatus::AccessDenied and changes nothing.
+    /// When true, every write fails with `failure` and changes nothing.
     bool denyWrites = false;
+    /// The status a refused write gives.
+    FileStatus failure = FileStatus::AccessDenied;
     /// How many writes were refused.
     int refusedWrites = 0;
 
@@ -26,6 +28,9 @@ public:
     bool isDirectory(const std::string& path) const override { return inner_.isDirectory(path); }
     std::unique_ptr<LineSource> openLines(const std::string& path, FileStatus& status) override {
         return inner_.openLines(path, status);
+    }
+    std::unique_ptr<LineSource> openOwnLines(const std::string& path, FileStatus& status) override {
+        return inner_.openOwnLines(path, status);
     }
     FileStatus replaceFile(const std::string& path,
                            const std::vector<std::string>& lines) override {
@@ -37,6 +42,11 @@ public:
     FileStatus remove(const std::string& path) override {
         return denyWrites ? refuse() : inner_.remove(path);
     }
+    void removeStaleTemporaries(const std::string& path) override {
+        if (!denyWrites) {
+            inner_.removeStaleTemporaries(path);
+        }
+    }
     std::optional<std::string> findIgnoringCase(const std::string& folder,
                                                 const std::string& name) const override {
         return inner_.findIgnoringCase(folder, name);
@@ -45,7 +55,7 @@ public:
 private:
     FileStatus refuse() {
         ++refusedWrites;
-        return FileStatus::AccessDenied;
+        return failure;
     }
 
     FileSystem& inner_;

@@ -65,6 +65,16 @@ std::vector<FolderCase> folderCases() {
          [](const test::TempFolder& home) {
              return cannotReadFolder(home.file("DATA/dirSidStar.txt"));
          }},
+        {"SnapshotSettingIsALink",
+         [](const test::TempFolder& home) {
+             std::filesystem::rename(home.file("DATA/dirRecent.txt"), home.file("DATA/real.txt"));
+             std::filesystem::create_symlink(home.file("DATA/real.txt"),
+                                             home.file("DATA/dirRecent.txt"));
+         },
+         [](const test::TempFolder& home) {
+             return "PAY ATTENTION!!! CANNOT READ FILE " + home.file("DATA/dirRecent.txt") +
+                    " (IT IS A SYMBOLIC LINK, WHICH IS NOT FOLLOWED)";
+         }},
         {"SquawkTableIsAFolder",
          [](const test::TempFolder& home) { makeFolder(home, "DATA/ssr_code.txt"); },
          [](const test::TempFolder& home) {
@@ -120,8 +130,8 @@ TEST_F(FolderAfterConnectTest, ProcedureFileBecomingAFolderGivesNoCodeAndKeepsTh
 TEST_F(FolderAfterConnectTest, SnapshotBecomingAFolderKeepsTheClearedAircraft) {
     app->click("cmdSidGen");
     ASSERT_EQ(window().List1.items.size(), 1U);
+    ASSERT_TRUE(prepareDeparture("XYZ345"));  // analysed while the snapshot is readable
     makeFolder(home, "radar/recent.dat");
-    ASSERT_TRUE(prepareDeparture("XYZ345"));
     app->click("cmdSidGen");
     // Without the snapshot only this connection's codes are known to be taken; the code on
     // offer was chosen while the snapshot was readable.

@@ -133,5 +133,48 @@ TEST_F(WriteFaultTest, LogsThatCannotBeDeletedDoNotStopResetOrExit) {
     EXPECT_FALSE(state().running);
 }
 
+TEST_F(WriteFaultTest, AFullDiskIsNamedAndTheNextClearanceIsReadBackWhole) {
+    connect();
+    ASSERT_TRUE(connected());
+    platform.faulty.denyWrites = true;
+    platform.faulty.failure = FileStatus::DiskFull;
+    ASSERT_TRUE(prepareDeparture("ABC12"));
+    app->click("cmdSidGen");
+    EXPECT_EQ(messages(), (std::vector<std::string>{
+                              "PAY ATTENTION!!! THE DEPARTURE LOG " + dataFile("departure.txt") +
+                              " CANNOT BE WRITTEN (DISK FULL). THE CLEARANCE IS NOT RECORDED"}));
+    platform.faulty.denyWrites = false;
+    ASSERT_TRUE(prepareDeparture("XYZ345"));
+    app->click("cmdSidGen");
+    const std::string second = window().LblIfrSid.text;
+    app->select("List1", 0);
+    EXPECT_EQ(window().LblIfrSid.text, second) << "no record of ABC12 to show";
+    app->select("List1", 1);
+    EXPECT_EQ(window().LblIfrSid.text, second);
+    EXPECT_EQ(messages().size(), 1U);
+}
+
+TEST_F(WriteFaultTest, ALogLeftByAKilledRunIsDeletedAtStartAndNeverReadBack) {
+    const std::string old = "ABC12  /OLD CLEARANCE TO DEST KJFK INITIALLY SQUAWK 2301/OLD\r\n";
+    home.write("DATA/departure.txt", old);
+    home.write("DATA/dirRecent.txt.partial-Ab12Cd", "half a setting");
+    app = std::make_unique<MainWindowController>(platform, home.path());
+    app->start();
+    EXPECT_FALSE(home.exists("DATA/departure.txt"));
+    EXPECT_FALSE(home.exists("DATA/dirRecent.txt.partial-Ab12Cd"));
+    // A log that cannot be deleted still holds no record of this connection.
+    home.write("DATA/departure.txt", old);
+    platform.faulty.denyWrites = true;
+    app = std::make_unique<MainWindowController>(platform, home.path());
+    app->start();
+    connect();
+    ASSERT_TRUE(connected());
+    ASSERT_TRUE(prepareDeparture("ABC12"));
+    app->click("cmdSidGen");
+    app->select("List1", 0);
+    EXPECT_EQ(window().LblIfrSid.text, kFirstDeparture);
+    EXPECT_EQ(home.read("DATA/departure.txt"), old);
+}
+
 }  // namespace
 }  // namespace corvane

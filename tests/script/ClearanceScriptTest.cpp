@@ -171,5 +171,43 @@ TEST_F(ClearanceScriptTest, APastedClimbIsSpokenAsAFlightLevel) {
               std::string::npos);
 }
 
+TEST_F(ClearanceScriptTest, AnAircraftGoneFromTheRewrittenSnapshotGetsNoOtherAircraftsPlan) {
+    // XYZ345 flies to KJFK; ABC12 (to LIRF) is analysed first, then XYZ345 disconnects.
+    std::string snapshot = home.read("radar/recent.dat");
+    const std::size_t line = snapshot.find("XYZ345:");
+    const std::size_t end = snapshot.find('\n', line) + 1;
+    const std::string gone = snapshot.substr(line, end - line);
+    home.write("radar/recent.dat", snapshot.substr(0, line) + "XYZ345" +
+                                       gone.substr(6, gone.find(":LIRF:") - 6) + ":KJFK" +
+                                       gone.substr(gone.find(":LIRF:") + 5) + snapshot.substr(end));
+    std::ostringstream out;
+    std::ostringstream err;
+    ScriptRunner runner(home.path(), out, err);
+    std::istringstream before(
+        "start\ntype TxtOperatorName JANE DOE\nclick CmdExecute\n"
+        "pick LstDeparture ABC12\n");
+    ASSERT_EQ(runner.run(before), 0) << err.str();
+    home.write("radar/recent.dat", snapshot.erase(line, end - line));
+    std::istringstream after(
+        "pick LstDeparture XYZ345\npick CmbTORwy 25L\nselect CmbSid 1\n"
+        "type TxtInClimb 120\nclick cmdSidGen\ndump\n");
+    ASSERT_EQ(runner.run(after), 0) << err.str();
+    const Json dump = Json::parse(out.str());
+    EXPECT_EQ(dump["messages"][0]["text"],
+              "PAY ATTENTION!!! AIRCRAFT XYZ345 NOT FOUND IN THE TRAFFIC FILE. ITS DATA HAS BEEN "
+              "CLEARED");
+    EXPECT_EQ(dump["messages"][1]["text"],
+              "PAY ATTENTION!!! NO ANALYSED AIRCRAFT XYZ345: NO CLEARANCE IS GIVEN. CLICK ON ITS "
+              "CALLSIGN AGAIN WHEN IT IS IN THE TRAFFIC FILE");
+    EXPECT_EQ(dump["messages"][1]["title"], "NO ANALYSED AIRCRAFT");
+    EXPECT_EQ(dump["messages"].size(), 2u);
+    for (const char* field : {"Label1(13)", "LblFiledAlt", "lblCurrentAlt", "LblIfrSid"}) {
+        EXPECT_EQ(dump["text"][field], "") << field;
+    }
+    EXPECT_EQ(items(dump, "List1"), Items{});
+    EXPECT_EQ(items(dump, "LstDeparture"), (Items{"ABC12", "XYZ345"}));
+    EXPECT_EQ(dump["text"]["LblSquawk"], "2301");
+}
+
 }  // namespace
 }  // namespace corvane

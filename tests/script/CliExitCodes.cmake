@@ -23,3 +23,15 @@ execute_process(COMMAND "${DRIVER}" RESULT_VARIABLE status OUTPUT_QUIET ERROR_QU
 if(NOT status EQUAL 2)
     message(FATAL_ERROR "a missing --home must be refused, got ${status}")
 endif()
+
+# An unusable program folder is refused with its name.
+file(WRITE "${WORK}/afile" "")
+file(MAKE_DIRECTORY "${WORK}/datafile")
+file(WRITE "${WORK}/datafile/DATA" "")
+foreach(home IN ITEMS "${WORK}/missing" "${WORK}/afile" "${WORK}/datafile")
+    execute_process(COMMAND "${DRIVER}" --home "${home}" RESULT_VARIABLE status
+                    OUTPUT_QUIET ERROR_VARIABLE err INPUT_FILE "${WORK}/afile")
+    if(NOT status EQUAL 2 OR NOT err MATCHES "^corvane-script: the (program|DATA) folder ${home}")
+        message(FATAL_ERROR "--home ${home} must be refused with its name, got ${status}: ${err}")
+    endif()
+endforeach()

@@ -62,6 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Table, SimOptionsBad,
                                            BadCase{{"--at", "-1"}, "--at"},
                                            BadCase{{"--seed", "1.5"}, "--seed"},
                                            BadCase{{"--out"}, "needs a value"},
+                                           BadCase{{"--out", "--once"}, "--out needs a value"},
+                                           BadCase{{"--seed", "--once"}, "--seed needs a value"},
                                            BadCase{{"--out", ""}, "--out"},
                                            BadCase{{"--frobnicate"}, "unknown option"}));
 

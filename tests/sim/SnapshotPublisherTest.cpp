@@ -1,6 +1,7 @@
 #include "SnapshotPublisher.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -62,6 +63,44 @@ TEST_F(SnapshotPublisherTest, MissingFolderIsReported) {
         SnapshotPublisher((dir_ / "nope" / "recent.dat").string(), false).publish(sim, error));
     EXPECT_NE(error.find("cannot write"), std::string::npos);
 }
+
+struct TargetCase {
+    const char* name;
+    bool inPlace;
+    const char* kind;
+};
+
+class SnapshotTargets : public SnapshotPublisherTest,
+                        public ::testing::WithParamInterface<TargetCase> {};
+
+TEST_P(SnapshotTargets, OnlyARegularFileOrANewOneIsWritten) {
+    const auto other = dir_ / "other.txt";
+    std::ofstream(other) << "kept";
+    const auto target = dir_ / "recent.dat";
+    const std::string kind = GetParam().kind;
+    if (kind == "a symbolic link") {
+        std::filesystem::create_symlink(other, target);
+    } else if (kind == "a pipe") {
+        ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);
+    } else {
+        std::filesystem::create_directory(target);
+    }
+    std::string error;
+    EXPECT_FALSE(SnapshotPublisher::isWritableTarget(target.string(), error));
+    EXPECT_EQ(error, target.string() + " is " + kind + ", not a regular file");
+    TrafficSimulator sim(3, 12);
+    EXPECT_FALSE(SnapshotPublisher(target.string(), GetParam().inPlace).publish(sim, error));
+    EXPECT_EQ(readAll(other), "kept");
+    EXPECT_NE(std::filesystem::symlink_status(target).type(), std::filesystem::file_type::regular);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SnapshotTargets,
+                         ::testing::Values(TargetCase{"Link", false, "a symbolic link"},
+                                           TargetCase{"LinkInPlace", true, "a symbolic link"},
+                                           TargetCase{"Pipe", false, "a pipe"},
+                                           TargetCase{"PipeInPlace", true, "a pipe"},
+                                           TargetCase{"Folder", false, "a folder"}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace corvane::sim

@@ -37,8 +37,10 @@ void ConnectionReset::resetConnection(AppContext& context) {
     w.command(6).enabled = true;
     w.command(8).enabled = true;
     deleteClearanceLogs(context);
-    // Codes handed out belong to the connection that ends here.
+    // Codes handed out and records logged belong to the connection that ends here.
     context.state.IssuedCodes.clear();
+    context.state.DepartureRecords.clear();
+    context.state.ArrivalRecords.clear();
 }
 
 void ConnectionReset::clearStation(AppContext& context) {
@@ -85,10 +87,8 @@ void ConnectionReset::clearArrivalPanel(AppContext& context) {
 
 void ConnectionReset::deleteClearanceLogs(AppContext& context) {
     for (const char* log : {ProgramFolder::kDepartureLog, ProgramFolder::kArrivalLog}) {
-        const std::string path = context.folder.dataFile(log);
-        if (context.files().exists(path)) {
-            context.files().remove(path);
-        }
+        // Removed even when it is a dangling link, which the existence test would not see.
+        context.files().remove(context.folder.dataFile(log));
     }
 }
 

@@ -59,6 +59,9 @@ struct ProgramState {
 
     /// Transponder codes given out since the connect.
     std::set<std::string> IssuedCodes;
+    /// The log records written whole since the connect, by side: the only ones read back.
+    std::set<std::string, std::less<>> DepartureRecords;
+    std::set<std::string, std::less<>> ArrivalRecords;
 
     /// The flight plan sheet's value labels (name, text) while the sheet is open.
     std::optional<std::vector<std::pair<std::string, std::string>>> Sheet;

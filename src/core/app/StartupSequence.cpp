@@ -1,6 +1,7 @@
 #include "app/StartupSequence.h"
 
 #include "app/AppContext.h"
+#include "app/ConnectionReset.h"
 #include "app/WindowLayouts.h"
 
 namespace corvane {
@@ -25,6 +26,13 @@ bool StartupSequence::screenAtLeast(const AppContext& context, int width, int he
 void StartupSequence::run(AppContext& context) {
     MainWindowModel& w = context.window;
     context.state.windowCreated = true;
+    // A run that ended without EXIT or RESET (a crash, a kill) left its logs and perhaps half a
+    // settings write behind; none of it belongs to this run.
+    ConnectionReset::deleteClearanceLogs(context);
+    for (const char* settings :
+         {ProgramFolder::kSnapshotSettings, ProgramFolder::kProcedureSettings}) {
+        context.files().removeStaleTemporaries(context.folder.dataFile(settings));
+    }
     if (!screenAtLeast(context, 1024, 768)) {
         // There is no portable display-settings panel to open here: say why and end.
         context.warn(kScreenTooSmall, w.caption);

@@ -63,7 +63,13 @@ void ArrivalClearance::generate(AppContext& context) {
         w.focus = w.LstArrival.name;
         return;
     }
-    if (state.FlightPlan.FlightRules == "V") {
+    const AnalysedPlan* plan = AnalysedPlan::of(state.ArrivalPlan, callsign);
+    if (plan == nullptr) {
+        context.warn(ClearanceWording::noAnalysedAircraft(callsign),
+                     ClearanceWording::kNoAnalysedAircraftTitle);
+        return;
+    }
+    if (plan->Record.FlightRules == "V") {
         w.lblIfrStar.text = DepartureAnalysis::kVfrClearance;
         w.lblExpStar.text = "VFR";
         w.txtStarAss.text = "NO STAR AVAILABLE IN THIS AIRPORT";
@@ -72,11 +78,13 @@ void ArrivalClearance::generate(AppContext& context) {
     const std::string level = ClearanceWording::levelPhrase(w.txtDescend.text);
     w.txtStarAss.text = state.ProcedureText;
     state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
-    w.lblIfrStar.text = ClearanceWording::airlineName(w.lblCompanyArr.text) + " " +
-                        ClearanceWording::spokenNumber(callsign, state.CallsignNumberLength) +
-                        " RADAR CONTACT FLY DIRECT " + w.lblExpStar.text + " THEN " + star +
-                        " STANDARD ARRIVAL DESCENT AND MANTAIN " + level +
-                        " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY " + w.cmbLandRwy.text;
+    // Text from the files loses its control characters before it is spoken or logged.
+    w.lblIfrStar.text = replaceControlCharacters(
+        ClearanceWording::airlineName(w.lblCompanyArr.text) + " " +
+        ClearanceWording::spokenNumber(callsign, state.CallsignNumberLength) +
+        " RADAR CONTACT FLY DIRECT " + w.lblExpStar.text + " THEN " + star +
+        " STANDARD ARRIVAL DESCENT AND MANTAIN " + level +
+        " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY " + w.cmbLandRwy.text);
     w.List2.add(ClearanceWording::assignedEntry(callsign, w.lblSqAss.text));
     w.LstArrival.removeAt(w.LstArrival.selected);
     ClearanceLog::write(context, ClearanceSide::Arrival);

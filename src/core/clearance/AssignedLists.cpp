@@ -37,7 +37,9 @@ void AssignedLists::departureClicked(AppContext& context) {
     w.cmdRemoveDep.enabled = true;
     context.state.SelectedDepartureCallsign = entryCallsign(w.List1);
     showWarningField(w.lblParam, w.Timer1);
-    DepartureAnalysis::analyse(context);
+    if (DepartureAnalysis::analyse(context).missing()) {
+        AircraftLineScan::reportMissing(context, context.state.SelectedDepartureCallsign);
+    }
     ClearanceLog::show(context, ClearanceSide::Departure);
     w.cmdFPDep.enabled = true;
 }
@@ -47,7 +49,9 @@ void AssignedLists::arrivalClicked(AppContext& context) {
     w.cmdRemoveArr.enabled = true;
     context.state.SelectedArrivalCallsign = entryCallsign(w.List2);
     showWarningField(w.lblParArr, w.Timer2);
-    ArrivalAnalysis::analyse(context);
+    if (ArrivalAnalysis::analyse(context).missing()) {
+        AircraftLineScan::reportMissing(context, context.state.SelectedArrivalCallsign);
+    }
     ClearanceLog::show(context, ClearanceSide::Arrival);
     w.cmdFPArr.enabled = true;
 }

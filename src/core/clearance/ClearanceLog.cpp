@@ -1,5 +1,7 @@
 #include "clearance/ClearanceLog.h"
 
+#include <set>
+
 #include "app/AppContext.h"
 #include "clearance/ClearanceWording.h"
 #include "common/TextColumns.h"
@@ -22,6 +24,11 @@ std::string_view closingWords(ClearanceSide side) {
 
 const char* logName(ClearanceSide side) {
     return side == ClearanceSide::Departure ? "DEPARTURE" : "ARRIVAL";
+}
+
+std::set<std::string, std::less<>>& writtenRecords(AppContext& context, ClearanceSide side) {
+    return side == ClearanceSide::Departure ? context.state.DepartureRecords
+                                            : context.state.ArrivalRecords;
 }
 
 std::string& selectedCallsign(AppContext& context, ClearanceSide side) {
@@ -49,7 +56,7 @@ std::size_t clearanceEnd(std::string_view body, ClearanceSide side) {
 
 std::string ClearanceLog::record(std::string_view callsign, std::string_view clearance,
                                  std::string_view procedure) {
-    std::string line = ClearanceWording::paddedCallsign(callsign);
+    std::string line = ClearanceWording::paddedCallsign(replaceControlCharacters(callsign));
     line += '/';
     line += clearance;
     line += '/';
@@ -60,7 +67,8 @@ std::string ClearanceLog::record(std::string_view callsign, std::string_view cle
 std::optional<ClearanceLog::Entry> ClearanceLog::parse(std::string_view line,
                                                        std::string_view callsign,
                                                        ClearanceSide side) {
-    if (trimSpaces(TextColumns::left(line, kCallsignColumns)) != callsign) {
+    if (trimSpaces(TextColumns::left(line, kCallsignColumns)) !=
+        replaceControlCharacters(callsign)) {
         return std::nullopt;
     }
     // The callsign fills at least the first seven columns, so its "/" is at column 8 or later.
@@ -87,10 +95,12 @@ void ClearanceLog::write(AppContext& context, ClearanceSide side) {
     std::string& callsign = selectedCallsign(context, side);
     callsign = ClearanceWording::paddedCallsign(callsign);
     const std::string file = path(context, side);
-    const FileStatus status = context.files().appendLine(
-        file,
-        record(callsign, clearanceLabel(context, side).text, procedureBox(context, side).text));
-    if (status != FileStatus::Ok) {
+    const std::string line =
+        record(callsign, clearanceLabel(context, side).text, procedureBox(context, side).text);
+    const FileStatus status = context.files().appendLine(file, line);
+    if (status == FileStatus::Ok) {
+        writtenRecords(context, side).insert(line);
+    } else {
         context.warn(std::string("PAY ATTENTION!!! THE ") + logName(side) + " LOG " + file +
                      " CANNOT BE WRITTEN (" + describeFileStatus(status) +
                      "). THE CLEARANCE IS NOT RECORDED");
@@ -100,12 +110,18 @@ void ClearanceLog::write(AppContext& context, ClearanceSide side) {
 void ClearanceLog::show(AppContext& context, ClearanceSide side) {
     const std::string file = path(context, side);
     FileStatus status = FileStatus::Ok;
-    auto source = context.files().openLines(file, status);
+    auto source = context.files().openOwnLines(file, status);
     std::optional<Entry> last;
     if (source) {
         const std::string callsign = selectedCallsign(context, side);
+        const auto& written = writtenRecords(context, side);
         std::string_view line;
         while (source->next(line)) {
+            // Whatever else the file holds (an older run's records, a broken line) was not
+            // logged in this connection.
+            if (!written.contains(line)) {
+                continue;
+            }
             if (auto entry = parse(line, callsign, side)) {
                 last = std::move(entry);
             }

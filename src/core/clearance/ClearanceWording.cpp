@@ -53,4 +53,9 @@ std::string ClearanceWording::assignedEntry(std::string_view callsign, std::stri
     return paddedCallsign(callsign) + " - " + std::string(code);
 }
 
+std::string ClearanceWording::noAnalysedAircraft(std::string_view callsign) {
+    return "PAY ATTENTION!!! NO ANALYSED AIRCRAFT " + replaceControlCharacters(callsign) +
+           ": NO CLEARANCE IS GIVEN. CLICK ON ITS CALLSIGN AGAIN WHEN IT IS IN THE TRAFFIC FILE";
+}
+
 }  // namespace corvane

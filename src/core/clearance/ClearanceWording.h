@@ -23,6 +23,11 @@ public:
     static std::string spokenNumber(std::string_view callsign, std::int16_t count);
     /// The airline name as a clearance speaks it: spaces trimmed, in capitals.
     static std::string airlineName(std::string_view shown);
+    /// The refusal of a clearance for an aircraft whose line the last analysis of its side did
+    /// not find (it left the snapshot, or its line was cut by a rewrite).
+    static std::string noAnalysedAircraft(std::string_view callsign);
+    /// The title of that refusal.
+    static constexpr const char* kNoAnalysedAircraftTitle = "NO ANALYSED AIRCRAFT";
     /// The entry of an assigned list: padded callsign, " - ", the code.
     static std::string assignedEntry(std::string_view callsign, std::string_view code);
 };

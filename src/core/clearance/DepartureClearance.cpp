@@ -113,7 +113,13 @@ void DepartureClearance::generate(AppContext& context) {
         w.focus = w.LstDeparture.name;
         return;
     }
-    if (state.FlightPlan.FlightRules == "V") {
+    const AnalysedPlan* plan = AnalysedPlan::of(state.DeparturePlan, callsign);
+    if (plan == nullptr) {
+        context.warn(ClearanceWording::noAnalysedAircraft(callsign),
+                     ClearanceWording::kNoAnalysedAircraftTitle);
+        return;
+    }
+    if (plan->Record.FlightRules == "V") {
         w.LblIfrSid.text = DepartureAnalysis::kVfrClearance;
         w.LblExpSid.text = "VFR";
         w.txtSidAss.text = "NO SID AVAILABLE IN THIS AIRPORT";
@@ -122,11 +128,13 @@ void DepartureClearance::generate(AppContext& context) {
     const std::string level = ClearanceWording::levelPhrase(w.TxtInClimb.text);
     w.txtSidAss.text = state.ProcedureText;
     state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
-    w.LblIfrSid.text = ClearanceWording::airlineName(w.lblCompanyDep.text) + " " +
-                       ClearanceWording::spokenNumber(callsign, state.CallsignNumberLength) +
-                       " CLEAR TO DEST " + w.Label1_13.text + " AS FLIGHT PLANNED ROUTE VIA " +
-                       sid + " STANDARD DEPARTURE CLIMB AND MANTAIN " + level +
-                       " INITIALLY SQUAWK " + allocation->code;
+    // The destination of the aircraft's own line: Label1(13) is rewritten by either side's
+    // analysis. Text from the files loses its control characters before it is spoken or logged.
+    w.LblIfrSid.text = replaceControlCharacters(
+        ClearanceWording::airlineName(w.lblCompanyDep.text) + " " +
+        ClearanceWording::spokenNumber(callsign, state.CallsignNumberLength) + " CLEAR TO DEST " +
+        plan->Record.Destination + " AS FLIGHT PLANNED ROUTE VIA " + sid +
+        " STANDARD DEPARTURE CLIMB AND MANTAIN " + level + " INITIALLY SQUAWK " + allocation->code);
     w.List1.add(ClearanceWording::assignedEntry(callsign, allocation->code));
     state.IssuedCodes.insert(allocation->code);
     w.LblSquawk.text = allocation->next;

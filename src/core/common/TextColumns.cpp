@@ -117,4 +117,20 @@ std::string upperCase(std::string_view text) {
     return out;
 }
 
+std::string replaceControlCharacters(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
+                        static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                        static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+        if (c1) {
+            ++i;
+        }
+        shown += (byte < 0x20 || byte == 0x7F || c1) ? '?' : text[i];
+    }
+    return shown;
+}
+
 }  // namespace corvane

@@ -30,6 +30,9 @@ public:
 std::string_view trimSpaces(std::string_view text);
 /// Removes trailing spaces only.
 std::string_view trimTrailingSpaces(std::string_view text);
+/// `text` with every control character (C0, DEL and the C1 range U+0080 to U+009F) replaced by
+/// "?", so that no escape sequence from a file reaches a terminal or an editor.
+std::string replaceControlCharacters(std::string_view text);
 /// Upper-cases a to z and the accented Latin-1 letters (the file text of a station line is
 /// compared upper-cased against the typed account).
 std::string upperCase(std::string_view text);

@@ -16,6 +16,14 @@ std::string describeFileStatus(FileStatus status) {
             return "ACCESS DENIED";
         case FileStatus::DeviceUnavailable:
             return "DEVICE UNAVAILABLE";
+        case FileStatus::DiskFull:
+            return "DISK FULL";
+        case FileStatus::SymbolicLink:
+            return "IT IS A SYMBOLIC LINK, WHICH IS NOT FOLLOWED";
+        case FileStatus::LinkLoop:
+            return "SYMBOLIC LINK LOOP";
+        case FileStatus::NotRegularFile:
+            return "IT IS NOT A REGULAR FILE";
         case FileStatus::IoError:
             return "READ OR WRITE ERROR";
     }

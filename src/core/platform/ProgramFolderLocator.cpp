@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "platform/FileSystem.h"
 #include "platform/ProgramFolder.h"
@@ -36,11 +37,17 @@ void seedDefaults(const std::string& defaults, const std::string& dataFolder) {
 
 std::optional<std::string> ProgramFolderLocator::locate(const ProgramFolderSources& sources,
                                                         FileSystem& files, std::string& error) {
-    if (sources.homeOption && !sources.homeOption->empty()) {
-        return *sources.homeOption;
+    // A named folder that cannot serve is an error, never a reason to quietly use another.
+    std::optional<std::string> named = sources.homeOption;
+    if (!named && sources.homeVariable && !sources.homeVariable->empty()) {
+        named = sources.homeVariable;
     }
-    if (sources.homeVariable && !sources.homeVariable->empty()) {
-        return *sources.homeVariable;
+    if (named) {
+        if (auto problem = problemWith(*named, files)) {
+            error = std::move(*problem);
+            return std::nullopt;
+        }
+        return named;
     }
     if (!sources.executableFolder.empty() && hasDataFolder(sources.executableFolder, files)) {
         return sources.executableFolder;
@@ -59,6 +66,24 @@ std::optional<std::string> ProgramFolderLocator::locate(const ProgramFolderSourc
     }
     seedDefaults(joinPath(sources.defaultsFolder, "DATA"), data);
     return home;
+}
+
+std::optional<std::string> ProgramFolderLocator::problemWith(const std::string& folder,
+                                                             const FileSystem& files) {
+    if (folder.empty()) {
+        return std::string("the program folder is named by an empty text");
+    }
+    if (!files.exists(folder)) {
+        return "the program folder " + folder + " does not exist";
+    }
+    if (!files.isDirectory(folder)) {
+        return "the program folder " + folder + " is not a folder";
+    }
+    const auto data = files.findIgnoringCase(folder, "DATA");
+    if (data && !files.isDirectory(joinPath(folder, *data))) {
+        return "the DATA folder " + joinPath(folder, *data) + " is not a folder";
+    }
+    return std::nullopt;
 }
 
 ProgramFolderSources ProgramFolderLocator::fromEnvironment(std::optional<std::string> homeOption,

@@ -51,7 +51,7 @@ void SettingsStore::write(AppContext& context, Setting setting, const std::strin
 
 FileStatus SettingsStore::readLastLine(AppContext& context, const std::string& file) {
     FileStatus status = FileStatus::Ok;
-    auto lines = context.files().openLines(file, status);
+    auto lines = context.files().openOwnLines(file, status);
     if (!lines) {
         return status;
     }

@@ -1,6 +1,7 @@
 #include "traffic/AircraftLineScan.h"
 
 #include "app/AppContext.h"
+#include "common/TextColumns.h"
 #include "platform/FileStatus.h"
 #include "station/SnapshotField.h"
 #include "station/SnapshotLine.h"
@@ -16,6 +17,11 @@ void reportUnreadable(AppContext& context, FileStatus status) {
 }
 
 }  // namespace
+
+void AircraftLineScan::reportMissing(AppContext& context, const std::string& callsign) {
+    context.warn("PAY ATTENTION!!! AIRCRAFT " + replaceControlCharacters(callsign) +
+                 " NOT FOUND IN THE TRAFFIC FILE. ITS DATA HAS BEEN CLEARED");
+}
 
 std::string AircraftLineScan::wakeCategory(std::string_view raw) {
     std::string category;
@@ -49,12 +55,15 @@ ScanResult AircraftLineScan::run(AppContext& context, const std::string& callsig
         if (!searchable || !raw.starts_with(key)) {
             continue;
         }
+        line.split(raw, kHighestField);
+        if (!line.has(kHighestField)) {
+            continue;
+        }
         result.found = true;
         const std::string wake = wakeCategory(raw);
         if (!wake.empty()) {
             context.state.FlightPlan.WakeCategory = wake;
         }
-        line.split(raw, kHighestField);
         if (line.fieldIs(snapshot::AcType, "NONE")) {
             result.outcome = ScanOutcome::NoFlightPlan;
             return result;

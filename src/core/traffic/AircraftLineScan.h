@@ -20,10 +20,13 @@ enum class ScanOutcome {
     Unreadable,
 };
 
-/// The outcome of a search and whether any line of the aircraft was met.
+/// The outcome of a search and whether any whole line of the aircraft was met.
 struct ScanResult {
     ScanOutcome outcome = ScanOutcome::Finished;
     bool found = false;
+
+    /// The snapshot was read to its end and holds no whole line of the aircraft.
+    bool missing() const { return outcome == ScanOutcome::Finished && !found; }
 };
 
 /// The one streaming pass over the snapshot that both aircraft analyses make: every line whose
@@ -38,8 +41,11 @@ public:
     using FieldWork = std::function<void(std::size_t index, const SnapshotLine& line)>;
 
     /// Reads the snapshot at the state's SnapshotPath once, handing each matching line to
-    /// `work`. A snapshot that cannot be opened or read is reported in a message box.
+    /// `work`. A line without every field up to kHighestField was cut by a rewrite in place and
+    /// is passed over. A snapshot that cannot be opened or read is reported in a message box.
     static ScanResult run(AppContext& context, const std::string& callsign, const FieldWork& work);
+    /// Tells the user that the snapshot holds no line of `callsign`, so its panel was emptied.
+    static void reportMissing(AppContext& context, const std::string& callsign);
     /// The wake category the raw line names: "S" when it holds "S-", else "H" for "H-", else
     /// "M" for "M-", else "" (the record keeps its value).
     static std::string wakeCategory(std::string_view raw);

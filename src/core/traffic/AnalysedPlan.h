@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "traffic/FlightPlanRecord.h"
 
@@ -20,6 +22,10 @@ struct AnalysedPlan {
     /// The plan of `callsign` as `record` and the window's linked labels hold it now.
     static AnalysedPlan capture(const std::string& callsign, const FlightPlanRecord& record,
                                 const MainWindowModel& window);
+    /// The stored plan when it is the one of `callsign` (spaces around either ignored), else
+    /// null: a clearance speaks only the plan read from its own aircraft's line.
+    static const AnalysedPlan* of(const std::optional<AnalysedPlan>& plan,
+                                  std::string_view callsign);
 };
 
 }  // namespace corvane

@@ -15,7 +15,7 @@
 
 namespace corvane {
 
-void ArrivalAnalysis::analyse(AppContext& context) {
+ScanResult ArrivalAnalysis::analyse(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
     w.cmdStarGen.enabled = true;
@@ -25,16 +25,22 @@ void ArrivalAnalysis::analyse(AppContext& context) {
             processField(context, index, line);
         });
     if (scan.outcome == ScanOutcome::Unreadable) {
-        return;
+        return scan;
+    }
+    // Only a line of this aircraft with a filed plan gives a plan that a clearance may use.
+    state.ArrivalPlan.reset();
+    if (scan.missing()) {
+        forgetAircraft(context);
     }
     if (scan.outcome == ScanOutcome::NoFlightPlan) {
         w.lblPosArr.text = "NO FLIGHT PLAN";
-    } else {
-        judge(context);
+        return scan;
     }
+    judge(context);
     if (scan.found) {
         state.ArrivalPlan = AnalysedPlan::capture(callsign, state.FlightPlan, w);
     }
+    return scan;
 }
 
 void ArrivalAnalysis::processField(AppContext& context, std::size_t index,
@@ -122,6 +128,15 @@ void ArrivalAnalysis::showVfr(AppContext& context) {
     w.lblIfrStar.text = DepartureAnalysis::kVfrClearance;
     w.txtStarAss.text = kNoStar;
     w.cmdStarGen.enabled = false;
+}
+
+void ArrivalAnalysis::forgetAircraft(AppContext& context) {
+    MainWindowModel& w = context.window;
+    for (Label* label : {&w.lblNearArr, &w.LblAltArr, &w.lblSpeedArr, &w.lblCallSign,
+                         &w.lblDistanceArr, &w.lblEndArrHr, &w.lblEndArrMn, &w.lblEAThR,
+                         &w.lblEATmn, &w.lblPosArr, &w.lblExpStar, &w.lblSqAss, &w.lblCtrArr}) {
+        label->text.clear();
+    }
 }
 
 void ArrivalAnalysis::judge(AppContext& context) {

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "traffic/AircraftLineScan.h"
+
 namespace corvane {
 
 class AppContext;
@@ -15,14 +17,17 @@ class ArrivalAnalysis {
 public:
     static constexpr const char* kNoStar = "NO STAR AVAILABLE VFR FLIGHT";
 
-    /// Analyses the aircraft named by SelectedArrivalCallsign. When its line was found, the
-    /// arrival side's AnalysedPlan is stored for the flight plan sheet.
-    static void analyse(AppContext& context);
+    /// Analyses the aircraft named by SelectedArrivalCallsign. Only a found line with a filed
+    /// plan stores the arrival side's AnalysedPlan, for the sheet and the clearance. Without a
+    /// whole line of the aircraft the panel's aircraft fields are emptied and the problem
+    /// caption shown; the caller tells the user (AircraftLineScan::reportMissing) when asked to.
+    static ScanResult analyse(AppContext& context);
 
 private:
     static void processField(AppContext& context, std::size_t index, const SnapshotLine& line);
     static void arrivalTime(AppContext& context);
     static void showVfr(AppContext& context);
+    static void forgetAircraft(AppContext& context);
     static void judge(AppContext& context);
 };
 

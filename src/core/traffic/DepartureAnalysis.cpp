@@ -13,7 +13,7 @@
 
 namespace corvane {
 
-void DepartureAnalysis::analyse(AppContext& context) {
+ScanResult DepartureAnalysis::analyse(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
     w.cmdSidGen.enabled = true;
@@ -23,16 +23,22 @@ void DepartureAnalysis::analyse(AppContext& context) {
             processField(context, index, line);
         });
     if (scan.outcome == ScanOutcome::Unreadable) {
-        return;
+        return scan;
+    }
+    // Only a line of this aircraft with a filed plan gives a plan that a clearance may use.
+    state.DeparturePlan.reset();
+    if (scan.missing()) {
+        forgetAircraft(context);
     }
     if (scan.outcome == ScanOutcome::NoFlightPlan) {
         w.lblPosDep.text = "NO FLIGHT PLAN";
-    } else {
-        judge(context);
+        return scan;
     }
+    judge(context);
     if (scan.found) {
         state.DeparturePlan = AnalysedPlan::capture(callsign, state.FlightPlan, w);
     }
+    return scan;
 }
 
 void DepartureAnalysis::processField(AppContext& context, std::size_t index,
@@ -105,6 +111,16 @@ void DepartureAnalysis::showVfr(AppContext& context) {
     w.LblIfrSid.text = kVfrClearance;
     w.txtSidAss.text = kNoSid;
     w.cmdSidGen.enabled = false;
+}
+
+void DepartureAnalysis::forgetAircraft(AppContext& context) {
+    MainWindowModel& w = context.window;
+    for (Label* label :
+         {&w.lblNear, &w.lblCurrentAlt, &w.lblCurrentSpeed, &w.Label1_11, &w.Label1_13,
+          &w.LblFiledAlt, &w.LblFiledTas, &w.LblDistanceFP, &w.lblRemainNm, &w.LblEndDepHr,
+          &w.lblEndDepMn, &w.lblPosDep, &w.LblExpSid, &w.lblCtrDep}) {
+        label->text.clear();
+    }
 }
 
 void DepartureAnalysis::judge(AppContext& context) {

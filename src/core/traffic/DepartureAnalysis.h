@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "traffic/AircraftLineScan.h"
+
 namespace corvane {
 
 class AppContext;
@@ -17,14 +19,17 @@ public:
         "FLIGHT PLEASE USE MANUAL INSERT";
     static constexpr const char* kNoSid = "NO SID AVAILABLE FLIGHT VFR";
 
-    /// Analyses the aircraft named by SelectedDepartureCallsign. When its line was found, the
-    /// departure side's AnalysedPlan is stored for the flight plan sheet.
-    static void analyse(AppContext& context);
+    /// Analyses the aircraft named by SelectedDepartureCallsign. Only a found line with a filed
+    /// plan stores the departure side's AnalysedPlan, for the sheet and the clearance. Without a
+    /// whole line of the aircraft the panel's aircraft fields are emptied and the problem
+    /// caption shown; the caller tells the user (AircraftLineScan::reportMissing) when asked to.
+    static ScanResult analyse(AppContext& context);
 
 private:
     static void processField(AppContext& context, std::size_t index, const SnapshotLine& line);
     static void distanceAndFlyingTime(AppContext& context, const SnapshotLine& line);
     static void showVfr(AppContext& context);
+    static void forgetAircraft(AppContext& context);
     static void judge(AppContext& context);
 };
 

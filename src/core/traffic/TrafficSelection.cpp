@@ -29,7 +29,9 @@ void TrafficSelection::departureClicked(AppContext& context) {
     w.txtSidAss.text.clear();
     w.cmdRemoveDep.enabled = false;
     AirlineLookup::lookup(context, state.SelectedDepartureCallsign, w.lblCompanyDep);
-    DepartureAnalysis::analyse(context);
+    if (DepartureAnalysis::analyse(context).missing()) {
+        AircraftLineScan::reportMissing(context, state.SelectedDepartureCallsign);
+    }
     w.cmdFPDep.enabled = true;
 }
 
@@ -42,7 +44,9 @@ void TrafficSelection::arrivalClicked(AppContext& context) {
     w.txtStarAss.text.clear();
     state.SelectedArrivalCallsign = w.LstArrival.selectedText();
     AirlineLookup::lookup(context, state.SelectedArrivalCallsign, w.lblCompanyArr);
-    ArrivalAnalysis::analyse(context);
+    if (ArrivalAnalysis::analyse(context).missing()) {
+        AircraftLineScan::reportMissing(context, state.SelectedArrivalCallsign);
+    }
     w.cmdFPArr.enabled = true;
 }
 

@@ -76,9 +76,23 @@ TEST_F(ArrivalClearanceTest, AStarNotInTheFileKeepsTheOldProcedureText) {
     EXPECT_NE(window().lblIfrStar.text.find(" THEN NOPE1 STANDARD"), std::string::npos);
 }
 
+TEST_F(ArrivalClearanceTest, AnAircraftWithoutAnAnalysedPlanIsRefused) {
+    prepareArrival("ABC123");
+    state().ArrivalPlan.reset();
+    window().lblIfrStar.text.clear();
+    generate();
+    EXPECT_EQ(messages(), (Items{"PAY ATTENTION!!! NO ANALYSED AIRCRAFT ABC123: NO CLEARANCE IS "
+                                 "GIVEN. CLICK ON ITS CALLSIGN AGAIN WHEN IT IS IN THE TRAFFIC "
+                                 "FILE"}));
+    EXPECT_EQ(window().lblIfrStar.text, "");
+    EXPECT_TRUE(window().List2.items.empty());
+    EXPECT_EQ(window().LstArrival.items, (Items{"ABC123"}));
+    EXPECT_FALSE(home.exists("DATA/arrival.txt"));
+}
+
 TEST_F(ArrivalClearanceTest, AVfrArrivalGetsNoClearanceAndStaysListed) {
     prepareArrival("ABC123");
-    state().FlightPlan.FlightRules = "V";
+    state().ArrivalPlan->Record.FlightRules = "V";
     generate();
     EXPECT_EQ(window().lblIfrStar.text,
               "THIS IS A VFR FLIGHT OR LOCAL FLIGHT NO IFR DEPARTURE CLEARANCE. IF THIS IS A "

@@ -91,7 +91,16 @@ protected:
         w.TxtInClimb.text = "120";
         w.lblCompanyDep.text = airline;
         w.Label1_13.text = "LIRF";
-        state().FlightPlan.FlightRules = "I";
+        state().DeparturePlan = analysedPlan(callsign, "LIRF");
+    }
+
+    /// The plan an analysis of `callsign`'s line to `destination` under IFR leaves.
+    static AnalysedPlan analysedPlan(const std::string& callsign, const std::string& destination) {
+        AnalysedPlan plan;
+        plan.Callsign = callsign;
+        plan.Record.Destination = destination;
+        plan.Record.FlightRules = "I";
+        return plan;
     }
 
     /// The same for the arrival panel.
@@ -108,7 +117,7 @@ protected:
         w.lblCompanyArr.text = airline;
         w.lblExpStar.text = "XYZ";
         w.lblSqAss.text = "4521";
-        state().FlightPlan.FlightRules = "I";
+        state().ArrivalPlan = analysedPlan(callsign, "EDDT");
     }
 
     /// Texts of the messages shown so far.

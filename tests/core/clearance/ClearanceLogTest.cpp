@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "ClearanceFixture.h"
@@ -21,6 +23,7 @@ TEST(ClearanceLogRecordTest, IsCallsignSlashClearanceSlashProcedure) {
     EXPECT_EQ(ClearanceLog::record("AB1", "X", "P"), "AB1    /X/P");
     EXPECT_EQ(ClearanceLog::record("ABC1234", "X", ""), "ABC1234/X/");
     EXPECT_EQ(ClearanceLog::record("ABC12  ", "X", "P"), "ABC12  /X/P");
+    EXPECT_EQ(ClearanceLog::record("AB\x1B[2J", "X", "P"), "AB?[2J /X/P");
 }
 
 struct ParseCase {
@@ -84,6 +87,8 @@ const ParseCase kParseCases[] = {
     {"ThreeLetterCallsign", ClearanceSide::Departure, "AB1    /X/P", "AB1", true, "X", "P"},
     {"LongCallsignKeyedByItsFirstSeven", ClearanceSide::Departure, "ABCD1234/X/P", "ABCD123", true,
      "X", "P"},
+    {"ControlCharactersInTheCallsign", ClearanceSide::Departure, "AB?[2J /X/P", "AB\x1B[2J", true,
+     "X", "P"},
     {"OtherAircraft", ClearanceSide::Departure, "ABC13  /X/P", "ABC12", false, "", ""},
     {"PrefixOfAnotherCallsign", ClearanceSide::Departure, "ABC123 /X/P", "ABC12", false, "", ""},
     {"NoSlashAtAll", ClearanceSide::Departure, "ABC12", "ABC12", false, "", ""},
@@ -129,9 +134,18 @@ TEST_F(ClearanceLogFileTest, WritesTheArrivalRecordToItsOwnLog) {
     EXPECT_FALSE(home.exists("DATA/departure.txt"));
 }
 
-TEST_F(ClearanceLogFileTest, ShowsTheLastRecordOfTheAircraft) {
-    home.write("DATA/departure.txt",
-               "ABC12  /FIRST/P1\r\nXYZ99  /OTHER/P2\r\nABC12  /SECOND/P3\r\n");
+TEST_F(ClearanceLogFileTest, ShowsTheLastWholeRecordOfTheAircraftWrittenInThisConnection) {
+    home.write("DATA/departure.txt", "ABC12  /EARLIER RUN/P0\r\n");
+    for (const auto& [callsign, clearance, procedure] :
+         {std::array<const char*, 3>{"ABC12", "FIRST", "P1"},
+          {"XYZ99", "OTHER", "P2"},
+          {"ABC12", "SECOND", "P3"}}) {
+        state().SelectedDepartureCallsign = callsign;
+        window().LblIfrSid.text = clearance;
+        window().txtSidAss.text = procedure;
+        ClearanceLog::write(context(), ClearanceSide::Departure);
+    }
+    std::ofstream(home.file("DATA/departure.txt"), std::ios::app) << "ABC12  /BROKEN/P4";
     state().SelectedDepartureCallsign = "ABC12";
     ClearanceLog::show(context(), ClearanceSide::Departure);
     EXPECT_EQ(window().LblIfrSid.text, "SECOND");

@@ -225,9 +225,25 @@ TEST_F(DepartureClearanceTest, ACodeIsNeverGivenTwiceInAConnection) {
     EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2301"}));
 }
 
+TEST_F(DepartureClearanceTest, SpeaksOnlyThePlanReadFromItsOwnAircraftsLine) {
+    prepareDeparture("ABC12");
+    window().Label1_13.text = "EDDT";  // an arrival analysed since rewrote the shared label
+    generate();
+    EXPECT_EQ(window().LblIfrSid.text, kAbc12Clearance);
+    prepareDeparture("XYZ345");
+    state().DeparturePlan = analysedPlan("ABC12", "KJFK");  // XYZ345's line was not found
+    generate();
+    EXPECT_EQ(messages().back(),
+              "PAY ATTENTION!!! NO ANALYSED AIRCRAFT XYZ345: NO CLEARANCE IS GIVEN. CLICK ON ITS "
+              "CALLSIGN AGAIN WHEN IT IS IN THE TRAFFIC FILE");
+    EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2301"}));
+    EXPECT_EQ(window().LstDeparture.items, (Items{"XYZ345"}));
+    EXPECT_EQ(window().LblSquawk.text, "2302");
+}
+
 TEST_F(DepartureClearanceTest, AVfrFlightGetsNoClearanceNoCodeAndStaysListed) {
     prepareDeparture("ABC12");
-    state().FlightPlan.FlightRules = "V";
+    state().DeparturePlan->Record.FlightRules = "V";
     generate();
     EXPECT_EQ(window().LblIfrSid.text,
               "THIS IS A VFR FLIGHT OR LOCAL FLIGHT NO IFR DEPARTURE CLEARANCE. IF THIS IS A "

@@ -34,5 +34,16 @@ TEST(TextHelpers, TrimAndUpperCase) {
     EXPECT_EQ(upperCase("jos\xC3\xA9 \xC3\xB7"), "JOS\xC3\x89 \xC3\xB7");
 }
 
+TEST(TextHelpers, ControlCharactersBecomeQuestionMarks) {
+    EXPECT_EQ(replaceControlCharacters("AB\x1B[2J\x07\t\r\n\x7F"
+                                       "1"),
+              "AB?[2J?????1");
+    EXPECT_EQ(replaceControlCharacters("\xC2\x9B"
+                                       "31m \xC2\x80\xC2\x9F"),
+              "?31m ??");
+    EXPECT_EQ(replaceControlCharacters("M\xC3\xBCller \xC2\xA0\xE2\x80\x9B"),
+              "M\xC3\xBCller \xC2\xA0\xE2\x80\x9B");
+}
+
 }  // namespace
 }  // namespace corvane

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/LocalFileSystem.h"
+#include "support/CaseName.h"
 #include "support/TempFolder.h"
 
 namespace corvane {
@@ -25,7 +31,112 @@ TEST(LocalFileSystem, TellsAMissingFileFromAMissingFolder) {
 }
 
 TEST(LocalFileSystem, RefusesDevicesThatCouldBeReadForever) {
-    EXPECT_EQ(openStatus("/dev/zero"), FileStatus::IoError);
+    EXPECT_EQ(openStatus("/dev/zero"), FileStatus::NotRegularFile);
+}
+
+TEST(LocalFileSystem, NamesALinkLoop) {
+    test::TempFolder folder;
+    std::filesystem::create_symlink(folder.file("b"), folder.file("a"));
+    std::filesystem::create_symlink(folder.file("a"), folder.file("b"));
+    EXPECT_EQ(openStatus(folder.file("a")), FileStatus::LinkLoop);
+}
+
+// What stands where one of the program's own files belongs.
+enum class Standing { LinkToAFile, DanglingLink, Pipe };
+
+struct OwnFileCase {
+    const char* name;
+    Standing standing;
+    FileStatus status;
+};
+
+class OwnFiles : public ::testing::TestWithParam<OwnFileCase> {};
+
+TEST_P(OwnFiles, AreNeverWrittenOrReadThroughWhatStandsInTheirPlace) {
+    test::TempFolder folder;
+    folder.write("elsewhere.txt", "kept\r\n");
+    const std::string own = folder.file("departure.txt");
+    switch (GetParam().standing) {
+        case Standing::LinkToAFile:
+            std::filesystem::create_symlink(folder.file("elsewhere.txt"), own);
+            break;
+        case Standing::DanglingLink:
+            std::filesystem::create_symlink(folder.file("absent.txt"), own);
+            break;
+        case Standing::Pipe:
+            ASSERT_EQ(::mkfifo(own.c_str(), 0600), 0);
+            break;
+    }
+    LocalFileSystem files;
+    FileStatus status = FileStatus::Ok;
+    EXPECT_EQ(files.openOwnLines(own, status), nullptr);
+    EXPECT_EQ(status, GetParam().status);
+    EXPECT_EQ(files.appendLine(own, "ABC12  /CLEARANCE/"), GetParam().status);
+    EXPECT_EQ(files.replaceFile(own, {"/radar"}), GetParam().status);
+    EXPECT_EQ(folder.read("elsewhere.txt"), "kept\r\n");
+    EXPECT_FALSE(folder.exists("absent.txt"));
+    EXPECT_NE(std::filesystem::symlink_status(own).type(), std::filesystem::file_type::regular);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OwnFiles,
+    ::testing::Values(OwnFileCase{"LinkToAFile", Standing::LinkToAFile, FileStatus::SymbolicLink},
+                      OwnFileCase{"DanglingLink", Standing::DanglingLink, FileStatus::SymbolicLink},
+                      OwnFileCase{"Pipe", Standing::Pipe, FileStatus::NotRegularFile}),
+    test::caseName<OwnFileCase>);
+
+// Writes half of what it is given each time, then fails with `failingError`.
+int failingError = 0;
+ssize_t halfThenFail(int fd, const void* data, std::size_t size) {
+    if (size > 1) {
+        return ::write(fd, data, size / 2);
+    }
+    errno = failingError;
+    return -1;
+}
+
+struct HalfWriteCase {
+    const char* name;
+    int error;
+    FileStatus status;
+};
+
+class HalfWrites : public ::testing::TestWithParam<HalfWriteCase> {};
+
+TEST_P(HalfWrites, AreCutBackSoTheFileHoldsOnlyWholeLines) {
+    test::TempFolder folder;
+    folder.write("departure.txt", "ABC12  /FIRST/\r\n");
+    failingError = GetParam().error;
+    LocalFileSystem files(halfThenFail);
+    EXPECT_EQ(files.appendLine(folder.file("departure.txt"), "XYZ345 /SECOND/"), GetParam().status);
+    EXPECT_EQ(folder.read("departure.txt"), "ABC12  /FIRST/\r\n");
+    EXPECT_EQ(LocalFileSystem().appendLine(folder.file("departure.txt"), "XYZ345 /THIRD/"),
+              FileStatus::Ok);
+    EXPECT_EQ(folder.read("departure.txt"), "ABC12  /FIRST/\r\nXYZ345 /THIRD/\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, HalfWrites,
+                         ::testing::Values(HalfWriteCase{"DiskFull", ENOSPC, FileStatus::DiskFull},
+                                           HalfWriteCase{"QuotaUsedUp", EDQUOT,
+                                                         FileStatus::DiskFull},
+                                           HalfWriteCase{"DeviceError", EIO, FileStatus::IoError}),
+                         test::caseName<HalfWriteCase>);
+
+TEST(LocalFileSystem, RemovesOnlyTheTemporariesOfInterruptedReplacements) {
+    test::TempFolder folder;
+    for (const char* name : {"dirRecent.txt", "dirRecent.txt.partial-a1B2c3",
+                             "dirRecent.txt.partial-zzzzzz", "dirRecent.txt.backup",
+                             "dirRecent.txt.partial-toolong", "dirSidStar.txt.partial-a1B2c3"}) {
+        folder.write(std::string("DATA/") + name, "x");
+    }
+    LocalFileSystem().removeStaleTemporaries(folder.file("DATA/dirRecent.txt"));
+    std::set<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.file("DATA"))) {
+        left.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(left, (std::set<std::string>{"dirRecent.txt", "dirRecent.txt.backup",
+                                           "dirRecent.txt.partial-toolong",
+                                           "dirSidStar.txt.partial-a1B2c3"}));
 }
 
 std::optional<FileVersion> versionOf(const std::string& path) {

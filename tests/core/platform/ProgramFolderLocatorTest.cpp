@@ -2,6 +2,7 @@
 
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolderLocator.h"
+#include "support/CaseName.h"
 #include "support/TempFolder.h"
 
 namespace corvane {
@@ -20,12 +21,47 @@ protected:
 };
 
 TEST_F(Locator, TheHomeOptionComesFirstThenTheVariable) {
-    sources.homeOption = "/opt/a";
-    sources.homeVariable = "/opt/b";
-    EXPECT_EQ(locate(), "/opt/a");
+    root.write("a/DATA/ssr_code.txt", "");
+    root.write("b/DATA/ssr_code.txt", "");
+    sources.homeOption = root.file("a");
+    sources.homeVariable = root.file("b");
+    EXPECT_EQ(locate(), root.file("a"));
     sources.homeOption.reset();
-    EXPECT_EQ(locate(), "/opt/b");
+    EXPECT_EQ(locate(), root.file("b"));
 }
+
+struct UnusableCase {
+    const char* name;
+    bool byOption;       // named by --home, else by CORVANE_HOME
+    const char* folder;  // relative to the test's root, "" for an empty --home
+    const char* reason;  // after the named folder
+};
+
+class UnusableFolders : public Locator, public ::testing::WithParamInterface<UnusableCase> {};
+
+TEST_P(UnusableFolders, AreRefusedWithTheFolderNamed) {
+    root.write("file", "");
+    root.write("datafile/DATA", "");
+    root.write("user/corvane/DATA/ssr_code.txt", "");
+    sources.userDataFolder = root.file("user");
+    const std::string folder = *GetParam().folder == '\0' ? "" : root.file(GetParam().folder);
+    (GetParam().byOption ? sources.homeOption : sources.homeVariable) = folder;
+    EXPECT_FALSE(locate());
+    const std::string named = std::string(GetParam().name) == "DataIsAFile"
+                                  ? "the DATA folder " + root.file("datafile/DATA")
+                                  : "the program folder " + folder;
+    EXPECT_EQ(error, *GetParam().folder == '\0' ? GetParam().reason : named + GetParam().reason);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, UnusableFolders,
+    ::testing::Values(UnusableCase{"MissingHome", true, "missing", " does not exist"},
+                      UnusableCase{"HomeIsAFile", true, "file", " is not a folder"},
+                      UnusableCase{"DataIsAFile", true, "datafile", " is not a folder"},
+                      UnusableCase{"EmptyHome", true, "",
+                                   "the program folder is named by an empty text"},
+                      UnusableCase{"MissingVariableFolder", false, "missing", " does not exist"}),
+    test::caseName<UnusableCase>);
 
 TEST_F(Locator, TheExecutablesFolderCountsWhenItHoldsData) {
     root.write("bin/data/ssr_code.txt", "");

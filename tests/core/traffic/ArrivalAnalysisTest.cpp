@@ -229,6 +229,21 @@ TEST_F(ArrivalAnalysisTest, NoFlightPlanEndsTheAnalysis) {
     EXPECT_FALSE(window().Timer2.enabled);
 }
 
+TEST_F(ArrivalAnalysisTest, ALineCutByARewriteCountsAsNotFound) {
+    snapshot({inbound(47.368).text()});
+    analyse();
+    ASSERT_TRUE(state().ArrivalPlan.has_value());
+    snapshot({inbound(47.368).cut(40).text()});
+    EXPECT_TRUE(ArrivalAnalysis::analyse(context()).missing());
+    for (const Label* label : {&window().LblAltArr, &window().lblSpeedArr, &window().lblCallSign,
+                               &window().lblDistanceArr, &window().lblPosArr, &window().lblExpStar,
+                               &window().lblSqAss, &window().lblCtrArr, &window().lblEAThR}) {
+        EXPECT_EQ(label->text, "") << label->name;
+    }
+    EXPECT_EQ(window().lblParArr.text, "P R O B L E M -  don't use aircraft");
+    EXPECT_FALSE(state().ArrivalPlan.has_value());
+}
+
 TEST_F(ArrivalAnalysisTest, LocalFlightStillComputesTheDistanceToGo) {
     snapshot({inbound(49.0)
                   .set(f::DepAirport, "EDDF")

@@ -126,13 +126,15 @@ TEST_F(TrafficSelectionTest, LinkedFieldsFollowTheirLabelsButPlansKeepTheirValue
     EXPECT_EQ(state().DeparturePlan->CruiseSpeed, "450");
 }
 
-TEST_F(TrafficSelectionTest, AnAircraftNotFoundLeavesTheSidePlan) {
+TEST_F(TrafficSelectionTest, AnAircraftNotFoundIsReportedAndLeavesNoPlanOfAnother) {
     departure(0);
     departure(2);  // XXX999 is not in the snapshot
     EXPECT_EQ(state().SelectedDepartureCallsign, "XXX999");
     EXPECT_EQ(window().lblCompanyDep.text, "UNKNOWN");
-    ASSERT_TRUE(state().DeparturePlan.has_value());
-    EXPECT_EQ(state().DeparturePlan->Callsign, "DLH4AB");
+    EXPECT_FALSE(state().DeparturePlan.has_value());
+    EXPECT_EQ(platform.messageTexts().back(),
+              "PAY ATTENTION!!! AIRCRAFT XXX999 NOT FOUND IN THE TRAFFIC FILE. ITS DATA HAS BEEN "
+              "CLEARED");
 }
 
 TEST_F(TrafficSelectionTest, AMissingAirlineTableIsReportedOnceForManyClicks) {
