@@ -25,6 +25,9 @@ std::string AircraftLineScan::wakeCategory(std::string_view raw) {
             category = std::string(1, marker[0]);
         }
     }
+    if (category.empty() && raw.find("L-") != std::string_view::npos) {
+        category = "L";
+    }
     return category;
 }
 
@@ -50,10 +53,8 @@ ScanResult AircraftLineScan::run(AppContext& context, const std::string& callsig
             continue;
         }
         result.found = true;
-        const std::string wake = wakeCategory(raw);
-        if (!wake.empty()) {
-            context.state.FlightPlan.WakeCategory = wake;
-        }
+        // Always the aircraft's own category, never one left by the aircraft analysed before.
+        context.state.FlightPlan.WakeCategory = wakeCategory(raw);
         line.split(raw, kHighestField);
         if (line.fieldIs(snapshot::AcType, "NONE")) {
             result.outcome = ScanOutcome::NoFlightPlan;

@@ -41,7 +41,7 @@ public:
     /// `work`. A snapshot that cannot be opened or read is reported in a message box.
     static ScanResult run(AppContext& context, const std::string& callsign, const FieldWork& work);
     /// The wake category the raw line names: "S" when it holds "S-", else "H" for "H-", else
-    /// "M" for "M-", else "" (the record keeps its value).
+    /// "M" for "M-", else "L" for "L-", else "".
     static std::string wakeCategory(std::string_view raw);
 };
 
