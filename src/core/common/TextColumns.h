@@ -30,8 +30,8 @@ public:
 std::string_view trimSpaces(std::string_view text);
 /// Removes trailing spaces only.
 std::string_view trimTrailingSpaces(std::string_view text);
-/// Upper-cases a to z and the accented Latin-1 letters (the file text of a station line is
-/// compared upper-cased against the typed account).
+/// Upper-cases a to z and every other letter of Windows-1252 that has a capital: the accented
+/// Latin-1 letters, œ, š, ž and ÿ.
 std::string upperCase(std::string_view text);
 
 }  // namespace corvane
