@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev libgl-dev
     nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth dpkg-dev time
+    fonts-liberation desktop-file-utils
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the CI build (warnings are errors), a short fuzzing
-# run, then the same tests under AddressSanitizer + UndefinedBehaviorSanitizer.
+# Builds everything and runs every test: the CI build (warnings are errors) and a first start
+# from its install, a short fuzzing run, then the same tests under AddressSanitizer +
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +12,7 @@ jobs=$(nproc)
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
+tools/install-check.sh build/ci
 
 tools/fuzz.sh --seconds 10
 

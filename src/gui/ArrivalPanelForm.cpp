@@ -48,13 +48,13 @@ void buildLists(QWidget* panel) {
 }
 
 void buildFlight(QWidget* panel) {
-    F::valueField(panel, "lblCompanyArr", kFlight, 240, 2400, 330, FormColours::green());
-    F::button(panel, "cmdRemoveArr", kFlight + 2460, 240, 1230, 330);
-    F::button(panel, "cmdFPArr", kFlight + 3750, 240, 1250, 330);
+    F::valueField(panel, "lblCompanyArr", kFlight, 240, 2100, 330, FormColours::green());
+    F::button(panel, "cmdRemoveArr", kFlight + 2160, 240, 1400, 330);
+    F::button(panel, "cmdFPArr", kFlight + 3600, 240, 1400, 330);
     L::captionedField(panel, "Label1(26)", "AIRCRAFT ACTIVITY", "lblPosArr", kFlight, 630, 1720,
                       3280);
     F::caption(panel, "Label1(44)", QStringLiteral("PARAMETERS FLIGHT"), kFlight, 1020, 1720, 300);
-    L::warningField(panel, "lblParArr", kFlight + 1720, 960, 3280, 420);
+    L::warningField(panel, "lblParArr", kFlight + 1720, 960, 3280, 480);
 
     F::caption(panel, "Label1(10)", QStringLiteral("DISTANCE TO DEST.  AIRPORT "), kFlight, 1470,
                2100, 300);

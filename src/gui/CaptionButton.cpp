@@ -5,6 +5,12 @@
 
 namespace corvane {
 
+QRect CaptionButton::captionArea() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
 void CaptionButton::paintEvent(QPaintEvent* /*event*/) {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -12,10 +18,10 @@ void CaptionButton::paintEvent(QPaintEvent* /*event*/) {
     const QString caption = option.text;
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    const QRect area = captionArea();
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    painter.drawText(area, kCaptionFlags, caption);
 }
 
 }  // namespace corvane

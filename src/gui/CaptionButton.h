@@ -11,6 +11,11 @@ class CaptionButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
+    /// The flags the caption is drawn with.
+    static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+    /// The rectangle the caption is drawn in.
+    QRect captionArea() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

@@ -52,13 +52,13 @@ void buildLists(QWidget* panel) {
 }
 
 void buildFlight(QWidget* panel) {
-    F::valueField(panel, "lblCompanyDep", kFlight, 240, 2400, 330, FormColours::green());
-    F::button(panel, "cmdRemoveDep", kFlight + 2460, 240, 1230, 330);
-    F::button(panel, "cmdFPDep", kFlight + 3750, 240, 1250, 330);
+    F::valueField(panel, "lblCompanyDep", kFlight, 240, 2100, 330, FormColours::green());
+    F::button(panel, "cmdRemoveDep", kFlight + 2160, 240, 1400, 330);
+    F::button(panel, "cmdFPDep", kFlight + 3600, 240, 1400, 330);
     L::captionedField(panel, "Label1(27)", "AIRCRAFT ACTIVITY", "lblPosDep", kFlight, 630, 1720,
                       3280);
     F::caption(panel, "Label1(38)", QStringLiteral("PARAMETERS FLIGHT"), kFlight, 1020, 1720, 300);
-    L::warningField(panel, "lblParam", kFlight + 1720, 960, 3280, 420);
+    L::warningField(panel, "lblParam", kFlight + 1720, 960, 3280, 480);
 
     F::caption(panel, "Label1(5)", QStringLiteral("DISTANCE FROM "), kFlight, 1470, 1300, 300);
     F::valueField(panel, "Label1(11)", kFlight + 1300, 1440, 1400, 300, FormColours::green());

@@ -4,16 +4,29 @@
 
 namespace corvane {
 
-QFont FormFont::standard() {
+QString FormFont::family() {
+    // Fontconfig answers any family with its nearest match, so only a family that is really
+    // installed is asked for.
+    for (const char* candidate : {"Liberation Sans Narrow", "DejaVu Sans Condensed"}) {
+        const QString name = QString::fromLatin1(candidate);
+        if (QFontDatabase::hasFamily(name)) {
+            return name;
+        }
+    }
+    return QStringLiteral("DejaVu Sans Condensed");
+}
+
+QFont FormFont::sized(double points, bool bold) {
     QFont font;
-    // Fontconfig answers any family with its nearest match, so ask for Arial only when it is
-    // really there; otherwise the condensed sans keeps the captions inside their fields.
-    const QString arial = QStringLiteral("Arial");
-    font.setFamily(QFontDatabase::hasFamily(arial) ? arial
-                                                   : QStringLiteral("DejaVu Sans Condensed"));
+    font.setFamily(family());
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
+    font.setPointSizeF(points);
+    font.setBold(bold);
     return font;
+}
+
+QFont FormFont::standard() {
+    return sized(8, false);
 }
 
 }  // namespace corvane

@@ -1,15 +1,21 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 
 namespace corvane {
 
-/// The windows' font: the narrow sans serif the form was laid out for, so that the captions
-/// fit the fixed geometry; the closest installed family stands in where Arial is missing.
+/// The windows' font: a narrow sans serif that Debian ships, so that the captions and values
+/// stand whole in the form's fixed geometry.
 class FormFont {
 public:
+    /// Liberation Sans Narrow (fonts-liberation), the metrics of Arial Narrow; DejaVu Sans
+    /// Condensed (fonts-dejavu-extra) where it is missing.
+    static QString family();
     /// The standard 8 point font of the forms.
     static QFont standard();
+    /// The family at `points`, bold when asked.
+    static QFont sized(double points, bool bold);
 };
 
 }  // namespace corvane

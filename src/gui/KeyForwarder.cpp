@@ -45,10 +45,13 @@ bool KeyForwarder::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    // Editing keys would change the text behind the logic's back; moving keys (arrows, Tab,
-    // Home, End) pass.
-    return key->key() == Qt::Key_Delete || key->key() == Qt::Key_Return ||
-           key->key() == Qt::Key_Enter;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        emit entered();
+        return true;
+    }
+    // Delete would change the text behind the logic's back; moving keys (arrows, Tab, Home,
+    // End) pass.
+    return key->key() == Qt::Key_Delete;
 }
 
 }  // namespace corvane

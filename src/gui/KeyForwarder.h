@@ -17,6 +17,8 @@ public:
 signals:
     /// A character code typed into the watched box.
     void typed(char32_t code);
+    /// Enter or Return was pressed in the watched box.
+    void entered();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

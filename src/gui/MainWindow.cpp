@@ -14,6 +14,7 @@
 #include "KeyForwarder.h"
 #include "ListSelectionForwarder.h"
 #include "QtPlatform.h"
+#include "ToolTips.h"
 #include "TopStripForm.h"
 #include "Twips.h"
 #include "UiText.h"
@@ -38,6 +39,7 @@ MainWindow::MainWindow(MainWindowController& controller, QtPlatform& platform)
     DeparturePanelForm::build(this);
     ArrivalPanelForm::build(this);
     TopStripForm::build(this);
+    ToolTips::apply(this);
     binder_ = std::make_unique<ModelBinder>(this);
     platform_.setOwner(this);
     connectButtons();
@@ -125,12 +127,25 @@ void MainWindow::connectTextBoxes() {
                 controller_.keyPress(name, code);
                 afterAction(Focus::Keep);
             });
+            connect(keys, &KeyForwarder::entered, this, [this, name] { pressDefaultButton(name); });
         }
         // Whatever reaches the text past the key filter (a paste, a cut, an undo) is a paste.
         connect(line, &QLineEdit::textEdited, this, [this, name](const QString& text) {
             controller_.paste(name, UiText::toModel(text));
             afterAction(Focus::Keep);
         });
+    }
+}
+
+void MainWindow::pressDefaultButton(const std::string& textBox) {
+    // Enter in the account box connects, as the button beside it does.
+    if (textBox != controller_.window().TxtOperatorName.name) {
+        return;
+    }
+    auto* button =
+        qobject_cast<QPushButton*>(control(nameOf(controller_.window().CmdExecute.name)));
+    if (button != nullptr && button->isEnabled()) {
+        button->click();
     }
 }
 
@@ -185,7 +200,7 @@ void MainWindow::applyGeometry() {
             show();
         }
     }
-    setFixedSize(Twips::toPixels(model.width), Twips::toPixels(model.height));
+    setFixedSize(Twips::toPixels(model.width), Twips::clientHeight(model.height));
     move(Twips::toPixels(model.left), Twips::toPixels(model.top));
 }
 

@@ -45,6 +45,8 @@ private:
     void connectCombos();
     void connectTextBoxes();
     void connectTimers();
+    /// Enter in `textBox`: presses the button it belongs to, when that is enabled.
+    void pressDefaultButton(const std::string& textBox);
 
     /// Runs `action` later from the event loop, so no widget is rebuilt inside its own signal.
     void post(std::function<void()> action, Focus focus);

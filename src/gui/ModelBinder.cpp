@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "FormColours.h"
+#include "TextFit.h"
 #include "UiText.h"
 #include "WidgetFactory.h"
 #include "app/MainWindowModel.h"
@@ -75,18 +76,14 @@ void ModelBinder::refreshLabels(const MainWindowModel& model) {
             continue;
         }
         const QString text = UiText::show(label->text);
-        if (field->text() != text) {
+        if (isWarningField(label->name)) {
+            WidgetFactory::paintBackground(field, FormColours::fromWindowColour(label->backColour));
+            // The logic's size is a wish: a long advice is drawn smaller so it stays whole.
+            TextFit::showWarning(field, text, label->fontSize);
+        } else if (field->text() != text) {
             field->setText(text);
         }
         field->setVisible(label->visible);
-        if (isWarningField(label->name)) {
-            WidgetFactory::paintBackground(field, FormColours::fromWindowColour(label->backColour));
-            QFont font = field->font();
-            if (font.pointSize() != label->fontSize) {
-                font.setPointSize(label->fontSize);
-                field->setFont(font);
-            }
-        }
     }
 }
 

@@ -19,6 +19,7 @@ QLabel* PanelLayout::warningField(QWidget* panel, const char* name, int left, in
                                   int height) {
     QLabel* field = WidgetFactory::valueField(panel, name, left, top, width, height);
     field->setAlignment(Qt::AlignCenter);
+    field->setWordWrap(true);
     QFont font = field->font();
     font.setBold(true);
     field->setFont(font);
@@ -30,6 +31,8 @@ QLabel* PanelLayout::clearanceField(QWidget* panel, const char* name, int left, 
     QLabel* field = WidgetFactory::valueField(panel, name, left, top, width, height, background);
     field->setWordWrap(true);
     field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Controllers paste the clearance into the radar client's chat.
+    field->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QFont font = field->font();
     font.setBold(true);
     field->setFont(font);

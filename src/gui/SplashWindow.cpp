@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 
+#include "FormFont.h"
 #include "SplashPicture.h"
 #include "Twips.h"
 
@@ -19,10 +20,7 @@ QLabel* title(QWidget* parent, const char* name, const char* text, double points
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     label->setObjectName(QString::fromUtf8(name));
     label->setTextFormat(Qt::PlainText);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(FormFont::sized(points, true));
     Twips::place(label, left, top, width, height);
     return label;
 }

@@ -12,8 +12,15 @@ class Twips {
 public:
     static constexpr int kPerPixel = 15;
 
+    /// What a window's height in twips counts beyond its client area: the title bar and the
+    /// borders of the window the form was designed in.
+    static constexpr int kNonClientHeight = 330;
+
     /// Twips to device-independent pixels (rounded to the nearest pixel).
     static int toPixels(int twips);
+    /// The client height in pixels of a window `height` twips high with its title bar: the
+    /// collapsed window then shows the top strip and nothing of the panels below it.
+    static int clientHeight(int height);
     /// A rectangle given in twips, in pixels.
     static QRect rect(int left, int top, int width, int height);
     /// Places `widget` inside its parent at a rectangle given in twips.

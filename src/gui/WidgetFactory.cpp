@@ -64,6 +64,7 @@ QPlainTextEdit* WidgetFactory::memo(QWidget* parent, const char* name, int left,
                                     int height, const QColor& background) {
     auto* memo = make<QPlainTextEdit>(parent, name, left, top, width, height);
     memo->setReadOnly(true);
+    memo->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     paintBackground(memo, background);
     return memo;

@@ -1,10 +1,12 @@
 // corvane: the desktop program. The splash, then the main window on the program folder.
 #include <QApplication>
 #include <QMessageBox>
-#include <QStringList>
+#include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "CommandLine.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
 #include "SplashPicture.h"
@@ -16,41 +18,49 @@
 
 namespace {
 
-struct Options {
-    std::optional<std::string> home;
-    bool valid = true;
-};
-
-Options parseOptions(const QStringList& arguments) {
-    Options options;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--home") && i + 1 < arguments.size()) {
-            options.home = corvane::UiText::toModel(arguments[++i]);
-        } else {
-            options.valid = false;
-        }
-    }
-    return options;
+int refuse(const corvane::CommandLine& line) {
+    std::cerr << "corvane: " << line.error() << '\n' << corvane::CommandLine::usage();
+    return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Help, version and mistakes are answered before the window system starts.
+    corvane::CommandLine line;
+    if (!line.parse(std::vector<std::string>(argv + 1, argv + argc), true)) {
+        return refuse(line);
+    }
+    if (line.has("--help")) {
+        std::cout << corvane::CommandLine::usage();
+        return 0;
+    }
+    if (line.has("--version")) {
+        std::cout << "corvane " << CORVANE_VERSION << '\n';
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("corvane"));
     QApplication::setWindowIcon(QIcon(corvane::SplashPicture::draw(QSize(64, 64))));
     QApplication::setDesktopFileName(QStringLiteral("corvane"));
+    // What the window system did not take must be the program's own.
+    std::vector<std::string> left;
+    for (const QString& argument : QApplication::arguments().mid(1)) {
+        left.push_back(corvane::UiText::toModel(argument));
+    }
+    if (!line.parse(left, false)) {
+        return refuse(line);
+    }
 
-    const Options options = parseOptions(QApplication::arguments());
-    if (!options.valid) {
-        QMessageBox::warning(nullptr, QStringLiteral("ATC Corvane"),
-                             QStringLiteral("usage: corvane [--home DIR]"));
-        return 2;
+    std::optional<std::string> home;
+    if (line.has("--home")) {
+        home = line.value("--home");
     }
     corvane::LocalFileSystem files;
     std::string error;
     const auto folder = corvane::ProgramFolderLocator::locate(
-        corvane::ProgramFolderLocator::fromEnvironment(options.home, argv[0]), files, error);
+        corvane::ProgramFolderLocator::fromEnvironment(home, argv[0]), files, error);
     if (!folder) {
         QMessageBox::critical(nullptr, QStringLiteral("ATC Corvane"), corvane::UiText::show(error));
         return 2;

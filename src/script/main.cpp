@@ -1,6 +1,7 @@
 // corvane-script: runs the program's logic from a script of user actions, without a window.
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "ScriptRunner.h"
@@ -9,22 +10,34 @@
 
 namespace {
 
+constexpr const char* kUsage = "usage: corvane-script [--home DIR] [SCRIPT]\n";
+
+constexpr const char* kHelp =
+    "Runs ATC Corvane's logic without a window, one user action per line of SCRIPT (or of\n"
+    "standard input), and prints the window's state as JSON Lines at each 'dump'.\n"
+    "  --home DIR   the program folder holding DATA; without it, the folder the window uses\n"
+    "               (CORVANE_HOME, the executable's folder, or the per-user folder)\n"
+    "Commands: screen, clock, answer, folder, start, type, key, paste, click, select, pick,\n"
+    "tick, activate, close-sheet, close-window, dump. Exit status: 0 done, 2 bad line or\n"
+    "option, 3 a Yes/No question with no answer queued.\n"
+    "The full contract: docs/SCRIPT-DRIVER.md.\n";
+
 int usage() {
-    std::cerr << "usage: corvane-script --home DIR [SCRIPT]\n";
+    std::cerr << kUsage;
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string home;
+    std::optional<std::string> home;
     std::string scriptPath;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--home" && i + 1 < argc) {
             home = argv[++i];
         } else if (argument == "--help" || argument == "-h") {
-            usage();
+            std::cout << kUsage << kHelp;
             return 0;
         } else if (scriptPath.empty() && argument.rfind("--", 0) != 0) {
             scriptPath = argument;
@@ -32,15 +45,15 @@ int main(int argc, char** argv) {
             return usage();
         }
     }
-    if (home.empty()) {
-        return usage();
-    }
     corvane::LocalFileSystem files;
-    if (const auto problem = corvane::ProgramFolderLocator::problemWith(home, files)) {
-        std::cerr << "corvane-script: " << *problem << '\n';
+    std::string error;
+    const auto folder = corvane::ProgramFolderLocator::locate(
+        corvane::ProgramFolderLocator::fromEnvironment(home, argv[0]), files, error);
+    if (!folder) {
+        std::cerr << "corvane-script: " << error << '\n';
         return 2;
     }
-    corvane::ScriptRunner runner(home, std::cout, std::cerr);
+    corvane::ScriptRunner runner(*folder, std::cout, std::cerr);
     if (scriptPath.empty()) {
         return runner.run(std::cin);
     }

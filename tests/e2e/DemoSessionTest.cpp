@@ -161,7 +161,10 @@ TEST_F(DemoSessionTest, ConnectSelectAndIssueBothClearancesOnTheSimulatorsSnapsh
     EXPECT_EQ(done["items"]["List1"], Json::array({padded(departure->callsign) + " - " + code}));
     const auto& left = done["items"]["LstDeparture"];
     EXPECT_EQ(std::find(left.begin(), left.end(), departure->callsign), left.end());
-    EXPECT_TRUE(text["txtSidAss"].get<std::string>().starts_with("SID " + sid));
+    // The SID's own runway line only, none of the later SIDs' lines of that runway.
+    EXPECT_EQ(text["txtSidAss"],
+              "SID ANEKI1-------- RNW 25C TRK 249 UNTIL 1500 FIX DF155 FIX "
+              "DF157 AT OR ABOVE 4000 FIX ANEKI");
 
     // Arrival: direct to the expected STAR entry, the first STAR listed, the typed descent and
     // the chosen landing runway.
@@ -174,6 +177,9 @@ TEST_F(DemoSessionTest, ConnectSelectAndIssueBothClearancesOnTheSimulatorsSnapsh
                                " STANDARD ARRIVAL DESCENT AND MANTAIN FL 70 ACCORDING TO THE "
                                "MINIMA EXPECTED ILS APP RWY 25L");
     EXPECT_FALSE(text["lblExpStar"].get<std::string>().empty());
+    EXPECT_EQ(text["txtStarAss"],
+              "STAR KERAX2 FIX KERAX AT OR ABOVE FL110 FIX DF501 FIX DF503 "
+              "SPEED 220 FIX DF505");
     EXPECT_EQ(done["items"]["List2"], Json::array({padded(arrival->callsign) + " - " +
                                                    text["lblSqAss"].get<std::string>()}));
 

@@ -1,7 +1,9 @@
 // Keys typed into the filtered text boxes reach the logic's key filter; pastes do not.
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "GuiFixture.h"
@@ -68,6 +70,41 @@ TEST_F(KeyPressTest, APasteIsNotFiltered) {
     EXPECT_EQ(text("TxtOperatorName"), QStringLiteral("jane doe"));
     EXPECT_EQ(controller->window().TxtOperatorName.text, "jane doe");
 }
+
+TEST_F(KeyPressTest, EnterConnectsOnlyOnceConnectIsEnabled) {
+    start();
+    QTest::keyClick(widget("TxtOperatorName"), Qt::Key_Return);
+    settle();
+    EXPECT_TRUE(messages.empty());
+    type("TxtOperatorName", QStringLiteral("nobody"));
+    QTest::keyClick(widget("TxtOperatorName"), Qt::Key_Return);
+    settle();
+    // The connect ran: without a chosen data folder it asks for the snapshot.
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(text("TxtOperatorName"), QString());
+}
+
+class CopyTest : public GuiFixture, public ::testing::WithParamInterface<const char*> {};
+
+// Controllers paste the clearance and its procedure into the radar client's chat.
+TEST_P(CopyTest, TheClearanceTextsCanBeSelectedAndCopied) {
+    start();
+    QWidget* field = widget(QString::fromUtf8(GetParam()));
+    if (auto* shown = qobject_cast<QLabel*>(field)) {
+        shown->setText(QStringLiteral("SOME AIR 12 CLEAR TO DEST LIRF"));
+    } else {
+        qobject_cast<QPlainTextEdit*>(field)->setPlainText(
+            QStringLiteral("SOME AIR 12 CLEAR TO DEST LIRF"));
+    }
+    QApplication::clipboard()->clear();
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("SOME AIR 12 CLEAR TO DEST LIRF"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, CopyTest,
+                         ::testing::Values("LblIfrSid", "lblIfrStar", "txtSidAss", "txtStarAss"));
 
 }  // namespace
 }  // namespace corvane::test

@@ -19,7 +19,8 @@ TEST_F(MainWindowLayoutTest, StartsCollapsedAtTheTopLeftAndAlwaysOnTop) {
     start();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("APPROACH CORVANE"));
-    EXPECT_EQ(window->size(), QSize(1291, 102));  // 19360 x 1530 twips
+    EXPECT_EQ(window->size(),
+              QSize(1291, 80));  // 19360 x 1530 twips less the title bar: the top strip only
     EXPECT_EQ(window->pos(), QPoint(0, 0));
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(messages.empty());
@@ -214,6 +215,10 @@ TEST_F(MainWindowLayoutTest, ButtonsLieInTheirOrderWithResetAboveExit) {
     EXPECT_EQ(reset->x(), exit->x());
     EXPECT_LT(reset->y(), exit->y());
     EXPECT_GT(reset->x(), left);
+    for (const int index : {0, 1, 3, 5, 6, 7, 8, 9}) {
+        EXPECT_FALSE(widget(QStringLiteral("Command3(%1)").arg(index))->toolTip().isEmpty())
+            << index;
+    }
 }
 
 TEST_F(MainWindowLayoutTest, ASmallScreenEndsTheProgramWithTheResolutionMessage) {

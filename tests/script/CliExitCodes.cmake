@@ -19,9 +19,13 @@ expect_run("start\nclick nothing\n" 2 "^$")
 expect_run("start\nanswer no\nclose-window\ndump\n" 0 "\"running\":true")
 expect_run("start\nclose-window\n" 3 "^$")
 
-execute_process(COMMAND "${DRIVER}" RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+execute_process(COMMAND "${DRIVER}" --bogus RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
 if(NOT status EQUAL 2)
-    message(FATAL_ERROR "a missing --home must be refused, got ${status}")
+    message(FATAL_ERROR "an unknown option must be refused, got ${status}")
+endif()
+execute_process(COMMAND "${DRIVER}" --help RESULT_VARIABLE status OUTPUT_VARIABLE out)
+if(NOT status EQUAL 0 OR NOT out MATCHES "docs/SCRIPT-DRIVER.md")
+    message(FATAL_ERROR "--help must describe the driver, got ${status}:\n${out}")
 endif()
 
 # An unusable program folder is refused with its name.

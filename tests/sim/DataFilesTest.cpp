@@ -128,6 +128,8 @@ ProcedureFile readProcedures(const std::string& icao) {
         }
         if (cols(line, 1, 4) == "STAR" && cols(line, 1, 5) != "STARS") {
             file.stars.push_back(trim(cols(line, 6, 11)));
+            // The arrival's procedure text is the STAR line alone: its fixes stand on it.
+            EXPECT_NE(line.find(" FIX "), std::string::npos) << line;
         }
     }
     EXPECT_FALSE(inRunways) << icao << " has no ENDRNWS";

@@ -14,9 +14,12 @@ namespace {
 
 constexpr int kAssignedFontSize = 22;
 
-// The callsign stands in the first seven characters of an assigned entry.
+// An entry is the padded callsign, " - " and the code; a callsign may be longer than the
+// padding, so it ends where the separator begins.
 std::string entryCallsign(const ListBox& list) {
-    return std::string(trimSpaces(TextColumns::left(list.selectedText(), 7)));
+    const std::string entry = list.selectedText();
+    const std::string_view callsign = std::string_view(entry).substr(0, entry.find(" - "));
+    return std::string(trimTrailingSpaces(callsign));
 }
 
 void showWarningField(Label& warning, BlinkTimer& timer) {

@@ -12,7 +12,6 @@ namespace corvane {
 
 namespace {
 
-constexpr std::size_t kCallsignColumns = 7;
 constexpr std::size_t kProcedureCharacters = 300;
 
 // The words every clearance of a side closes with; only the code or the runway follows them,
@@ -67,13 +66,14 @@ std::string ClearanceLog::record(std::string_view callsign, std::string_view cle
 std::optional<ClearanceLog::Entry> ClearanceLog::parse(std::string_view line,
                                                        std::string_view callsign,
                                                        ClearanceSide side) {
-    if (trimSpaces(TextColumns::left(line, kCallsignColumns)) !=
-        replaceControlCharacters(callsign)) {
+    // The record begins with the callsign, padded with spaces when it is short, then "/"; a
+    // callsign longer than the padding stands whole.
+    const std::string written = replaceControlCharacters(callsign);
+    if (!line.starts_with(written)) {
         return std::nullopt;
     }
-    // The callsign fills at least the first seven columns, so its "/" is at column 8 or later.
-    const std::size_t slash = line.find('/', TextColumns::byteOffset(line, kCallsignColumns + 1));
-    if (slash == std::string_view::npos) {
+    const std::size_t slash = line.find_first_not_of(' ', written.size());
+    if (slash == std::string_view::npos || line[slash] != '/') {
         return std::nullopt;
     }
     const std::string_view body = line.substr(slash + 1);

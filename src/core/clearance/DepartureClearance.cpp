@@ -77,17 +77,21 @@ bool DepartureClearance::validate(AppContext& context) {
     return check(context, context.window.LstDeparture.selectedText()).has_value();
 }
 
-void DepartureClearance::collectLine(std::string& procedureText, std::string_view line,
+void DepartureClearance::collectLine(SidText& collected, std::string_view line,
                                      std::string_view sid, std::string_view runway) {
     // Only trailing spaces go: cutting the line to its length trimmed at both ends would drop
     // the last characters of the runway lines, which begin with a space.
     const std::string_view kept = trimTrailingSpaces(line);
     if (!sid.empty() && TextColumns::mid(line, 5, TextColumns::length(sid)) == sid) {
-        procedureText = std::string(kept);
+        collected.text = std::string(kept);
+        collected.open = true;
+    } else if (ProcedureFile::isSidLine(line) || ProcedureFile::isEndOfSids(line)) {
+        // The runway lines that follow belong to another SID.
+        collected.open = false;
     }
-    if (ProcedureFile::isDepartureRunwayLine(line, runway)) {
-        procedureText += kLineJoin;
-        procedureText += kept;
+    if (collected.open && ProcedureFile::isDepartureRunwayLine(line, runway)) {
+        collected.text += kLineJoin;
+        collected.text += kept;
     }
 }
 
@@ -100,14 +104,13 @@ void DepartureClearance::generate(AppContext& context) {
     if (!allocation) {
         return;
     }
-    std::string procedureText = state.ProcedureText;
+    SidText collected{state.ProcedureText};
     const std::string runway = w.CmbTORwy.text;
-    if (!ProcedureLines::read(context, [&](std::string_view line) {
-            collectLine(procedureText, line, sid, runway);
-        })) {
+    if (!ProcedureLines::read(
+            context, [&](std::string_view line) { collectLine(collected, line, sid, runway); })) {
         return;
     }
-    state.ProcedureText = procedureText;
+    state.ProcedureText = collected.text;
     if (callsign.empty()) {
         context.warn("PAY ATTENTION!!! CLICK ON AIRCRAFT CALLSIGN", "AIRCRAFT CALLSIGN UNSELECTED");
         w.focus = w.LstDeparture.name;

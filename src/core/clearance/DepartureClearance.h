@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "clearance/SquawkAllocator.h"
@@ -23,9 +24,16 @@ public:
     /// The allocator of the airport's range with the codes that are not free for `callsign`:
     /// those squawked by other aircraft of the snapshot and those given out in this connection.
     static SquawkAllocator allocator(AppContext& context, std::string_view callsign);
-    /// The procedure text after reading `line` of the procedure file: a line of the SID `sid`
-    /// starts it afresh, a line of the take-off runway `runway` is added to it.
-    static void collectLine(std::string& procedureText, std::string_view line, std::string_view sid,
+    /// The procedure text of a SID as it is collected line by line.
+    struct SidText {
+        /// The matched SID line and the runway lines taken after it, joined.
+        std::string text;
+        /// True from the matched SID line up to the next SID line or "ENDSIDS".
+        bool open = false;
+    };
+    /// Reads `line` of the procedure file into `collected`: a line of the SID `sid` starts it
+    /// afresh, a line of the take-off runway `runway` under that SID is added to it.
+    static void collectLine(SidText& collected, std::string_view line, std::string_view sid,
                             std::string_view runway);
 
 private:

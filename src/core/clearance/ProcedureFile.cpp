@@ -89,6 +89,10 @@ bool ProcedureFile::isSidLine(std::string_view line) {
     return columnsAre(line, 1, 3, "SID") && !columnsAre(line, 1, 4, "SIDS");
 }
 
+bool ProcedureFile::isEndOfSids(std::string_view line) {
+    return columnsAre(line, 1, 7, "ENDSIDS");
+}
+
 std::string_view ProcedureFile::sidName(std::string_view line) {
     return TextColumns::columns(line, 5, 10);
 }

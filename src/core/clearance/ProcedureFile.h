@@ -45,6 +45,8 @@ public:
     static bool isEndOfRunways(std::string_view line);
     /// Columns 1-3 are "SID" and columns 1-4 are not "SIDS".
     static bool isSidLine(std::string_view line);
+    /// Columns 1-7 are "ENDSIDS".
+    static bool isEndOfSids(std::string_view line);
     /// Columns 5-10 of a SID line (six characters, cut or padded by what follows on the line).
     static std::string_view sidName(std::string_view line);
     /// Columns 1-4 are "STAR" and columns 1-5 are not "STARS".

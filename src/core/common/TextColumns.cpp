@@ -105,12 +105,22 @@ std::string upperCase(std::string_view text) {
         const auto byte = static_cast<unsigned char>(out[i]);
         if (byte >= 'a' && byte <= 'z') {
             out[i] = static_cast<char>(byte - 32);
-        } else if (byte == 0xC3 && i + 1 < out.size()) {
+            continue;
+        }
+        if (i + 1 >= out.size()) {
+            break;
+        }
+        const auto next = static_cast<unsigned char>(out[i + 1]);
+        if (byte == 0xC3 && next >= 0xA0 && next <= 0xBE && next != 0xB7) {
             // U+00E0..U+00FE (except U+00F7, the division sign) map to U+00C0..U+00DE.
-            const auto next = static_cast<unsigned char>(out[i + 1]);
-            if (next >= 0xA0 && next <= 0xBE && next != 0xB7) {
-                out[i + 1] = static_cast<char>(next - 0x20);
-            }
+            out[i + 1] = static_cast<char>(next - 0x20);
+        } else if (byte == 0xC3 && next == 0xBF) {
+            out.replace(i, 2, "\xC5\xB8");  // ÿ to Ÿ
+        } else if (byte == 0xC5 && (next == 0x93 || next == 0xA1 || next == 0xBE)) {
+            // œ, š and ž, the other small letters of Windows-1252, sit one above their capital.
+            out[i + 1] = static_cast<char>(next - 1);
+        }
+        if (byte >= 0xC0) {
             ++i;
         }
     }

@@ -33,8 +33,8 @@ std::string_view trimTrailingSpaces(std::string_view text);
 /// `text` with every control character (C0, DEL and the C1 range U+0080 to U+009F) replaced by
 /// "?", so that no escape sequence from a file reaches a terminal or an editor.
 std::string replaceControlCharacters(std::string_view text);
-/// Upper-cases a to z and the accented Latin-1 letters (the file text of a station line is
-/// compared upper-cased against the typed account).
+/// Upper-cases a to z and every other letter of Windows-1252 that has a capital: the accented
+/// Latin-1 letters, œ, š, ž and ÿ.
 std::string upperCase(std::string_view text);
 
 }  // namespace corvane

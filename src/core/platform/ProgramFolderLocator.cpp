@@ -64,7 +64,13 @@ std::optional<std::string> ProgramFolderLocator::locate(const ProgramFolderSourc
         error = "cannot create " + data;
         return std::nullopt;
     }
-    seedDefaults(joinPath(sources.defaultsFolder, "DATA"), data);
+    for (const std::string& defaults : sources.defaultsFolders) {
+        const std::string defaultData = joinPath(defaults, "DATA");
+        if (files.isDirectory(defaultData)) {
+            seedDefaults(defaultData, data);
+            break;
+        }
+    }
     return home;
 }
 
@@ -94,15 +100,21 @@ ProgramFolderSources ProgramFolderLocator::fromEnvironment(std::optional<std::st
         sources.homeVariable = variable;
     }
     std::error_code error;
-    const fs::path executable = fs::canonical(executablePath, error);
-    sources.executableFolder =
-        error ? fs::path(executablePath).parent_path().string() : executable.parent_path().string();
+    // The running program itself, wherever the shell found it; argv[0] where /proc is missing.
+    fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (error) {
+        executable = fs::canonical(executablePath, error);
+    }
+    const fs::path folder =
+        error ? fs::path(executablePath).parent_path() : executable.parent_path();
+    sources.executableFolder = folder.string();
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') {
         sources.userDataFolder = xdg;
     } else if (const char* user = std::getenv("HOME"); user != nullptr && *user != '\0') {
         sources.userDataFolder = std::string(user) + "/.local/share";
     }
-    sources.defaultsFolder = CORVANE_DEFAULTS_DIR;
+    sources.defaultsFolders = {(folder / CORVANE_DEFAULTS_RELATIVE).lexically_normal().string(),
+                               CORVANE_DEFAULTS_DIR};
     return sources;
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace corvane {
 
@@ -17,13 +18,15 @@ struct ProgramFolderSources {
     std::string executableFolder;
     /// The per-user data folder ($XDG_DATA_HOME, or ~/.local/share), without the program's name.
     std::string userDataFolder;
-    /// The installed default DATA files a new per-user folder is seeded from.
-    std::string defaultsFolder;
+    /// The folders that may hold the installed default DATA files a new per-user folder is
+    /// seeded from, in order of preference; the first that has a DATA subfolder is used.
+    std::vector<std::string> defaultsFolders;
 };
 
 /// Finds the program folder: `--home`, else CORVANE_HOME, else the executable's folder when it
 /// holds a DATA subfolder (any letter case), else `<user data>/corvane`, created and seeded with
-/// the installed default DATA files the first time.
+/// the installed default DATA files the first time (those beside the executable,
+/// `<bin>/../share/corvane`, before those of the configured install folder).
 class ProgramFolderLocator {
 public:
     /// The program folder, or nothing with `error` set when none can be had. A folder named by

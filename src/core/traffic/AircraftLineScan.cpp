@@ -31,6 +31,9 @@ std::string AircraftLineScan::wakeCategory(std::string_view raw) {
             category = std::string(1, marker[0]);
         }
     }
+    if (category.empty() && raw.find("L-") != std::string_view::npos) {
+        category = "L";
+    }
     return category;
 }
 
@@ -60,10 +63,8 @@ ScanResult AircraftLineScan::run(AppContext& context, const std::string& callsig
             continue;
         }
         result.found = true;
-        const std::string wake = wakeCategory(raw);
-        if (!wake.empty()) {
-            context.state.FlightPlan.WakeCategory = wake;
-        }
+        // Always the aircraft's own category, never one left by the aircraft analysed before.
+        context.state.FlightPlan.WakeCategory = wakeCategory(raw);
         if (line.fieldIs(snapshot::AcType, "NONE")) {
             result.outcome = ScanOutcome::NoFlightPlan;
             return result;

@@ -47,7 +47,7 @@ public:
     /// Tells the user that the snapshot holds no line of `callsign`, so its panel was emptied.
     static void reportMissing(AppContext& context, const std::string& callsign);
     /// The wake category the raw line names: "S" when it holds "S-", else "H" for "H-", else
-    /// "M" for "M-", else "" (the record keeps its value).
+    /// "M" for "M-", else "L" for "L-", else "".
     static std::string wakeCategory(std::string_view raw);
 };
 

@@ -14,8 +14,37 @@ constexpr const char* kStartDescent = "HIGH ALTITUDE - CORRECTION START DESCEND"
 constexpr const char* kSlowDownInApproach = "HIGH SPEED IN APPROAH - CORRECTION DECREASE SPEED";
 constexpr const char* kDescendInApproach = "HIGH ALTITUDE - CORRECTION DECREASE ALTITUDE";
 
-ParameterAdvice advise(const char* caption, int fontSize) {
-    return {caption, fontSize, true};
+// Every advice with the font size it is shown at.
+struct Advice {
+    const char* caption;
+    int fontSize;
+};
+
+namespace departures {
+constexpr Advice kOffLevel{"CURRENT ALT DIFFERENT FL FILED - CORRECTION REACHING FL FILED", 12};
+constexpr Advice kFastOnGround{kSlowDownOnGround, 12};
+constexpr Advice kTooHigh{kStartDescent, 14};
+constexpr Advice kFastInApproach{kSlowDownInApproach, 12};
+constexpr Advice kOverspeed{"OVERSPEED - CORRECTION DECREASE SPEED", 13};
+constexpr Advice kHighInApproach{kDescendInApproach, 12};
+}  // namespace departures
+
+namespace arrivals {
+constexpr Advice kOutsideCoverage{"OUTSIDE RADAR COVERTURE", 13};
+constexpr Advice kFastOnGround{kSlowDownOnGround, 11};
+constexpr Advice kTooHigh{kStartDescent, 13};
+constexpr Advice kFastInApproach{kSlowDownInApproach, 11};
+constexpr Advice kHighInApproach{kDescendInApproach, 13};
+}  // namespace arrivals
+
+constexpr Advice kProblemAdvice{ParameterMessage::kProblem, 14};
+
+ParameterAdvice advise(const Advice& advice) {
+    return {advice.caption, advice.fontSize, true};
+}
+
+ParameterAdvice normal() {
+    return {ParameterMessage::kNormal, 22, false};
 }
 
 bool tooHighForDistance(const FlightFigures& f) {
@@ -26,49 +55,63 @@ bool tooHighForDistance(const FlightFigures& f) {
 }  // namespace
 
 ParameterAdvice ParameterMessage::departure(const std::string& phase, const FlightFigures& f) {
+    using namespace departures;
     const double level = f.filedLevel * 100.0;
     if ((phase == "EN ROUTE" && f.altitude < level - 400.0) || f.altitude > level + 400.0) {
-        return advise("CURRENT ALT DIFFERENT FL FILED - CORRECTION REACHING FL FILED", 12);
+        return advise(kOffLevel);
     }
     if (phase == "TAXING" && f.groundSpeed > 40.0) {
-        return advise(kSlowDownOnGround, 12);
+        return advise(kFastOnGround);
     }
     if (tooHighForDistance(f)) {
-        return advise(kStartDescent, 14);
+        return advise(kTooHigh);
     }
     if (phase == "APPROACHING" && f.groundSpeed > 250.0 && f.distanceToGo < 19.0) {
-        return advise(kSlowDownInApproach, 12);
+        return advise(kFastInApproach);
     }
     if (phase == "EN ROUTE" && f.groundSpeed > f.filedTas + 50.0) {
-        return advise("OVERSPEED - CORRECTION DECREASE SPEED", 13);
+        return advise(kOverspeed);
     }
     if (phase == "APPROACHING" && f.altitude > 10000.0) {
-        return advise(kDescendInApproach, 12);
+        return advise(kHighInApproach);
     }
-    return {kNormal, 22, false};
+    return normal();
 }
 
 ParameterAdvice ParameterMessage::arrival(const std::string& phase, const FlightFigures& f) {
+    using namespace arrivals;
     if (phase == "EN ROUTE" || phase == "CLIMBING" || f.altitude > f.filedLevel * 100.0 + 400.0) {
-        return advise("OUTSIDE RADAR COVERTURE", 13);
+        return advise(kOutsideCoverage);
     }
     if (phase == "TAXING" && f.groundSpeed > 40.0) {
-        return advise(kSlowDownOnGround, 11);
+        return advise(kFastOnGround);
     }
     if (tooHighForDistance(f)) {
-        return advise(kStartDescent, 13);
+        return advise(kTooHigh);
     }
     if (phase == "APPROACHING" && f.groundSpeed > 220.0 && f.distanceToGo < 10.0) {
-        return advise(kSlowDownInApproach, 11);
+        return advise(kFastInApproach);
     }
     if (phase == "APPROACHING" && f.altitude > 10000.0) {
-        return advise(kDescendInApproach, 13);
+        return advise(kHighInApproach);
     }
-    return {kNormal, 22, false};
+    return normal();
 }
 
 ParameterAdvice ParameterMessage::problem() {
-    return advise(kProblem, 14);
+    return advise(kProblemAdvice);
+}
+
+std::vector<ParameterAdvice> ParameterMessage::every() {
+    std::vector<ParameterAdvice> all = {normal()};
+    for (const Advice& advice :
+         {departures::kOffLevel, departures::kFastOnGround, departures::kTooHigh,
+          departures::kFastInApproach, departures::kOverspeed, departures::kHighInApproach,
+          arrivals::kOutsideCoverage, arrivals::kFastOnGround, arrivals::kTooHigh,
+          arrivals::kFastInApproach, arrivals::kHighInApproach, kProblemAdvice}) {
+        all.push_back(advise(advice));
+    }
+    return all;
 }
 
 void ParameterMessage::show(const ParameterAdvice& advice, Label& label, BlinkTimer& timer) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "traffic/FlightPhase.h"
 
@@ -29,6 +30,8 @@ public:
     static ParameterAdvice arrival(const std::string& phase, const FlightFigures& figures);
     /// The problem message of a line without usable altitude and speed.
     static ParameterAdvice problem();
+    /// Every message either panel can show, each with its font size.
+    static std::vector<ParameterAdvice> every();
     /// Shows `advice` on `label`: an advice enables `timer` and turns the label red; the normal
     /// result disables it and turns the label yellow.
     static void show(const ParameterAdvice& advice, Label& label, BlinkTimer& timer);

@@ -17,7 +17,7 @@ class AssignedListsTest : public test::ClearanceFixture {
 protected:
     AssignedListsTest() {
         writeSnapshot({pilotLine("ABC12", "EDDT", "LIRF", "1000"),
-                       pilotLine("XYZ345", "EDDT", "LFPG", "1000"),
+                       pilotLine("XYZ34567", "EDDT", "LFPG", "1000"),
                        pilotLine("ABC123", "LIRF", "EDDT", "4521"),
                        pilotLine("DEF4567", "LFPG", "EDDT", "4522")});
     }
@@ -39,12 +39,13 @@ constexpr const char* kFirstClearance =
     "SOME AIR 12 CLEAR TO DEST LIRF AS FLIGHT PLANNED ROUTE VIA ABC1A STANDARD DEPARTURE CLIMB "
     "AND MANTAIN FL 120 INITIALLY SQUAWK 2301";
 constexpr const char* kSecondClearance =
-    "SOME AIR 345 CLEAR TO DEST LIRF AS FLIGHT PLANNED ROUTE VIA ABCDEF STANDARD DEPARTURE CLIMB "
+    "SOME AIR 34567 CLEAR TO DEST LIRF AS FLIGHT PLANNED ROUTE VIA ABCDEF STANDARD DEPARTURE CLIMB "
     "AND MANTAIN FL 120 INITIALLY SQUAWK 2302";
 
 TEST_F(AssignedListsTest, ClickingADepartureEntryShowsItsLoggedClearance) {
     clearDeparture("ABC12", "ABC1A ", 1);
-    clearDeparture("XYZ345", "ABCDEF", 2);
+    // A callsign longer than the padding is read back whole.
+    clearDeparture("XYZ34567", "ABCDEF", 2);
     EXPECT_EQ(window().LblIfrSid.text, kSecondClearance);
     window().lblCompanyDep.text = "kept";
     window().Timer1.enabled = true;
@@ -67,7 +68,7 @@ TEST_F(AssignedListsTest, ClickingADepartureEntryShowsItsLoggedClearance) {
     EXPECT_EQ(window().Label1_13.text, "LIRF");
 
     ASSERT_EQ(app->select("List1", 1), ActionResult::Done);
-    EXPECT_EQ(state().SelectedDepartureCallsign, "XYZ345");
+    EXPECT_EQ(state().SelectedDepartureCallsign, "XYZ34567");
     EXPECT_EQ(window().LblIfrSid.text, kSecondClearance);
     EXPECT_EQ(window().txtSidAss.text, "SID ABCDEF1X");
 }
@@ -99,10 +100,10 @@ TEST_F(AssignedListsTest, ClickingAnArrivalEntryShowsItsLoggedClearance) {
 
 TEST_F(AssignedListsTest, AClearanceHoldingASlashIsReadBackWhole) {
     clearDeparture("ABC12", "ABC1A ", 1);
-    prepareDeparture("XYZ345", "Air/Line");
+    prepareDeparture("XYZ34567", "Air/Line");
     ASSERT_EQ(app->click("cmdSidGen"), ActionResult::Done);
     const std::string shown = window().LblIfrSid.text;
-    EXPECT_EQ(shown.substr(0, 13), "AIR/LINE 345 ");
+    EXPECT_EQ(shown.substr(0, 15), "AIR/LINE 34567 ");
     window().LblIfrSid.text.clear();
     window().txtSidAss.text.clear();
     ASSERT_EQ(app->select("List1", 1), ActionResult::Done);

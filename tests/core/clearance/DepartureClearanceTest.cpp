@@ -272,24 +272,38 @@ TEST_F(DepartureClearanceTest, NoSelectedAircraftAsksForOneAfterCollectingThePro
     EXPECT_FALSE(home.exists("DATA/departure.txt"));
 }
 
-TEST_F(DepartureClearanceTest, ASidNotInTheFileAddsTheRunwayLinesToTheOldText) {
+struct SidLines {
+    const char* name;
+    const char* sid;
+    const char* runway;
+    const char* procedureText;
+};
+
+class DepartureSidLinesTest : public DepartureClearanceTest,
+                              public ::testing::WithParamInterface<SidLines> {};
+
+// The matched SID line, then the runway lines under it up to the next SID line or ENDSIDS.
+TEST_P(DepartureSidLinesTest, TakesTheRunwayLinesUnderTheMatchedSidOnly) {
     prepareDeparture("ABC12");
-    window().CmbSid.text = "ZZZ9Z";
+    window().CmbSid.text = GetParam().sid;
+    window().CmbTORwy.text = GetParam().runway;
     state().ProcedureText = "OLD";
     generate();
-    EXPECT_EQ(window().txtSidAss.text,
-              "OLD-------- RNW 25L TRK 249 FIX AAA-------- RNW 25L TRK 249 FIX BBB-------- RNW "
-              "25L TRK 251 FIX DDD");
+    EXPECT_EQ(window().txtSidAss.text, GetParam().procedureText);
 }
 
-TEST_F(DepartureClearanceTest, ASidNameThatBeginsALongerOneTakesTheLastOfThem) {
-    prepareDeparture("ABC12");
-    window().CmbSid.text = "ABCDE";
-    window().CmbTORwy.text = "25R";
-    generate();
-    // 'SID ABCDE1 RNW 25L' matches, then 'SID ABCDEF1X' and its runway 25R line.
-    EXPECT_EQ(window().txtSidAss.text, "SID ABCDEF1X-------- RNW 25R TRK 249 FIX EEE");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Sids, DepartureSidLinesTest,
+    ::testing::Values(SidLines{"StopsAtTheNextSid", "ABCDE1", "25L",
+                               "SID ABCDE1 RNW 25L-------- RNW 25L TRK 249 FIX AAA"},
+                      SidLines{"SkipsOtherRunways", "ABC1A", "25L", kAbc1aOn25L},
+                      SidLines{"NoLineOfTheRunway", "ABC1A", "25R", "SID ABC1A RNW 25L"},
+                      // 'SID ABCDE1 RNW 25L' matches, then 'SID ABCDEF1X' and its 25R line; not the
+                      // one after ENDSIDS.
+                      SidLines{"PrefixTakesTheLastAndStopsAtEndSids", "ABCDE", "25R",
+                               "SID ABCDEF1X-------- RNW 25R TRK 249 FIX EEE"},
+                      SidLines{"UnknownSidKeepsTheOldText", "ZZZ9Z", "25L", "OLD"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(DepartureClearanceTest, AMissingProcedureFileIsNamedAndNothingIsGiven) {
     std::filesystem::remove(home.file("SIDSTARS/EDDT.txt"));

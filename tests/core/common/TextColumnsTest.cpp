@@ -32,6 +32,11 @@ TEST(TextHelpers, TrimAndUpperCase) {
     EXPECT_EQ(trimTrailingSpaces("SID ABC   "), "SID ABC");
     EXPECT_EQ(upperCase("jane doe"), "JANE DOE");
     EXPECT_EQ(upperCase("jos\xC3\xA9 \xC3\xB7"), "JOS\xC3\x89 \xC3\xB7");
+    // œuvre šiška žabÿ: the Windows-1252 letters outside Latin-1 rise as well.
+    EXPECT_EQ(upperCase("\xC5\x93uvre \xC5\xA1i\xC5\xA1ka \xC5\xBE"
+                        "ab\xC3\xBF \xC3\xA0"),
+              "\xC5\x92UVRE \xC5\xA0I\xC5\xA0KA \xC5\xBD"
+              "AB\xC5\xB8 \xC3\x80");
 }
 
 TEST(TextHelpers, ControlCharactersBecomeQuestionMarks) {

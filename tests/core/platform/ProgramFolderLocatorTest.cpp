@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolderLocator.h"
 #include "support/CaseName.h"
@@ -74,13 +76,24 @@ TEST_F(Locator, OtherwiseAPerUserFolderIsMadeAndSeededWithoutOverwriting) {
     root.write("bin/corvane", "");
     root.write("share/corvane/DATA/ssr_code.txt", "EDDF:2301:2377:5000\r\n");
     root.write("share/corvane/DATA/airlines.dat", "DLH:x:Lufthansa\r\n");
+    root.write("usr/share/corvane/DATA/ssr_code.txt", "configured\r\n");
     root.write("user/corvane/DATA/airlines.dat", "mine\r\n");
     sources.executableFolder = root.file("bin");
     sources.userDataFolder = root.file("user");
-    sources.defaultsFolder = root.file("share/corvane");
+    // A folder without DATA is passed over; the first with it wins over the configured one.
+    sources.defaultsFolders = {root.file("moved"), root.file("share/corvane"),
+                               root.file("usr/share/corvane")};
     EXPECT_EQ(locate(), root.file("user/corvane"));
     EXPECT_EQ(root.read("user/corvane/DATA/ssr_code.txt"), "EDDF:2301:2377:5000\r\n");
     EXPECT_EQ(root.read("user/corvane/DATA/airlines.dat"), "mine\r\n");
+}
+
+TEST_F(Locator, DefaultsAreLookedForBesideTheExecutableFirst) {
+    sources = ProgramFolderLocator::fromEnvironment(std::nullopt, "corvane");
+    ASSERT_EQ(sources.defaultsFolders.size(), 2u);
+    EXPECT_EQ(
+        sources.defaultsFolders[0],
+        (std::filesystem::path(sources.executableFolder).parent_path() / "share/corvane").string());
 }
 
 TEST_F(Locator, NoUserFolderIsAnError) {

@@ -262,8 +262,9 @@ struct WakeCase {
 class WakeCategories : public DepartureAnalysisTest,
                        public ::testing::WithParamInterface<WakeCase> {};
 
+// The category of the aircraft analysed before (here "H") never stays.
 TEST_P(WakeCategories, HeavierMarkerWins) {
-    state().FlightPlan.WakeCategory = "L";
+    state().FlightPlan.WakeCategory = "H";
     snapshot({PilotLine("DLH4AB")
                   .set(f::Equipment, GetParam().equipment)
                   .set(f::Remarks, GetParam().remarks)
@@ -277,7 +278,9 @@ INSTANTIATE_TEST_SUITE_P(Markers, WakeCategories,
                                            WakeCase{"1/A320/M-SDFG/S", "OPR/S-AIR", "S"},
                                            WakeCase{"1/B744/H-SDFG/S", "", "H"},
                                            WakeCase{"1/B744/H-SDFG/S", "RMK/M-", "H"},
-                                           WakeCase{"1/C172/L/S", "", "L"}));
+                                           WakeCase{"1/C172/L-SDFG/S", "", "L"},
+                                           WakeCase{"1/C172/L-SDFG/S", "RMK/M-", "M"},
+                                           WakeCase{"1/C172/L/S", "", ""}));
 
 struct MissingCase {
     const char* name;

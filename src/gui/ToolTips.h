@@ -1,0 +1,15 @@
+#pragma once
+
+class QWidget;
+
+namespace corvane {
+
+/// The tooltips of the main window: the navigation buttons and the fields whose meaning the
+/// caption beside them does not make plain.
+class ToolTips {
+public:
+    /// Sets the tooltip of every control of `window` that has one.
+    static void apply(QWidget* window);
+};
+
+}  // namespace corvane
