@@ -39,6 +39,8 @@ void ConnectionReset::resetConnection(AppContext& context) {
     deleteClearanceLogs(context);
     // Codes handed out belong to the connection that ends here.
     context.state.IssuedCodes.clear();
+    context.state.ClearedDepartures.clear();
+    context.state.ClearedArrivals.clear();
 }
 
 void ConnectionReset::clearStation(AppContext& context) {
@@ -47,6 +49,8 @@ void ConnectionReset::clearStation(AppContext& context) {
     w.TxtOperatorName.text.clear();
     emptyLabels({&w.lblQNH, &w.lblTL, &w.lblTA, &w.lblPollici, &w.LblPositionName, &w.LblNomeApt,
                  &w.LblAtisInf, &w.LblRating});
+    w.lblQNH.backColour = colour::kYellow;
+    w.lblPollici.backColour = colour::kYellow;
     clearDeparturePanel(context);
     clearArrivalPanel(context);
 }
