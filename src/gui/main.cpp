@@ -18,6 +18,7 @@ namespace {
 
 struct Options {
     std::optional<std::string> home;
+    bool follow = false;
     bool valid = true;
 };
 
@@ -26,6 +27,8 @@ Options parseOptions(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String("--home") && i + 1 < arguments.size()) {
             options.home = corvane::UiText::toModel(arguments[++i]);
+        } else if (arguments[i] == QLatin1String("--follow")) {
+            options.follow = true;
         } else {
             options.valid = false;
         }
@@ -44,7 +47,7 @@ int main(int argc, char** argv) {
     const Options options = parseOptions(QApplication::arguments());
     if (!options.valid) {
         QMessageBox::warning(nullptr, QStringLiteral("ATC Corvane"),
-                             QStringLiteral("usage: corvane [--home DIR]"));
+                             QStringLiteral("usage: corvane [--home DIR] [--follow]"));
         return 2;
     }
     corvane::LocalFileSystem files;
@@ -59,6 +62,7 @@ int main(int argc, char** argv) {
     corvane::QtPlatform platform;
     corvane::MainWindowController controller(platform, *folder);
     corvane::MainWindow window(controller, platform);
+    window.setFollowing(options.follow);
     QObject::connect(&window, &corvane::MainWindow::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     corvane::SplashWindow splash;
