@@ -36,8 +36,7 @@ constexpr const char* kArrivalProcedure = "STAR XYZ1A XYZ FIX RWY 25R";
 class ClearanceScriptTest : public test::DriverSession {
 protected:
     ClearanceScriptTest() {
-        const std::filesystem::path data =
-            std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "clearance";
+        const std::filesystem::path data = std::filesystem::path(CORVANE_TEST_DATA) / "clearance";
         home.write("radar/recent.dat", slurp(data / "session" / "recent.dat"));
         home.write("DATA/ssr_code.txt", slurp(data / "session" / "ssr_code.txt"));
         home.write("DATA/airlines.dat", slurp(data / "session" / "airlines.dat"));

@@ -20,8 +20,7 @@ using Json = nlohmann::json;
 class TrafficScriptTest : public test::DriverSession {
 protected:
     TrafficScriptTest() {
-        const std::filesystem::path data =
-            std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "traffic";
+        const std::filesystem::path data = std::filesystem::path(CORVANE_TEST_DATA) / "traffic";
         home.write("radar/recent.dat", slurp(data / "recent.dat"));
         home.write("SIDSTARS/EDDF.txt", slurp(data / "EDDF.txt"));
         home.write("DATA/ssr_code.txt", slurp(data / "ssr_code.txt"));
