@@ -1,5 +1,6 @@
 // Benchmarks of what a controller waits for: the connect, one click on an aircraft, one
-// clearance, one runway selection, on snapshots of 3 thousand to 1 million lines.
+// refresh of follow mode, one clearance, one runway selection, on snapshots of 3 thousand to
+// 1 million lines.
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -57,6 +58,23 @@ void BM_ArrivalAnalysis(benchmark::State& state) {
     }
 }
 
+// One refresh of follow mode with an aircraft selected on each side: the lists, both analyses
+// and the station's ATIS from one read of the snapshot.
+void BM_Refresh(benchmark::State& state) {
+    BenchHome& home = homeFor(static_cast<std::size_t>(state.range(0)));
+    auto app = home.connect();
+    requireConnected(state, *app);
+    app->select("LstDeparture", 0);
+    app->select("LstArrival", 0);
+    for (auto _ : state) {
+        if (app->refresh() != ActionResult::Done) {
+            state.SkipWithError("the refresh did not run");
+            break;
+        }
+    }
+    state.counters["departures"] = static_cast<double>(app->window().LstDeparture.items.size());
+}
+
 void BM_DepartureClearance(benchmark::State& state) {
     BenchHome& home = homeFor(static_cast<std::size_t>(state.range(0)));
     std::unique_ptr<MainWindowController> app;
@@ -111,6 +129,7 @@ BENCHMARK(BM_DepartureAnalysis)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ArrivalAnalysis)->Arg(3000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Refresh)->Arg(3000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DepartureClearance)->Arg(3000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunwaySelections)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

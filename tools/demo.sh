@@ -2,7 +2,9 @@
 # Builds ATC Corvane and starts it on live demo traffic: corvane-sim rewrites a traffic snapshot
 # around Frankfurt (EDDF) every few seconds, and corvane starts with a program folder whose
 # settings already point at that snapshot and at the bundled procedure files.
-# Connect as JANE DOE (or VID 123456): the station EDDF_APP. Closing Corvane stops the simulator.
+# Connect as JANE DOE (or VID 123456): the station EDDF_APP. Corvane follows the traffic
+# (--follow): its lists and the selected aircraft change with every snapshot the simulator
+# writes. Closing Corvane stops the simulator.
 set -euo pipefail
 repo="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$repo"
@@ -27,7 +29,7 @@ for _ in $(seq 50); do [ -s "$demo/radar/recent.dat" ] && break; sleep 0.1; done
 echo "Corvane demo: connect as JANE DOE (or VID 123456); program folder $demo/home"
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
     echo "No display found: starting under a virtual X display (xvfb-run)." >&2
-    xvfb-run -a -s "-screen 0 1920x1080x24" "$bin/corvane" --home "$demo/home"
+    xvfb-run -a -s "-screen 0 1920x1080x24" "$bin/corvane" --home "$demo/home" --follow
 else
-    "$bin/corvane" --home "$demo/home"
+    "$bin/corvane" --home "$demo/home" --follow
 fi

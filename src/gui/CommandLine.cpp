@@ -9,6 +9,8 @@ const std::vector<CommandLine::Option>& CommandLine::options() {
         {"--home", "DIR",
          "the program folder holding DATA (default: CORVANE_HOME, the executable's folder when it "
          "holds DATA, else the per-user folder)"},
+        {"--follow", nullptr,
+         "refresh the traffic lists and the selected aircraft whenever the snapshot changes"},
         {"--help", nullptr, "print this help and exit"},
         {"--version", nullptr, "print the version and exit"},
     };

@@ -2,9 +2,12 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "ArrivalPanelForm.h"
 #include "AtisPanelForm.h"
@@ -47,6 +50,7 @@ MainWindow::MainWindow(MainWindowController& controller, QtPlatform& platform)
     connectCombos();
     connectTextBoxes();
     connectTimers();
+    connectRefresh();
     binder_->refresh(controller_.window());
     applyGeometry();
 }
@@ -160,6 +164,48 @@ void MainWindow::connectTimers() {
     }
 }
 
+void MainWindow::connectRefresh() {
+    auto* f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    f5->setContext(Qt::WindowShortcut);
+    connect(f5, &QShortcut::activated, this,
+            [this] { post([this] { refreshNow(); }, Focus::Keep); });
+    connect(&follower_, &SnapshotFollower::refreshDue, this,
+            [this] { post([this] { refreshNow(); }, Focus::Keep); });
+    // The QNH fields take a click: the controller has seen the new QNH.
+    for (const char* name : {"lblQNH", "lblPollici"}) {
+        if (QWidget* field = control(QString::fromLatin1(name))) {
+            field->installEventFilter(this);
+        }
+    }
+}
+
+void MainWindow::setFollowing(bool on) {
+    following_ = on;
+    followSnapshot();
+}
+
+void MainWindow::refreshNow() {
+    if (controller_.refresh() == ActionResult::Done) {
+        ++refreshes_;
+    }
+    follower_.refreshed();
+}
+
+void MainWindow::followSnapshot() {
+    const ProgramState& state = controller_.state();
+    const bool connected = !controller_.window().TxtOperatorName.enabled && state.running;
+    follower_.watch(following_ && connected ? QString::fromStdString(state.SnapshotPath)
+                                            : QString());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        const std::string name = watched->objectName().toStdString();
+        post([this, name] { controller_.click(name); }, Focus::Keep);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void MainWindow::post(std::function<void()> action, Focus focus) {
     QMetaObject::invokeMethod(
         this,
@@ -184,6 +230,7 @@ void MainWindow::afterAction(Focus focus) {
     binder_->refresh(controller_.window());
     applyGeometry();
     syncTimers();
+    followSnapshot();
     if (focus == Focus::FromModel) {
         applyFocus();
     }
@@ -253,6 +300,7 @@ void MainWindow::endProgram() {
     ended_ = true;
     timer1_.stop();
     timer2_.stop();
+    follower_.watch(QString());
     if (sheet_ != nullptr) {
         sheet_->close();
     }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ModelBinder.h"
+#include "SnapshotFollower.h"
 
 namespace corvane {
 
@@ -29,6 +30,11 @@ public:
     QWidget* control(const QString& name) const { return binder_->widget(name); }
     /// The open flight plan sheet, or null.
     QWidget* sheet() const { return sheet_; }
+    /// Follow mode: while connected, a change of the snapshot refreshes the window (at most
+    /// once a second). F5 refreshes it once whether following or not.
+    void setFollowing(bool on);
+    /// How many refreshes have run since the window was made.
+    int refreshCount() const { return refreshes_; }
 
 signals:
     /// The program has ended (exit, granted close request, screen check).
@@ -36,6 +42,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class Focus { Keep, FromModel };
@@ -47,6 +54,9 @@ private:
     void connectTimers();
     /// Enter in `textBox`: presses the button it belongs to, when that is enabled.
     void pressDefaultButton(const std::string& textBox);
+    void connectRefresh();
+    void refreshNow();
+    void followSnapshot();
 
     /// Runs `action` later from the event loop, so no widget is rebuilt inside its own signal.
     void post(std::function<void()> action, Focus focus);
@@ -66,6 +76,9 @@ private:
     QTimer timer2_;
     QWidget* sheet_ = nullptr;
     bool ended_ = false;
+    SnapshotFollower follower_;
+    bool following_ = false;
+    int refreshes_ = 0;
 };
 
 }  // namespace corvane

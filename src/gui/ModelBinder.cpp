@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringList>
 
@@ -49,6 +50,11 @@ bool isWarningField(const std::string& name) {
     return name == "lblParam" || name == "lblParArr";
 }
 
+// The value fields whose background the logic changes: the warnings and the QNH alert.
+bool hasLiveBackground(const std::string& name) {
+    return isWarningField(name) || name == "lblQNH" || name == "lblPollici";
+}
+
 }  // namespace
 
 ModelBinder::ModelBinder(QWidget* window) {
@@ -84,6 +90,9 @@ void ModelBinder::refreshLabels(const MainWindowModel& model) {
             field->setText(text);
         }
         field->setVisible(label->visible);
+        if (hasLiveBackground(label->name) && !isWarningField(label->name)) {
+            WidgetFactory::paintBackground(field, FormColours::fromWindowColour(label->backColour));
+        }
     }
 }
 
@@ -117,7 +126,10 @@ void ModelBinder::refreshLists(const MainWindowModel& model) {
         }
         const QSignalBlocker blocker(list);
         const QStringList items = shown(box->items);
-        if (itemsOf(list) != items) {
+        const bool rebuilt = itemsOf(list) != items;
+        // A list filled again (a refresh of the traffic) stays where the controller scrolled it.
+        const int scrolled = list->verticalScrollBar()->value();
+        if (rebuilt) {
             list->clear();
             list->addItems(items);
         }
@@ -126,6 +138,10 @@ void ModelBinder::refreshLists(const MainWindowModel& model) {
         } else {
             list->setCurrentRow(-1);
             list->clearSelection();
+        }
+        if (rebuilt) {
+            list->doItemsLayout();
+            list->verticalScrollBar()->setValue(scrolled);
         }
     }
 }

@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
     corvane::QtPlatform platform;
     corvane::MainWindowController controller(platform, *folder);
     corvane::MainWindow window(controller, platform);
+    window.setFollowing(line.has("--follow"));
     QObject::connect(&window, &corvane::MainWindow::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     corvane::SplashWindow splash;

@@ -223,6 +223,13 @@ std::string ScriptRunner::runWindowCommand(const std::string& command,
         }
         return {};
     }
+    if (command == "refresh") {
+        if (!arguments.empty()) {
+            return "refresh takes no arguments";
+        }
+        app.refresh();
+        return {};
+    }
     if (command == "activate") {
         app.activate();
         return {};

@@ -136,7 +136,10 @@ nlohmann::ordered_json StateDump::make(const MainWindowController& controller,
     doc["visible"] = Json{{"FraMetar", w.FraMetar.visible}, {"FraSid", w.FraSid.visible},
                           {"FraStar", w.FraStar.visible},   {"fraILS", w.fraILS.visible},
                           {"lblParam", w.lblParam.visible}, {"lblParArr", w.lblParArr.visible}};
-    doc["back"] = Json{{"lblParam", w.lblParam.backColour}, {"lblParArr", w.lblParArr.backColour}};
+    doc["back"] = Json{{"lblParam", w.lblParam.backColour},
+                       {"lblParArr", w.lblParArr.backColour},
+                       {"lblQNH", w.lblQNH.backColour},
+                       {"lblPollici", w.lblPollici.backColour}};
     doc["font"] = Json{{"lblParam", w.lblParam.fontSize}, {"lblParArr", w.lblParArr.fontSize}};
     doc["timers"] = Json{{"Timer1", w.Timer1.enabled}, {"Timer2", w.Timer2.enabled}};
     doc["state"] = stateJson(s);

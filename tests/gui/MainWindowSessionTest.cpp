@@ -7,9 +7,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <cstdio>
 
 #include "FormColours.h"
 #include "GuiFixture.h"
+#include "app/Colours.h"
 
 namespace corvane::test {
 namespace {
@@ -246,6 +248,48 @@ TEST_F(MainWindowSessionTest, BlinkingWarningTogglesWithTheTimer) {
     const bool before = warning->isVisible();
     EXPECT_TRUE(waitFor([&] { return warning->isVisible() != before; }, 1500));
     EXPECT_TRUE(waitFor([&] { return warning->isVisible() == before; }, 1500));
+}
+
+TEST_F(MainWindowSessionTest, FollowingRefreshesOnceWhenTheSnapshotIsReplacedByRename) {
+    start();
+    chooseFolders();
+    connect();
+    window->setFollowing(true);
+    click("Command3(1)");
+    widget("TxtInClimb")->setFocus();
+    type("TxtInClimb", QStringLiteral("120"));
+    ASSERT_EQ(window->focusWidget(), widget("TxtInClimb"));
+    // The radar client writes the next snapshot beside the old one and renames it over it: a
+    // new departure and a new QNH.
+    QFile old(homeFile("radar/recent.dat"));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    QByteArray next = old.readAll().replace("Q1013", "Q1009");
+    next +=
+        "EZS88:444444:Pilot:PILOT::::47.4581:8.5481::ZZZZ:1400:0::A320:SDFGIRWY:LSZH:::47.4581:"
+        "8.5481:LFPG\r\n";
+    QFile written(homeFile("radar/recent.tmp"));
+    ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+    written.write(next);
+    written.close();
+    ASSERT_EQ(std::rename(homeFile("radar/recent.tmp").toLocal8Bit().constData(),
+                          homeFile("radar/recent.dat").toLocal8Bit().constData()),
+              0);
+
+    ASSERT_TRUE(waitFor([&] { return items("LstDeparture").size() == 2; }, 5000));
+    EXPECT_EQ(items("LstDeparture"),
+              (QStringList{QStringLiteral("SWR123"), QStringLiteral("EZS88")}));
+    EXPECT_EQ(text("lblQNH"), QStringLiteral("1009"));
+    EXPECT_EQ(background(label("lblQNH")), FormColours::fromWindowColour(colour::kOrange));
+    EXPECT_EQ(text("TxtInClimb"), QStringLiteral("120"));
+    EXPECT_EQ(window->focusWidget(), widget("TxtInClimb"));
+    // One change, one refresh, even after the next second has passed.
+    waitFor([] { return false; }, 1500);
+    EXPECT_EQ(window->refreshCount(), 1);
+
+    QTest::mouseClick(label("lblQNH"), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(background(label("lblQNH")), FormColours::yellow());
+    EXPECT_TRUE(messages.empty()) << messages.front().text;
 }
 
 }  // namespace

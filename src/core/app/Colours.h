@@ -7,6 +7,7 @@ namespace colour {
 inline constexpr int kRed = 255;
 inline constexpr int kGreen = 65280;
 inline constexpr int kYellow = 65535;
+inline constexpr int kOrange = 33023;
 }  // namespace colour
 
 }  // namespace corvane

@@ -41,6 +41,8 @@ void ConnectionReset::resetConnection(AppContext& context) {
     context.state.IssuedCodes.clear();
     context.state.DepartureRecords.clear();
     context.state.ArrivalRecords.clear();
+    context.state.ClearedDepartures.clear();
+    context.state.ClearedArrivals.clear();
 }
 
 void ConnectionReset::clearStation(AppContext& context) {
@@ -49,6 +51,8 @@ void ConnectionReset::clearStation(AppContext& context) {
     w.TxtOperatorName.text.clear();
     emptyLabels({&w.lblQNH, &w.lblTL, &w.lblTA, &w.lblPollici, &w.LblPositionName, &w.LblNomeApt,
                  &w.LblAtisInf, &w.LblRating});
+    w.lblQNH.backColour = colour::kYellow;
+    w.lblPollici.backColour = colour::kYellow;
     clearDeparturePanel(context);
     clearArrivalPanel(context);
 }

@@ -12,6 +12,7 @@
 #include "flightplan/FlightPlanActions.h"
 #include "reference/ReferenceActions.h"
 #include "station/StationActions.h"
+#include "station/TrafficRefresh.h"
 #include "traffic/TrafficActions.h"
 
 namespace corvane {
@@ -65,11 +66,15 @@ bool MainWindowController::selectionHasHandler(const std::string& control) {
 
 ActionResult MainWindowController::click(const std::string& control) {
     Button* button = window_.button(control);
+    const auto* action = actions_.click(control);
     if (button == nullptr) {
-        return ActionResult::UnknownControl;
+        if (window_.label(control) == nullptr || action == nullptr) {
+            return ActionResult::UnknownControl;
+        }
+        (*action)();
+        return ActionResult::Done;
     }
     const int index = command3Index(control);
-    const auto* action = actions_.click(control);
     if (index < 0 && action == nullptr) {
         return ActionResult::NotAvailable;
     }
@@ -165,6 +170,12 @@ ActionResult MainWindowController::tick(const std::string& timer) {
     Label& warning = blink == &window_.Timer1 ? window_.lblParam : window_.lblParArr;
     warning.visible = !warning.visible;
     return ActionResult::Done;
+}
+
+ActionResult MainWindowController::refresh() {
+    return TrafficRefresh::refresh(context_) == TrafficRefresh::Outcome::Refreshed
+               ? ActionResult::Done
+               : ActionResult::Ignored;
 }
 
 bool MainWindowController::requestClose() {

@@ -36,8 +36,13 @@ public:
     void start();
     /// The window becomes the active window again.
     void activate();
-    /// A click on a button; a disabled button does nothing.
+    /// A click on a button (a disabled button does nothing), or on a value field that takes
+    /// clicks (the QNH fields).
     ActionResult click(const std::string& control);
+    /// One refresh of follow mode: the traffic lists, the selected aircraft and the ATIS read
+    /// again from the snapshot. Done when it ran; Ignored when not connected or when the
+    /// snapshot was not ready (then nothing changed).
+    ActionResult refresh();
     /// Selects item `index` of a list or combo box and runs its selection handler.
     ActionResult select(const std::string& control, int index);
     /// One key press with a character code in a filtered text box.

@@ -12,6 +12,9 @@
 
 namespace corvane {
 
+/// The departure or the arrival side of the traffic monitor.
+enum class TrafficSide { Departure, Arrival };
+
 /// The program-wide values the main window holds beside its display fields.
 struct ProgramState {
     /// False once the program has ended (exit, a granted close request, the screen check).
@@ -62,6 +65,12 @@ struct ProgramState {
     /// The log records written whole since the connect, by side: the only ones read back.
     std::set<std::string, std::less<>> DepartureRecords;
     std::set<std::string, std::less<>> ArrivalRecords;
+    /// Aircraft cleared since the connect, on each side: a refresh of the traffic lists leaves
+    /// them out, as the connect's lists lost them.
+    std::set<std::string> ClearedDepartures;
+    std::set<std::string> ClearedArrivals;
+    /// The side whose analysis ran last: the labels both analyses share show its aircraft.
+    TrafficSide LastAnalysedSide = TrafficSide::Departure;
 
     /// The flight plan sheet's value labels (name, text) while the sheet is open.
     std::optional<std::vector<std::pair<std::string, std::string>>> Sheet;

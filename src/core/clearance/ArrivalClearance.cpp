@@ -86,6 +86,7 @@ void ArrivalClearance::generate(AppContext& context) {
         " STANDARD ARRIVAL DESCENT AND MANTAIN " + level +
         " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY " + w.cmbLandRwy.text);
     w.List2.add(ClearanceWording::assignedEntry(callsign, w.lblSqAss.text));
+    state.ClearedArrivals.insert(callsign);
     w.LstArrival.removeAt(w.LstArrival.selected);
     ClearanceLog::write(context, ClearanceSide::Arrival);
 }

@@ -140,6 +140,7 @@ void DepartureClearance::generate(AppContext& context) {
         " STANDARD DEPARTURE CLIMB AND MANTAIN " + level + " INITIALLY SQUAWK " + allocation->code);
     w.List1.add(ClearanceWording::assignedEntry(callsign, allocation->code));
     state.IssuedCodes.insert(allocation->code);
+    state.ClearedDepartures.insert(callsign);
     w.LblSquawk.text = allocation->next;
     w.LstDeparture.removeAt(w.LstDeparture.selected);
     ClearanceLog::write(context, ClearanceSide::Departure);

@@ -88,6 +88,7 @@ bool LineReader::readLine(std::string_view& line) {
                 return false;
             }
             if (begin_ < end_) {  // the last line has no line end
+                endedInsideLine_ = true;
                 const auto piece = std::string_view(buffer_.get() + begin_, end_ - begin_);
                 begin_ = end_;
                 if (!inLong) {
@@ -97,6 +98,7 @@ bool LineReader::readLine(std::string_view& line) {
                 appendToLong(piece);
             }
             if (inLong) {
+                endedInsideLine_ = true;
                 line = long_;
                 return true;
             }

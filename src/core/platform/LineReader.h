@@ -28,6 +28,7 @@ public:
     bool next(std::string_view& line) override;
     bool nextRaw(std::string_view& line) override;
     bool failed() const override { return failed_; }
+    bool endedInsideLine() const override { return endedInsideLine_; }
     std::optional<FileVersion> version() const override { return version_; }
 
 private:
@@ -43,6 +44,7 @@ private:
     std::size_t end_ = 0;
     bool eof_ = false;
     bool failed_ = false;
+    bool endedInsideLine_ = false;
     std::string long_;     // a line that did not fit the buffer
     std::string decoded_;  // a Windows-1252 line decoded to UTF-8
 };

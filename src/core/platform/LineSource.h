@@ -22,6 +22,9 @@ public:
     virtual bool nextRaw(std::string_view& line) { return next(line); }
     /// True when reading stopped because of a read failure rather than the end of the file.
     virtual bool failed() const = 0;
+    /// True when the last line read had no line end: the file ended inside a line. A writer
+    /// that ends every line (as the snapshot format does) has not finished such a file yet.
+    virtual bool endedInsideLine() const { return false; }
     /// The version of the file when it was opened, when the source knows it.
     virtual std::optional<FileVersion> version() const { return std::nullopt; }
 };

@@ -58,6 +58,31 @@ void AtisInformation::showAtis(AppContext& context, std::string_view atisField) 
     }
 }
 
+bool AtisInformation::showRefreshedAtis(AppContext& context, std::string_view atisField) {
+    MainWindowModel& w = context.window;
+    const std::string_view atis = trimSpaces(atisField);
+    if (atis.empty()) {
+        w.LblAtisInf.text = kNoAtis;
+        return false;
+    }
+    w.LblAtisInf.text = std::string(atis);
+    const int position = qnhPosition(atis);
+    const std::string_view qnh = qnhText(atis, position);
+    if (NumberText::leading(qnh) == 0.0) {
+        return false;
+    }
+    context.state.QnhPosition = position;
+    if (qnh == w.lblQNH.text) {
+        return false;
+    }
+    w.lblQNH.text = std::string(qnh);
+    // The connect derives these only for an airport whose transition altitude it found.
+    if (!context.state.CentreMode && !w.lblTA.text.empty()) {
+        showTransitionLevel(context);
+    }
+    return true;
+}
+
 double AtisInformation::transitionIncrement(double qnh) {
     if (qnh < 977) {
         return 2500;

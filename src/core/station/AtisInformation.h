@@ -15,6 +15,11 @@ public:
     /// (or "NO ATIS AVAILABLE"), finds the QNH group ("Q0" before "Q1") and shows its four
     /// characters in `lblQNH`; says "QNH NOT PRESENT IN ATIS" when they hold no number.
     static void showAtis(AppContext& context, std::string_view atisField);
+    /// The ATIS step of a refresh, with the `atis` field of the station's new line: the same,
+    /// but quiet, so an ATIS without a QNH group keeps the QNH shown. When the QNH differs from
+    /// the one shown, `lblQNH` takes it, the transition level and inHg value follow (when the
+    /// connect derived them), and true is returned.
+    static bool showRefreshedAtis(AppContext& context, std::string_view atisField);
     /// The transition-level step, after the squawk table gave `lblTA`: sets `lblTL` and
     /// `lblPollici`, or empties `lblTL` when there is no QNH.
     static void showTransitionLevel(AppContext& context);

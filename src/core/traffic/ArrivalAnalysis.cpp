@@ -18,6 +18,7 @@ namespace corvane {
 ScanResult ArrivalAnalysis::analyse(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
+    state.LastAnalysedSide = TrafficSide::Arrival;
     w.cmdStarGen.enabled = true;
     const std::string callsign = state.SelectedArrivalCallsign;
     const ScanResult scan = AircraftLineScan::run(

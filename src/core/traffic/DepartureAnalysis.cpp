@@ -16,6 +16,7 @@ namespace corvane {
 ScanResult DepartureAnalysis::analyse(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
+    state.LastAnalysedSide = TrafficSide::Departure;
     w.cmdSidGen.enabled = true;
     const std::string callsign = state.SelectedDepartureCallsign;
     const ScanResult scan = AircraftLineScan::run(

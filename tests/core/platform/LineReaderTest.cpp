@@ -5,6 +5,7 @@
 
 #include "platform/LineReader.h"
 #include "platform/LocalFileSystem.h"
+#include "support/CaseName.h"
 #include "support/TempFolder.h"
 
 namespace corvane {
@@ -60,6 +61,37 @@ TEST(LineReader, CutsAHugeLineAndReadsOn) {
     EXPECT_EQ(lines[0].size(), LineReader::kMaxLineBytes);
     EXPECT_EQ(lines[1], "next");
 }
+
+struct LineEndCase {
+    std::string name;
+    std::string bytes;
+    bool endedInsideLine;
+};
+
+class LineReaderEnd : public ::testing::TestWithParam<LineEndCase> {};
+
+TEST_P(LineReaderEnd, TellsWhetherTheFileEndedInsideALine) {
+    test::TempFolder folder;
+    folder.write("file.txt", GetParam().bytes);
+    LocalFileSystem files;
+    FileStatus status = FileStatus::IoError;
+    auto reader = files.openLines(folder.file("file.txt"), status);
+    ASSERT_TRUE(reader);
+    std::string_view line;
+    while (reader->next(line)) {
+    }
+    EXPECT_EQ(reader->endedInsideLine(), GetParam().endedInsideLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LineReaderEnd,
+    ::testing::Values(LineEndCase{"Empty", "", false}, LineEndCase{"CrLf", "A\r\nB\r\n", false},
+                      LineEndCase{"Lf", "A\nB\n", false},
+                      LineEndCase{"CutInsideTheLastLine", "A\r\nB:C", true},
+                      LineEndCase{"CutBetweenCrAndLf", "A\r\nB\r", true},
+                      LineEndCase{"CutInsideALongLine",
+                                  "A\n" + std::string(LineReader::kBufferBytes + 5, 'x'), true}),
+    test::caseName<LineEndCase>);
 
 }  // namespace
 }  // namespace corvane

@@ -1,0 +1,250 @@
+#include "station/TrafficRefresh.h"
+
+#include <algorithm>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "common/TextCodec.h"
+#include "common/TextColumns.h"
+#include "station/AtisInformation.h"
+#include "station/HeldSnapshot.h"
+#include "station/SnapshotField.h"
+#include "station/SnapshotLine.h"
+#include "station/TrafficLists.h"
+#include "traffic/ArrivalAnalysis.h"
+#include "traffic/DepartureAnalysis.h"
+
+namespace corvane {
+
+namespace {
+
+// An assigned-list entry holds its callsign in its first seven characters.
+constexpr std::size_t kAssignedCallsignColumns = 7;
+
+// What one read of the snapshot gives a refresh.
+struct SnapshotRead {
+    TrafficLists traffic;
+    std::optional<std::string> stationLine;
+    std::vector<std::string> aircraftLines;
+};
+
+// The start of every line whose field 0 is `callsign`, or nothing when no line can have it.
+std::optional<std::string> lineKey(const std::string& callsign) {
+    if (callsign.empty() || callsign.find(':') != std::string::npos) {
+        return std::nullopt;
+    }
+    return callsign + ":";
+}
+
+bool startsWith(std::string_view raw, const std::optional<std::string>& key) {
+    return key && raw.starts_with(*key);
+}
+
+bool connected(const AppContext& context) {
+    const MainWindowModel& w = context.window;
+    return !w.TxtOperatorName.enabled && !context.state.SnapshotPath.empty() &&
+           !w.LblPositionName.text.empty();
+}
+
+// The aircraft a side follows: the one its analysis shows, while its list entry (traffic or
+// assigned list) is still selected.
+std::string followedAircraft(const std::string& selected, const ListBox& traffic,
+                             const ListBox& assigned) {
+    if (selected.empty()) {
+        return {};
+    }
+    if (traffic.hasIndex(traffic.selected) && traffic.selectedText() == selected) {
+        return selected;
+    }
+    if (assigned.hasIndex(assigned.selected) &&
+        trimSpaces(TextColumns::left(assigned.selectedText(), kAssignedCallsignColumns)) ==
+            selected) {
+        return selected;
+    }
+    return {};
+}
+
+std::optional<SnapshotRead> readSnapshot(AppContext& context, const std::string& departure,
+                                         const std::string& arrival) {
+    const ProgramState& state = context.state;
+    FileStatus status = FileStatus::Ok;
+    auto lines = context.files().openLines(state.SnapshotPath, status);
+    if (!lines) {
+        return std::nullopt;
+    }
+    SnapshotRead read{TrafficLists(state.AirportCode, state.CentreMode), std::nullopt, {}};
+    const auto stationKey = lineKey(context.window.LblPositionName.text);
+    const auto departureKey = lineKey(departure);
+    const auto arrivalKey = lineKey(arrival);
+    std::string_view raw;
+    while (lines->nextRaw(raw)) {
+        read.traffic.addRawLine(raw);
+        if (startsWith(raw, stationKey)) {
+            read.stationLine = TextCodec::decodeLine(raw);
+        }
+        if (startsWith(raw, departureKey) || startsWith(raw, arrivalKey)) {
+            read.aircraftLines.push_back(TextCodec::decodeLine(raw));
+        }
+    }
+    // Every line of a finished snapshot ends with a line end, and the station's own line is in
+    // it while the controller is connected: anything else is a file still being written.
+    if (lines->failed() || lines->endedInsideLine() || !read.stationLine) {
+        return std::nullopt;
+    }
+    return read;
+}
+
+void reload(ListBox& list, std::vector<std::string> fresh, const std::set<std::string>& cleared) {
+    const bool hadSelection = list.hasIndex(list.selected);
+    const std::string selected = list.selectedText();
+    std::erase_if(fresh,
+                  [&cleared](const std::string& callsign) { return cleared.count(callsign) > 0; });
+    list.items = std::move(fresh);
+    list.selected = -1;
+    if (hadSelection) {
+        const auto found = std::find(list.items.begin(), list.items.end(), selected);
+        if (found != list.items.end()) {
+            list.selected = static_cast<int>(found - list.items.begin());
+        }
+    }
+}
+
+// What both analyses write, so that one side's analysis can be undone for the other.
+struct SharedPlan {
+    std::string departure, destination, level, speed;
+    FlightPlanRecord record;
+    double distanceToGo = 0.0;
+    double planningSpeed = 0.0;
+    TrafficSide lastSide = TrafficSide::Departure;
+
+    static SharedPlan save(const AppContext& context) {
+        const MainWindowModel& w = context.window;
+        const ProgramState& s = context.state;
+        return {w.Label1_11.text, w.Label1_13.text, w.LblFiledAlt.text, w.LblFiledTas.text,
+                s.FlightPlan,     s.DistanceToGo,   s.PlanningSpeed,    s.LastAnalysedSide};
+    }
+    void restore(AppContext& context) const {
+        MainWindowModel& w = context.window;
+        ProgramState& s = context.state;
+        w.Label1_11.text = departure;
+        w.Label1_13.text = destination;
+        w.LblFiledAlt.text = level;
+        w.LblFiledTas.text = speed;
+        s.FlightPlan = record;
+        s.DistanceToGo = distanceToGo;
+        s.PlanningSpeed = planningSpeed;
+        s.LastAnalysedSide = lastSide;
+    }
+};
+
+void resetMessage(Label& message, BlinkTimer& timer) {
+    timer.enabled = false;
+    message.backColour = colour::kYellow;
+    message.fontSize = 16;
+    message.text.clear();
+    message.visible = true;
+}
+
+// The aircraft has left the snapshot: its side stops showing it (the labels both sides share
+// are left to the other side's aircraft).
+void forgetAircraft(MainWindowModel& w, TrafficSide side) {
+    if (side == TrafficSide::Departure) {
+        for (Label* label : {&w.lblNear, &w.lblCurrentAlt, &w.lblCurrentSpeed, &w.LblDistanceFP,
+                             &w.lblRemainNm, &w.LblEndDepHr, &w.lblEndDepMn, &w.lblPosDep,
+                             &w.LblExpSid, &w.lblCtrDep, &w.lblCompanyDep}) {
+            label->text.clear();
+        }
+        resetMessage(w.lblParam, w.Timer1);
+        return;
+    }
+    for (Label* label :
+         {&w.lblNearArr, &w.LblAltArr, &w.lblSpeedArr, &w.lblCallSign, &w.lblDistanceArr,
+          &w.lblEndArrHr, &w.lblEndArrMn, &w.lblEAThR, &w.lblEATmn, &w.lblPosArr, &w.lblExpStar,
+          &w.lblSqAss, &w.lblCtrArr, &w.lblCompanyArr}) {
+        label->text.clear();
+    }
+    resetMessage(w.lblParArr, w.Timer2);
+}
+
+bool holdsLineOf(const std::vector<std::string>& lines, const std::string& callsign) {
+    const std::string key = callsign + ":";
+    return std::any_of(lines.begin(), lines.end(),
+                       [&key](const std::string& line) { return line.starts_with(key); });
+}
+
+// Analyses the side's followed aircraft again as a click on it would, from the held lines.
+void follow(AppContext& held, TrafficSide side, const std::string& callsign, bool present) {
+    if (callsign.empty()) {
+        return;
+    }
+    MainWindowModel& w = held.window;
+    if (!present) {
+        forgetAircraft(w, side);
+        return;
+    }
+    if (side == TrafficSide::Departure) {
+        resetMessage(w.lblParam, w.Timer1);
+        DepartureAnalysis::analyse(held);
+    } else {
+        resetMessage(w.lblParArr, w.Timer2);
+        ArrivalAnalysis::analyse(held);
+    }
+}
+
+}  // namespace
+
+TrafficRefresh::Outcome TrafficRefresh::refresh(AppContext& context) {
+    if (!connected(context)) {
+        return Outcome::NotConnected;
+    }
+    MainWindowModel& w = context.window;
+    ProgramState& state = context.state;
+    const std::string departure =
+        followedAircraft(state.SelectedDepartureCallsign, w.LstDeparture, w.List1);
+    const std::string arrival =
+        followedAircraft(state.SelectedArrivalCallsign, w.LstArrival, w.List2);
+    std::optional<SnapshotRead> read = readSnapshot(context, departure, arrival);
+    if (!read) {
+        return Outcome::NotReady;
+    }
+    reload(w.LstDeparture, read->traffic.departures(), state.ClearedDepartures);
+    reload(w.LstArrival, read->traffic.arrivals(), state.ClearedArrivals);
+
+    const auto callsignOf = [&](TrafficSide side) {
+        return side == TrafficSide::Departure ? departure : arrival;
+    };
+    const auto presentOf = [&, departs = holdsLineOf(read->aircraftLines, departure),
+                            arrives = holdsLineOf(read->aircraftLines, arrival)](TrafficSide side) {
+        return side == TrafficSide::Departure ? departs : arrives;
+    };
+    HeldSnapshot platform(context.platform, state.SnapshotPath, std::move(read->aircraftLines));
+    AppContext held(w, state, platform, context.folder);
+    // The side analysed last runs last, so the labels both sides share keep showing its
+    // aircraft; the other side's analysis is undone on them first.
+    const TrafficSide owner = state.LastAnalysedSide;
+    const TrafficSide other =
+        owner == TrafficSide::Departure ? TrafficSide::Arrival : TrafficSide::Departure;
+    const SharedPlan before = SharedPlan::save(context);
+    follow(held, other, callsignOf(other), presentOf(other));
+    before.restore(context);
+    follow(held, owner, callsignOf(owner), presentOf(owner));
+
+    SnapshotLine station;
+    station.split(*read->stationLine, snapshot::Atis);
+    if (station.has(snapshot::Atis) &&
+        AtisInformation::showRefreshedAtis(context, station.field(snapshot::Atis))) {
+        w.lblQNH.backColour = colour::kOrange;
+        w.lblPollici.backColour = colour::kOrange;
+    }
+    return Outcome::Refreshed;
+}
+
+void TrafficRefresh::qnhSeen(AppContext& context) {
+    context.window.lblQNH.backColour = colour::kYellow;
+    context.window.lblPollici.backColour = colour::kYellow;
+}
+
+}  // namespace corvane
