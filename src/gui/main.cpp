@@ -2,9 +2,11 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "LiveFeedProcess.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
 #include "SplashPicture.h"
@@ -13,11 +15,13 @@
 #include "app/MainWindowController.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolderLocator.h"
+#include "settings/FolderChoice.h"
 
 namespace {
 
 struct Options {
     std::optional<std::string> home;
+    bool feed = false;  ///< --feed: the live IVAO feed writes the snapshot
     bool valid = true;
 };
 
@@ -26,6 +30,8 @@ Options parseOptions(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == QLatin1String("--home") && i + 1 < arguments.size()) {
             options.home = corvane::UiText::toModel(arguments[++i]);
+        } else if (arguments[i] == QLatin1String("--feed")) {
+            options.feed = true;
         } else {
             options.valid = false;
         }
@@ -44,7 +50,7 @@ int main(int argc, char** argv) {
     const Options options = parseOptions(QApplication::arguments());
     if (!options.valid) {
         QMessageBox::warning(nullptr, QStringLiteral("ATC Corvane"),
-                             QStringLiteral("usage: corvane [--home DIR]"));
+                             QStringLiteral("usage: corvane [--home DIR] [--feed]"));
         return 2;
     }
     corvane::LocalFileSystem files;
@@ -59,6 +65,13 @@ int main(int argc, char** argv) {
     corvane::QtPlatform platform;
     corvane::MainWindowController controller(platform, *folder);
     corvane::MainWindow window(controller, platform);
+    std::unique_ptr<corvane::LiveFeedProcess> liveFeed;
+    if (options.feed) {
+        const std::string live = *folder + "/live";
+        corvane::FolderChoice::useDataFolder(controller.context(), live);
+        liveFeed = std::make_unique<corvane::LiveFeedProcess>(
+            platform, corvane::UiText::show(live + "/recent.dat"));
+    }
     QObject::connect(&window, &corvane::MainWindow::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     corvane::SplashWindow splash;
