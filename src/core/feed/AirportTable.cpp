@@ -49,8 +49,8 @@ AirportTable AirportTable::read(std::istream& in) {
         const std::string_view latitude = view.substr(first + 1, second - first - 1);
         const std::string_view longitude = view.substr(second + 1, third - second - 1);
         if (isCode(code) && inRange(latitude, 90.0) && inRange(longitude, 180.0)) {
-            table.airports_.try_emplace(std::string(code), std::string(latitude),
-                                        std::string(longitude));
+            table.airports_.try_emplace(
+                std::string(code), AirportPosition{std::string(latitude), std::string(longitude)});
         }
     }
     return table;
