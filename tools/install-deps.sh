@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     qt6-base-dev libgl-dev
-    nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    nlohmann-json3-dev libcurl4-openssl-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth dpkg-dev time
     fonts-liberation desktop-file-utils
 )

@@ -11,6 +11,9 @@ const std::vector<CommandLine::Option>& CommandLine::options() {
          "holds DATA, else the per-user folder)"},
         {"--follow", nullptr,
          "refresh the traffic lists and the selected aircraft whenever the snapshot changes"},
+        {"--feed", nullptr,
+         "read IVAO's live feed through corvane-feed into live/recent.dat of the program folder, "
+         "and follow it"},
         {"--help", nullptr, "print this help and exit"},
         {"--version", nullptr, "print the version and exit"},
     };

@@ -2,11 +2,13 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "CommandLine.h"
+#include "LiveFeedProcess.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
 #include "SplashPicture.h"
@@ -15,6 +17,7 @@
 #include "app/MainWindowController.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolderLocator.h"
+#include "settings/FolderChoice.h"
 
 namespace {
 
@@ -69,7 +72,14 @@ int main(int argc, char** argv) {
     corvane::QtPlatform platform;
     corvane::MainWindowController controller(platform, *folder);
     corvane::MainWindow window(controller, platform);
-    window.setFollowing(line.has("--follow"));
+    window.setFollowing(line.has("--follow") || line.has("--feed"));
+    std::unique_ptr<corvane::LiveFeedProcess> liveFeed;
+    if (line.has("--feed")) {
+        const std::string live = *folder + "/live";
+        corvane::FolderChoice::useDataFolder(controller.context(), live);
+        liveFeed = std::make_unique<corvane::LiveFeedProcess>(
+            platform, corvane::UiText::show(live + "/recent.dat"));
+    }
     QObject::connect(&window, &corvane::MainWindow::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     corvane::SplashWindow splash;

@@ -1,23 +1,20 @@
 #include "SnapshotFormatter.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 
 #include "AirportCatalog.h"
+#include "station/SnapshotWriter.h"
 
 namespace corvane::sim {
 
 namespace {
 
 void field(std::string& out, std::string_view text) {
-    out += text;
-    out += ':';
+    SnapshotWriter::appendField(out, text);
 }
 
 void lastField(std::string& out, std::string_view text) {
-    out += text;
-    out += "\r\n";
+    SnapshotWriter::appendLastField(out, text);
 }
 
 std::string whole(double value) {
@@ -40,10 +37,7 @@ std::string_view currentArea(const FiledPlan& plan, const AircraftState& state) 
 }  // namespace
 
 std::string SnapshotFormatter::fixed(double value, int decimals) {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, decimals);
-    return std::string(buffer.data(), result.ptr);
+    return SnapshotWriter::fixed(value, decimals);
 }
 
 void SnapshotFormatter::appendStation(std::string& out, const Station& station) {

@@ -17,10 +17,6 @@ public:
     /// Writes the simulator's current snapshot. Returns false with a reason on failure.
     bool publish(const TrafficSimulator& simulator, std::string& error) const;
 
-    /// True when `path` names a regular file or nothing yet: the only things the publisher
-    /// replaces. Otherwise false with the reason (a link, a pipe, a device, a folder).
-    static bool isWritableTarget(const std::string& path, std::string& error);
-
 private:
     std::string path_;
     bool inPlace_;

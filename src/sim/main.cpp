@@ -10,6 +10,7 @@
 #include "SimOptions.h"
 #include "SnapshotPublisher.h"
 #include "TrafficSimulator.h"
+#include "platform/FilePublisher.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
         std::cout << SimOptions::usage();
         return 0;
     }
-    if (!SnapshotPublisher::isWritableTarget(options->outPath, error)) {
+    if (!FilePublisher::isWritableTarget(options->outPath, error)) {
         std::cerr << "corvane-sim: --out: " << error << "\n" << SimOptions::usage();
         return 2;
     }

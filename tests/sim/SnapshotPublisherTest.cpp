@@ -1,4 +1,5 @@
 #include "SnapshotPublisher.h"
+#include "platform/FilePublisher.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -86,7 +87,7 @@ TEST_P(SnapshotTargets, OnlyARegularFileOrANewOneIsWritten) {
         std::filesystem::create_directory(target);
     }
     std::string error;
-    EXPECT_FALSE(SnapshotPublisher::isWritableTarget(target.string(), error));
+    EXPECT_FALSE(FilePublisher::isWritableTarget(target.string(), error));
     EXPECT_EQ(error, target.string() + " is " + kind + ", not a regular file");
     TrafficSimulator sim(3, 12);
     EXPECT_FALSE(SnapshotPublisher(target.string(), GetParam().inPlace).publish(sim, error));

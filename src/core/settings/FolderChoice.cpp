@@ -33,6 +33,11 @@ void FolderChoice::chooseDataFolder(AppContext& context) {
     SettingsStore::write(context, Setting::SnapshotPath, result);
 }
 
+void FolderChoice::useDataFolder(AppContext& context, const std::string& folder) {
+    context.state.SnapshotPath = folder + kSnapshotSuffix;
+    SettingsStore::write(context, Setting::SnapshotPath, context.state.SnapshotPath);
+}
+
 void FolderChoice::chooseProcedureFolder(AppContext& context) {
     context.state.FolderSelector = 0;
     const std::string result = browseForDataFolder(context);

@@ -11,6 +11,9 @@ class FolderChoice {
 public:
     /// "DATA EYE FOLDER": picks the data folder and saves `<folder>/recent.dat`.
     static void chooseDataFolder(AppContext& context);
+    /// Saves `<folder>/recent.dat` as the data folder setting, as "DATA EYE FOLDER" does for a
+    /// chosen folder (the live feed mode names its own folder).
+    static void useDataFolder(AppContext& context, const std::string& folder);
     /// "SID/STAR FOLDER": picks the procedures folder and saves it.
     static void chooseProcedureFolder(AppContext& context);
     /// `BrowseForDataFolder`: the folder browser with the prompt `FolderSelector` asks for; the

@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "settings/FolderChoice.h"
 #include "support/AppFixture.h"
 
 namespace corvane {
@@ -21,6 +22,12 @@ TEST_F(FolderChoiceTest, DataFolderChoiceSavesTheSnapshotPath) {
     EXPECT_EQ(state().SnapshotPath, "/radar/data/recent.dat");
     EXPECT_EQ(state().FolderSelector, 1);
     EXPECT_EQ(window().layout, WindowLayout::Collapsed);
+}
+
+TEST_F(FolderChoiceTest, TheLiveFeedFolderIsSavedAsAChosenDataFolderIs) {
+    FolderChoice::useDataFolder(context(), "/home/corvane/live");
+    EXPECT_EQ(home.read("DATA/dirRecent.txt"), "/home/corvane/live/recent.dat\r\n");
+    EXPECT_EQ(state().SnapshotPath, "/home/corvane/live/recent.dat");
 }
 
 TEST_F(FolderChoiceTest, ProcedureFolderChoiceSavesTheFolderAsChosen) {

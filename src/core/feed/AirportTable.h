@@ -1,0 +1,35 @@
+#pragma once
+
+#include <istream>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace corvane {
+
+/// Where an aerodrome lies, as the table writes it (decimal degrees with a "." mark).
+struct AirportPosition {
+    std::string latitude;
+    std::string longitude;
+};
+
+/// The airport table the program ships, `airports.csv`: one aerodrome per line,
+/// `ICAO,latitude,longitude,name`, for example `EDDF,50.036249,8.559294,Frankfurt am Main Airport`.
+/// A line whose code is not four upper-case letters or digits, or whose coordinates are not
+/// numbers in range, is skipped (the header line among them); the first line of a code wins.
+class AirportTable {
+public:
+    /// Reads the table from `in`, line by line.
+    static AirportTable read(std::istream& in);
+
+    /// The position of the aerodrome `icao`, or null when the table does not hold it.
+    const AirportPosition* find(std::string_view icao) const;
+
+    /// How many aerodromes the table holds.
+    std::size_t size() const { return airports_.size(); }
+
+private:
+    std::unordered_map<std::string, AirportPosition> airports_;
+};
+
+}  // namespace corvane

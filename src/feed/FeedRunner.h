@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "FeedOptions.h"
+#include "feed/AirportTable.h"
+#include "feed/FeedOutage.h"
+
+namespace corvane::feed {
+
+/// How long to wait before the next read after `failures` failed reads in a row: the interval,
+/// doubled per failure, at most five minutes (never less than the interval).
+int retryDelaySeconds(int intervalSeconds, int failures);
+
+/// Reads the feed and keeps the snapshot file up to date.
+class FeedRunner {
+public:
+    /// A runner for `options`, placing aerodromes with `airports`, reporting on `errors`.
+    FeedRunner(FeedOptions options, AirportTable airports, std::ostream& errors);
+
+    /// One read and, when the feed is newer than the snapshot last written, one whole atomic
+    /// write. False with a one-line reason when the feed cannot be read, parsed or written; the
+    /// previous snapshot then stays as it was.
+    bool step(std::string& error);
+
+    /// `--once`: one step; the exit status 0, or 1 with the reason on the error stream.
+    int runOnce();
+
+    /// Steps until `keepGoing` says no, waiting through `sleep` (seconds) between reads. An
+    /// outage is reported once, when it begins, and once when it ends. Returns 0.
+    int run(const std::function<bool()>& keepGoing, const std::function<void(int)>& sleep);
+
+private:
+    std::optional<std::string> fetch(std::string& error) const;
+
+    FeedOptions options_;
+    AirportTable airports_;
+    std::ostream& errors_;
+    std::optional<long long> lastWritten_;
+    std::size_t lastUnsafe_ = 0;  ///< said only when the count changes
+};
+
+/// The airport table at `path`, or the one the program ships when `path` is empty. A table that
+/// cannot be read gives an empty table and a warning on `errors`.
+AirportTable loadAirports(const std::string& path, std::ostream& errors);
+
+}  // namespace corvane::feed
