@@ -10,6 +10,7 @@
 #include "feed/FeedReader.h"
 #include "feed/FeedSnapshot.h"
 #include "platform/FilePublisher.h"
+#include "platform/ProgramFolderLocator.h"
 
 namespace corvane::feed {
 
@@ -124,8 +125,13 @@ AirportTable loadAirports(const std::string& path, std::ostream& errors) {
     if (!path.empty()) {
         candidates.push_back(path);
     } else {
-        candidates = {std::string(CORVANE_DEFAULTS_DIR) + "/airports.csv",
-                      std::string(CORVANE_SOURCE_DATA_DIR) + "/airports.csv"};
+        // Installed beside the program (relocatable), then where it was configured to go, then
+        // the source tree of a build that was never installed.
+        for (const std::string& folder :
+             ProgramFolderLocator::fromEnvironment(std::nullopt, "").defaultsFolders) {
+            candidates.push_back(folder + "/airports.csv");
+        }
+        candidates.push_back(std::string(CORVANE_SOURCE_DATA_DIR) + "/airports.csv");
     }
     for (const std::string& candidate : candidates) {
         std::ifstream in(candidate, std::ios::binary);

@@ -50,6 +50,11 @@ bool isWarningField(const std::string& name) {
     return name == "lblParam" || name == "lblParArr";
 }
 
+// Fields whose longest texts (airline names of the generated table) are wider than the field.
+bool isShrinkingField(const std::string& name) {
+    return name == "lblCompanyDep" || name == "lblCompanyArr";
+}
+
 // The value fields whose background the logic changes: the warnings and the QNH alert.
 bool hasLiveBackground(const std::string& name) {
     return isWarningField(name) || name == "lblQNH" || name == "lblPollici";
@@ -86,6 +91,8 @@ void ModelBinder::refreshLabels(const MainWindowModel& model) {
             WidgetFactory::paintBackground(field, FormColours::fromWindowColour(label->backColour));
             // The logic's size is a wish: a long advice is drawn smaller so it stays whole.
             TextFit::showWarning(field, text, label->fontSize);
+        } else if (isShrinkingField(label->name)) {
+            TextFit::showShrunk(field, text);
         } else if (field->text() != text) {
             field->setText(text);
         }

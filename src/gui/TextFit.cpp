@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QStyle>
+#include <QVariant>
 #include <algorithm>
 
 namespace corvane {
@@ -62,6 +63,23 @@ void TextFit::showWarning(QLabel* field, const QString& text, int pointSize) {
     }
     const QFont fitted =
         largestFitting(field->font(), pointSize, labelArea(field), labelFlags(field), text);
+    if (fitted != field->font()) {
+        field->setFont(fitted);
+    }
+}
+
+void TextFit::showShrunk(QLabel* field, const QString& text) {
+    // The size the form gave the field, kept from the first text it showed.
+    const char* kDesignSize = "corvaneDesignPointSize";
+    if (!field->property(kDesignSize).isValid()) {
+        field->setProperty(kDesignSize, field->font().pointSizeF());
+        field->setWordWrap(true);
+    }
+    if (field->text() != text) {
+        field->setText(text);
+    }
+    const QFont fitted = largestFitting(field->font(), field->property(kDesignSize).toDouble(),
+                                        labelArea(field), labelFlags(field), text);
     if (fitted != field->font()) {
         field->setFont(fitted);
     }

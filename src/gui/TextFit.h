@@ -27,6 +27,9 @@ public:
     /// Shows `text` on a warning field at the font size the logic asks for, or smaller when the
     /// text would not fit at it.
     static void showWarning(QLabel* field, const QString& text, int pointSize);
+    /// Shows `text` at the field's own font size, or smaller and wrapped when it would not fit
+    /// (a long airline name stays whole rather than cut).
+    static void showShrunk(QLabel* field, const QString& text);
 };
 
 }  // namespace corvane

@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
         std::cout << SimOptions::usage();
         return 0;
     }
-    if (!FilePublisher::isWritableTarget(options->outPath, error)) {
+    if (!corvane::FilePublisher::isWritableTarget(options->outPath, error)) {
         std::cerr << "corvane-sim: --out: " << error << "\n" << SimOptions::usage();
         return 2;
     }

@@ -55,6 +55,15 @@ std::unique_ptr<LineSource> HeldSnapshot::openLines(const std::string& path, Fil
     return platform_.files().openLines(path, status);
 }
 
+std::unique_ptr<LineSource> HeldSnapshot::openOwnLines(const std::string& path,
+                                                       FileStatus& status) {
+    return platform_.files().openOwnLines(path, status);
+}
+
+void HeldSnapshot::removeStaleTemporaries(const std::string& path) {
+    platform_.files().removeStaleTemporaries(path);
+}
+
 FileStatus HeldSnapshot::replaceFile(const std::string& path,
                                      const std::vector<std::string>& lines) {
     return platform_.files().replaceFile(path, lines);

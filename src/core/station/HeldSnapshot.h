@@ -29,6 +29,8 @@ private:
     bool exists(const std::string& path) const override;
     bool isDirectory(const std::string& path) const override;
     std::unique_ptr<LineSource> openLines(const std::string& path, FileStatus& status) override;
+    std::unique_ptr<LineSource> openOwnLines(const std::string& path, FileStatus& status) override;
+    void removeStaleTemporaries(const std::string& path) override;
     FileStatus replaceFile(const std::string& path, const std::vector<std::string>& lines) override;
     FileStatus appendLine(const std::string& path, std::string_view line) override;
     FileStatus remove(const std::string& path) override;
