@@ -30,20 +30,10 @@ constexpr const char* kArrival =
     "FL 70 ACCORDING TO THE MINIMA EXPECTED ILS APP RWY 25R";
 constexpr const char* kArrivalProcedure = "STAR XYZ1A XYZ FIX RWY 25R";
 
-/// A program folder whose settings point at the clearance test airport EDDT (tower of JANE
-/// DOE): departures ABC12 and XYZ345, arrival ABC123, and two aircraft elsewhere that squawk
-/// 2301 and 2304, codes of the EDDT range 2301-2377.
+/// A driver session on the clearance test airport EDDT.
 class ClearanceScriptTest : public test::DriverSession {
 protected:
-    ClearanceScriptTest() {
-        const std::filesystem::path data = std::filesystem::path(CORVANE_TEST_DATA) / "clearance";
-        home.write("radar/recent.dat", slurp(data / "session" / "recent.dat"));
-        home.write("DATA/ssr_code.txt", slurp(data / "session" / "ssr_code.txt"));
-        home.write("DATA/airlines.dat", slurp(data / "session" / "airlines.dat"));
-        home.write("SIDSTARS/EDDT.txt", slurp(data / "EDDT.txt"));
-        home.write("DATA/dirRecent.txt", home.file("radar/recent.dat") + "\r\n");
-        home.write("DATA/dirSidStar.txt", home.file("SIDSTARS") + "\r\n");
-    }
+    ClearanceScriptTest() { useClearanceAirport(); }
 
     /// Connects as JANE DOE, then runs `session`.
     void connectAndRun(const std::string& session) {

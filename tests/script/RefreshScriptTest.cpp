@@ -43,15 +43,7 @@ constexpr const char* kSession =
 
 class RefreshScriptTest : public test::DriverSession {
 protected:
-    RefreshScriptTest() {
-        const std::filesystem::path data = std::filesystem::path(CORVANE_TEST_DATA) / "clearance";
-        home.write("radar/recent.dat", slurp(data / "session" / "recent.dat"));
-        home.write("DATA/ssr_code.txt", slurp(data / "session" / "ssr_code.txt"));
-        home.write("DATA/airlines.dat", slurp(data / "session" / "airlines.dat"));
-        home.write("SIDSTARS/EDDT.txt", slurp(data / "EDDT.txt"));
-        home.write("DATA/dirRecent.txt", home.file("radar/recent.dat") + "\r\n");
-        home.write("DATA/dirSidStar.txt", home.file("SIDSTARS") + "\r\n");
-    }
+    RefreshScriptTest() { useClearanceAirport(); }
 
     // The session's snapshot lines but for the station line and the aircraft named in `drop`,
     // with `extra` lines after them.

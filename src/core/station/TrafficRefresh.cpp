@@ -16,6 +16,7 @@
 #include "station/TrafficLists.h"
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"
+#include "traffic/TrafficSelection.h"
 
 namespace corvane {
 
@@ -140,14 +141,6 @@ struct SharedPlan {
     }
 };
 
-void resetMessage(Label& message, BlinkTimer& timer) {
-    timer.enabled = false;
-    message.backColour = colour::kYellow;
-    message.fontSize = 16;
-    message.text.clear();
-    message.visible = true;
-}
-
 // The aircraft has left the snapshot: its side stops showing it (the labels both sides share
 // are left to the other side's aircraft).
 void forgetAircraft(MainWindowModel& w, TrafficSide side) {
@@ -157,7 +150,7 @@ void forgetAircraft(MainWindowModel& w, TrafficSide side) {
                              &w.LblExpSid, &w.lblCtrDep, &w.lblCompanyDep}) {
             label->text.clear();
         }
-        resetMessage(w.lblParam, w.Timer1);
+        TrafficSelection::clearMessage(w.lblParam, w.Timer1);
         return;
     }
     for (Label* label :
@@ -166,7 +159,7 @@ void forgetAircraft(MainWindowModel& w, TrafficSide side) {
           &w.lblSqAss, &w.lblCtrArr, &w.lblCompanyArr}) {
         label->text.clear();
     }
-    resetMessage(w.lblParArr, w.Timer2);
+    TrafficSelection::clearMessage(w.lblParArr, w.Timer2);
 }
 
 bool holdsLineOf(const std::vector<std::string>& lines, const std::string& callsign) {
@@ -186,10 +179,10 @@ void follow(AppContext& held, TrafficSide side, const std::string& callsign, boo
         return;
     }
     if (side == TrafficSide::Departure) {
-        resetMessage(w.lblParam, w.Timer1);
+        TrafficSelection::clearMessage(w.lblParam, w.Timer1);
         DepartureAnalysis::analyse(held);
     } else {
-        resetMessage(w.lblParArr, w.Timer2);
+        TrafficSelection::clearMessage(w.lblParArr, w.Timer2);
         ArrivalAnalysis::analyse(held);
     }
 }

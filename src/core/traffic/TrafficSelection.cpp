@@ -7,19 +7,6 @@
 
 namespace corvane {
 
-namespace {
-
-// The parameter message starts blank and steady for every new selection.
-void clearMessage(Label& message, BlinkTimer& timer) {
-    timer.enabled = false;
-    message.backColour = colour::kYellow;
-    message.fontSize = 16;
-    message.text.clear();
-    message.visible = true;
-}
-
-}  // namespace
-
 void TrafficSelection::departureClicked(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
@@ -48,6 +35,14 @@ void TrafficSelection::arrivalClicked(AppContext& context) {
         AircraftLineScan::reportMissing(context, state.SelectedArrivalCallsign);
     }
     w.cmdFPArr.enabled = true;
+}
+
+void TrafficSelection::clearMessage(Label& message, BlinkTimer& timer) {
+    timer.enabled = false;
+    message.backColour = colour::kYellow;
+    message.fontSize = 16;
+    message.text.clear();
+    message.visible = true;
 }
 
 }  // namespace corvane

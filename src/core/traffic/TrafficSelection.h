@@ -3,6 +3,8 @@
 namespace corvane {
 
 class AppContext;
+struct BlinkTimer;
+struct Label;
 
 /// The clicks on the two traffic lists: the only way an aircraft of LstDeparture or
 /// LstArrival gets selected and analysed.
@@ -13,6 +15,8 @@ public:
     static void departureClicked(AppContext& context);
     /// A click on LstArrival: the same for the arrival panel.
     static void arrivalClicked(AppContext& context);
+    /// Puts a parameter message back to how a new selection starts it: blank, steady, yellow.
+    static void clearMessage(Label& message, BlinkTimer& timer);
 };
 
 }  // namespace corvane
