@@ -132,7 +132,11 @@ def apply(mutant):
     return original
 
 
-def run(command, timeout):
+def run(command, timeout, forget=None):
+    # ctest would order the programs by the times it measured last; the declared costs put the
+    # quick programs first, which is what --stop-on-failure needs.
+    if forget:
+        forget.unlink(missing_ok=True)
     try:
         return subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL,
                               stderr=subprocess.DEVNULL, timeout=timeout).returncode
@@ -146,7 +150,7 @@ def main():
     parser.add_argument("--sample", type=int, default=150, help="mutants that compile")
     parser.add_argument("--build-dir", default="build/mutation")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
-    parser.add_argument("--test-timeout", type=int, default=120, help="seconds per test")
+    parser.add_argument("--test-timeout", type=int, default=600, help="seconds per test program")
     parser.add_argument("--ctest-args", default="",
                         help="more ctest arguments, e.g. \"-E AHundredThousandAircraft\"")
     parser.add_argument("--list", action="store_true", help="print the sample, build nothing")
@@ -163,12 +167,14 @@ def main():
     build = args.build_dir
     if not (ROOT / build / "build.ninja").exists():
         subprocess.run(["cmake", "-S", ".", "-B", build, "-G", "Ninja",
-                        "-DCMAKE_BUILD_TYPE=Debug", "-DCORVANE_WERROR=OFF"], cwd=ROOT, check=True)
+                        "-DCMAKE_BUILD_TYPE=Debug", "-DCORVANE_WERROR=OFF",
+                        "-DCORVANE_TEST_PER_PROGRAM=ON"], cwd=ROOT, check=True)
     build_cmd = ["cmake", "--build", build, "-j", str(args.jobs)]
     test_cmd = ["ctest", "--test-dir", build, "--stop-on-failure", "-j", str(args.jobs),
                 "--timeout", str(args.test_timeout)] + args.ctest_args.split()
+    cost_data = ROOT / build / "Testing" / "Temporary" / "CTestCostData.txt"
     os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
-    if run(build_cmd, None) != 0 or run(test_cmd, None) != 0:
+    if run(build_cmd, None) != 0 or run(test_cmd, None, cost_data) != 0:
         print("the unmutated tree does not build or its tests fail: nothing to measure")
         return 1
 
@@ -184,7 +190,7 @@ def main():
                 skipped += 1
                 continue
             compiled += 1
-            caught = run(test_cmd, 3600) != 0
+            caught = run(test_cmd, 3600, cost_data) != 0
         finally:
             (ROOT / mutant.path).write_text(original, encoding="utf-8")
         killed += caught
