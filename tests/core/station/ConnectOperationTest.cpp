@@ -5,7 +5,7 @@
 
 #include "station/ConnectOperation.h"
 #include "support/AppFixture.h"
-#include "support/PilotLine.h"
+#include "support/SnapshotLines.h"
 
 namespace corvane {
 namespace {

@@ -8,7 +8,7 @@
 #include "platform/FileSystem.h"
 #include "station/SearchPassTraffic.h"
 #include "support/AppFixture.h"
-#include "support/PilotLine.h"
+#include "support/SnapshotLines.h"
 
 namespace corvane {
 namespace {

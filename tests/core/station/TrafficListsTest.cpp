@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "station/TrafficLists.h"
-#include "support/PilotLine.h"
+#include "support/SnapshotLines.h"
 
 namespace corvane {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "support/AppFixture.h"
 #include "support/CaseName.h"
-#include "traffic/PilotLine.h"
+#include "support/SnapshotLines.h"
 
 namespace corvane::test {
 

@@ -1,7 +1,10 @@
 #pragma once
 
+// The one place tests build traffic snapshot lines: fields are named, never counted.
+
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "station/SnapshotField.h"
@@ -16,7 +19,7 @@ public:
         set(snapshot::Callsign, std::move(callsign));
         set(snapshot::Vid, "345678");
         set(snapshot::RealName, "Max Mustermann");
-        set(3, "PILOT");
+        set(snapshot::Rating, "PILOT");  // the client kind on a pilot line
         at(50.0, 8.0);
         set(snapshot::PositionNear, "ZZZZ");
         set(snapshot::Altitude, "364");
@@ -65,6 +68,16 @@ public:
         set(snapshot::Altitude, altitude);
         return set(snapshot::GroundSpeed, groundSpeed);
     }
+    /// A line of `count` empty fields but the callsign: the start for list and shape cases.
+    static PilotLine blank(std::string callsign, std::size_t count) {
+        PilotLine line(std::move(callsign));
+        const std::string kept = line.fields_[snapshot::Callsign];
+        line.fields_.assign(count, "");
+        if (count > 0) {
+            line.fields_[snapshot::Callsign] = kept;
+        }
+        return line;
+    }
     /// Keeps only the first `count` fields.
     PilotLine& cut(std::size_t count) {
         fields_.resize(count);
@@ -93,5 +106,43 @@ private:
 
     std::vector<std::string> fields_;
 };
+
+/// A pilot line of `count` fields, empty but those the traffic lists read: callsign, departure,
+/// destination and, for centres, the current, departure and arrival areas.
+inline std::string pilotLine(const std::string& callsign, std::size_t count, const std::string& dep,
+                             const std::string& dest, const std::string& area = "",
+                             const std::string& areaDep = "", const std::string& areaArr = "") {
+    PilotLine line = PilotLine::blank(callsign, count);
+    const std::pair<std::size_t, const std::string*> listed[] = {{snapshot::DepAirport, &dep},
+                                                                 {snapshot::DestAirport, &dest},
+                                                                 {snapshot::CtrCurrent, &area},
+                                                                 {snapshot::CtrDep, &areaDep},
+                                                                 {snapshot::CtrArr, &areaArr}};
+    for (const auto& [index, value] : listed) {
+        if (index < count) {
+            line.set(index, *value);
+        }
+    }
+    return line.text();
+}
+
+/// A controller's station line: callsign, VID, name, rating, location and the ATIS text
+/// (which carries QNH and transition level), the other fields empty.
+inline std::string stationLine(const std::string& callsign, const std::string& vid,
+                               const std::string& name, const std::string& rating,
+                               const std::string& location, const std::string& atis) {
+    std::vector<std::string> fields(snapshot::Atis + 2);
+    fields[snapshot::Callsign] = callsign;
+    fields[snapshot::Vid] = vid;
+    fields[snapshot::RealName] = name;
+    fields[snapshot::Rating] = rating;
+    fields[snapshot::LocationName] = location;
+    fields[snapshot::Atis] = atis;
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        line += (i == 0 ? "" : ":") + fields[i];
+    }
+    return line;
+}
 
 }  // namespace corvane::test
