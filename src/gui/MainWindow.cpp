@@ -12,7 +12,7 @@
 #include "ArrivalPanelForm.h"
 #include "AtisPanelForm.h"
 #include "DeparturePanelForm.h"
-#include "FlightPlanSheet.h"
+#include "FlightPlanSheetDialog.h"
 #include "FormFont.h"
 #include "KeyForwarder.h"
 #include "ListSelectionForwarder.h"
@@ -277,7 +277,7 @@ void MainWindow::openSheetWhenAsked() {
     if (!sheetValues.has_value() || sheet_ != nullptr) {
         return;
     }
-    auto* sheet = new FlightPlanSheet(*sheetValues, this);
+    auto* sheet = new FlightPlanSheetDialog(*sheetValues, this);
     sheet_ = sheet;
     connect(sheet, &QDialog::finished, this, [this, sheet] {
         sheet_ = nullptr;

@@ -10,7 +10,7 @@
 #include <map>
 
 #include "CaptionButton.h"
-#include "FlightPlanSheet.h"
+#include "FlightPlanSheetDialog.h"
 #include "GuiFixture.h"
 #include "SplashWindow.h"
 #include "TextFit.h"
@@ -192,7 +192,7 @@ TEST_F(TextFitTest, EveryCaptionButtonAndFrameTitleStandsWhole) {
         ADD_FAILURE() << found;
     }
     SplashWindow splash;
-    FlightPlanSheet sheet({}, nullptr);
+    FlightPlanSheetDialog sheet({}, nullptr);
     for (QWidget* other : {static_cast<QWidget*>(&splash), static_cast<QWidget*>(&sheet)}) {
         for (const std::string& found : captionProblems(other)) {
             ADD_FAILURE() << found;

@@ -10,13 +10,13 @@ namespace corvane {
 /// The flight plan sheet `frmFP` "INTERNATIONAL FLIGHT PLAN": the ICAO flight plan form with
 /// the value labels the logic filled for the selected aircraft. It only shows; closing it is
 /// the one thing the user does with it.
-class FlightPlanSheet : public QDialog {
+class FlightPlanSheetDialog : public QDialog {
     Q_OBJECT
 public:
     using Values = std::vector<std::pair<std::string, std::string>>;
 
     /// Builds the form and shows `values` (value label name, text) in it.
-    FlightPlanSheet(const Values& values, QWidget* parent);
+    FlightPlanSheetDialog(const Values& values, QWidget* parent);
 };
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-#include "FlightPlanSheet.h"
+#include "FlightPlanSheetDialog.h"
 
 #include <QLabel>
 
@@ -10,7 +10,8 @@
 
 namespace corvane {
 
-FlightPlanSheet::FlightPlanSheet(const Values& values, QWidget* parent) : QDialog(parent) {
+FlightPlanSheetDialog::FlightPlanSheetDialog(const Values& values, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("frmFP"));
     setWindowTitle(UiText::show(std::string(FlightPlanSheetLayout::kWindowCaption)));
     setModal(true);

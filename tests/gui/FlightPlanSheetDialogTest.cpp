@@ -3,7 +3,7 @@
 
 #include <QLabel>
 
-#include "FlightPlanSheet.h"
+#include "FlightPlanSheetDialog.h"
 #include "FormColours.h"
 
 namespace corvane::test {
@@ -22,7 +22,7 @@ int countTexts(const QWidget& sheet, const QString& text) {
     return count;
 }
 
-const FlightPlanSheet::Values kValues = {
+const FlightPlanSheetDialog::Values kValues = {
     {"LblAircId", "SWR123  "}, {"LblFR", "I"},           {"LblTOF", "S"},
     {"LblNumber", ""},         {"LblTO", "A320"},        {"LblWake", "M"},
     {"LblEquip", "SDFGIRWY"},  {"LblDA", "LSZH"},        {"LblTimeact", "12:30"},
@@ -32,7 +32,7 @@ const FlightPlanSheet::Values kValues = {
     {"LblPOB", "150"},         {"LblPIC", "Jürg Müller"}};
 
 TEST(FlightPlanSheetTest, ShowsEveryValueInItsLabel) {
-    FlightPlanSheet sheet(kValues, nullptr);
+    FlightPlanSheetDialog sheet(kValues, nullptr);
     EXPECT_EQ(sheet.objectName(), QStringLiteral("frmFP"));
     EXPECT_EQ(sheet.windowTitle(), QStringLiteral("INTERNATIONAL FLIGHT PLAN"));
     EXPECT_TRUE(sheet.isModal());
@@ -43,7 +43,7 @@ TEST(FlightPlanSheetTest, ShowsEveryValueInItsLabel) {
 }
 
 TEST(FlightPlanSheetTest, PrintsTheFormAroundTheValues) {
-    FlightPlanSheet sheet(kValues, nullptr);
+    FlightPlanSheetDialog sheet(kValues, nullptr);
     EXPECT_EQ(countTexts(sheet, QStringLiteral("International Flight Plan")), 1);
     EXPECT_EQ(countTexts(sheet, QStringLiteral("<<=    (FPL")), 1);
     EXPECT_EQ(countTexts(sheet, QStringLiteral("<<= ")), 3);  // items 8, 13 and 15
@@ -71,7 +71,7 @@ struct HighlightCase {
 class SheetHighlightTest : public ::testing::TestWithParam<HighlightCase> {};
 
 TEST_P(SheetHighlightTest, CaptionsShowWhatTheItemIsRequiredFor) {
-    FlightPlanSheet sheet(kValues, nullptr);
+    FlightPlanSheetDialog sheet(kValues, nullptr);
     auto* caption = sheet.findChild<QLabel*>(QStringLiteral("Caption_") +
                                              QString::fromUtf8(GetParam().valueLabel));
     ASSERT_NE(caption, nullptr);
