@@ -168,7 +168,8 @@ def main():
     if not (ROOT / build / "build.ninja").exists():
         subprocess.run(["cmake", "-S", ".", "-B", build, "-G", "Ninja",
                         "-DCMAKE_BUILD_TYPE=Debug", "-DCORVANE_WERROR=OFF",
-                        "-DCORVANE_TEST_PER_PROGRAM=ON"], cwd=ROOT, check=True)
+                        "-DCORVANE_TEST_PER_PROGRAM=ON", "-DCORVANE_CORE_SHARED=ON",
+                        "-DCMAKE_LINK_DEPENDS_NO_SHARED=ON"], cwd=ROOT, check=True)
     build_cmd = ["cmake", "--build", build, "-j", str(args.jobs)]
     test_cmd = ["ctest", "--test-dir", build, "--stop-on-failure", "-j", str(args.jobs),
                 "--timeout", str(args.test_timeout)] + args.ctest_args.split()
