@@ -8,10 +8,38 @@
 #include <set>
 #include <sstream>
 
-#include "SnapshotFields.h"
+#include "common/NumberText.h"
+#include "station/SnapshotField.h"
 
 namespace corvane::sim::test {
 namespace {
+
+using namespace snapshot;
+using Fields = std::vector<std::string>;
+
+// The fields of a line split on every ":".
+Fields splitFields(const std::string& line) {
+    Fields fields(1);
+    for (const char c : line) {
+        if (c == ':') {
+            fields.emplace_back();
+        } else {
+            fields.back().push_back(c);
+        }
+    }
+    return fields;
+}
+
+// The lines of a snapshot without their line ends, each of which must be CR LF.
+std::vector<std::string> snapshotLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        EXPECT_TRUE(!line.empty() && line.back() == '\r') << line;
+        lines.push_back(line.substr(0, line.size() - 1));
+    }
+    return lines;
+}
 
 std::string snapshot(std::uint64_t seed, std::size_t count, double atS) {
     TrafficSimulator sim(seed, count);
@@ -25,7 +53,7 @@ std::vector<std::vector<std::string>> pilotLines(const std::string& text) {
     std::vector<std::vector<std::string>> pilots;
     for (const std::string& line : snapshotLines(text)) {
         auto f = splitFields(line);
-        if (f.size() > 3 && f[3] == "PILOT") {
+        if (f.size() > 3 && f[Rating] == "PILOT") {
             pilots.push_back(std::move(f));
         }
     }
@@ -57,31 +85,32 @@ TEST(TrafficSimulator, EveryPilotLineIsComplete) {
     const auto pilots = pilotLines(snapshot(1, 200, 900));
     ASSERT_EQ(pilots.size(), 200u);
     for (const auto& f : pilots) {
-        ASSERT_GE(f.size(), 47u) << f[0];
-        EXPECT_FALSE(f[0].empty());
-        EXPECT_LE(f[0].size(), 7u) << f[0];
-        EXPECT_EQ(f[1].size(), 6u) << f[0];
-        EXPECT_TRUE(isOctalSquawk(f[36])) << f[0] << " " << f[36];
+        ASSERT_GE(f.size(), FlightType + 1u) << f[Callsign];
+        EXPECT_FALSE(f[Callsign].empty());
+        EXPECT_LE(f[Callsign].size(), 7u) << f[Callsign];
+        EXPECT_EQ(f[Vid].size(), 6u) << f[Callsign];
+        EXPECT_TRUE(isOctalSquawk(f[Squawk])) << f[Callsign] << " " << f[Squawk];
         // Numbers use a period as decimal mark and nothing else.
-        for (int i : {7, 8, 11, 12}) {
-            EXPECT_EQ(f[i].find(','), std::string::npos) << f[0];
-            EXPECT_DOUBLE_EQ(leadingNumber(f[i]), std::stod(f[i])) << f[0] << " field " << i;
+        for (const Field i : {Latitude, Longitude, Altitude, GroundSpeed}) {
+            EXPECT_EQ(f[i].find(','), std::string::npos) << f[Callsign];
+            EXPECT_DOUBLE_EQ(NumberText::leading(f[i]), std::stod(f[i]))
+                << f[Callsign] << " field " << i;
         }
-        if (f[14] == "NONE") {
+        if (f[AcType] == "NONE") {
             continue;
         }
-        EXPECT_EQ(f[15].substr(0, 2), "1/") << f[0];
-        EXPECT_EQ(f[15].substr(2, 4), f[14]) << f[0];
-        EXPECT_EQ(f[15][8], '-') << f[0];
-        for (int i : {31, 32, 33}) {
+        EXPECT_EQ(f[Equipment].substr(0, 2), "1/") << f[Callsign];
+        EXPECT_EQ(f[Equipment].substr(2, 4), f[AcType]) << f[Callsign];
+        EXPECT_EQ(f[Equipment][8], '-') << f[Callsign];
+        for (const Field i : {DepTime, Eet, Endurance}) {
             EXPECT_TRUE(f[i].size() >= 2 && f[i].size() <= 4 && f[i][0] != '0')
-                << f[0] << " " << f[i];
+                << f[Callsign] << " " << f[i];
         }
-        for (int i : {42, 43, 44}) {
-            EXPECT_EQ(f[i].size(), 4u) << f[0] << " field " << i;
+        for (const Field i : {CtrCurrent, CtrDep, CtrArr}) {
+            EXPECT_EQ(f[i].size(), 4u) << f[Callsign] << " field " << i;
         }
-        EXPECT_FALSE(f[45].empty());
-        EXPECT_FALSE(f[46].empty());
+        EXPECT_FALSE(f[PersonsOnBoard].empty());
+        EXPECT_FALSE(f[FlightType].empty());
     }
 }
 
@@ -91,10 +120,10 @@ TEST(TrafficSimulator, WakeMarkersAreOnlyWhereIntended) {
     std::size_t withoutEquipment = 0;
     for (const std::string& line : snapshotLines(text)) {
         const auto f = splitFields(line);
-        if (f.size() < 47) {
+        if (f.size() <= FlightType) {
             continue;
         }
-        ++(f[14] == "NONE" ? withoutEquipment : withEquipment);
+        ++(f[AcType] == "NONE" ? withoutEquipment : withEquipment);
         // The analyses search the whole line for these markers; only the equipment field
         // may carry one, and "S-" never appears by accident.
         EXPECT_EQ(line.find("S-"), std::string::npos) << line;
@@ -103,7 +132,7 @@ TEST(TrafficSimulator, WakeMarkersAreOnlyWhereIntended) {
             markers +=
                 line[i] == '-' && std::isalpha(static_cast<unsigned char>(line[i - 1])) ? 1 : 0;
         }
-        EXPECT_EQ(markers, f[14] == "NONE" ? 0u : 1u) << line;
+        EXPECT_EQ(markers, f[AcType] == "NONE" ? 0u : 1u) << line;
     }
     // Both kinds of line were there to be checked.
     EXPECT_GT(withEquipment, 0u);
@@ -121,22 +150,22 @@ TEST(TrafficSimulator, DemoStationMatchesTheFixedColumns) {
     EXPECT_EQ(line.substr(16, 9), "JANE DOE:");  // name from column 17, then ":"
     EXPECT_EQ(line[25], '5');                    // rating
     const auto f = splitFields(line);
-    ASSERT_GE(f.size(), 14u);
-    EXPECT_EQ(f[3], "5");
-    EXPECT_EQ(f[6], "Frankfurt Approach");
-    EXPECT_NE(f[13].find("Q1013"), std::string::npos);
-    EXPECT_EQ(f[13].find("Q0"), std::string::npos);  // the Q1 group is the one the program finds
+    ASSERT_GT(f.size(), Atis);
+    EXPECT_EQ(f[Rating], "5");
+    EXPECT_EQ(f[LocationName], "Frankfurt Approach");
+    EXPECT_NE(f[Atis].find("Q1013"), std::string::npos);
+    EXPECT_EQ(f[Atis].find("Q0"), std::string::npos);  // the Q1 group is the one the program finds
 }
 
 TEST(TrafficSimulator, StationsOfEveryCallsignLength) {
     std::map<std::size_t, int> lengths;
     for (const std::string& line : snapshotLines(snapshot(1, 5, 0))) {
         const auto f = splitFields(line);
-        if (f.size() == 16 && f[5] == "ATC") {
-            const std::size_t n = f[0].size();
+        if (f[Rating] != "PILOT") {
+            const std::size_t n = f[Callsign].size();
             ++lengths[n];
             EXPECT_EQ(line[n], ':');
-            EXPECT_EQ(line.substr(n + 1, 6), f[1]);
+            EXPECT_EQ(line.substr(n + 1, 6), f[Vid]);
             EXPECT_EQ(line[n + 7], ':');
         }
     }
@@ -151,26 +180,26 @@ TEST(TrafficSimulator, DemoAirportHasDeparturesAndArrivals) {
     int arrivals = 0;
     std::set<std::string> kinds;
     for (const auto& f : pilots) {
-        departures += f[16] == "EDDF" ? 1 : 0;
-        arrivals += f[21] == "EDDF" ? 1 : 0;
-        if (f[14] == "NONE") {
+        departures += f[DepAirport] == "EDDF" ? 1 : 0;
+        arrivals += f[DestAirport] == "EDDF" ? 1 : 0;
+        if (f[AcType] == "NONE") {
             kinds.insert("no plan");
         }
-        if (f[30] == "V" && (f[28] == "VFR" || f[28][0] == 'A')) {
+        if (f[FlightRules] == "V" && (f[CruiseLevel] == "VFR" || f[CruiseLevel][0] == 'A')) {
             kinds.insert("vfr");
         }
-        if (f[36] == "0000") {
+        if (f[Squawk] == "0000") {
             kinds.insert("squawk 0000");
         }
-        if (f[12] == "0") {
+        if (f[GroundSpeed] == "0") {
             kinds.insert("parked");
         }
-        if (f[16] == "EDDF" && f[30] == "I") {
-            EXPECT_EQ(f[34].find(' '), 6u) << f[34];  // a six-character SID first
+        if (f[DepAirport] == "EDDF" && f[FlightRules] == "I") {
+            EXPECT_EQ(f[Route].find(' '), 6u) << f[Route];  // a six-character SID first
         }
-        if (f[21] == "EDDF" && f[30] == "I") {
-            const std::string last = f[34].substr(f[34].rfind(' ') + 1);
-            EXPECT_GE(last.size(), 5u) << f[34];
+        if (f[DestAirport] == "EDDF" && f[FlightRules] == "I") {
+            const std::string last = f[Route].substr(f[Route].rfind(' ') + 1);
+            EXPECT_GE(last.size(), 5u) << f[Route];
         }
     }
     EXPECT_GE(departures, 10);
@@ -184,8 +213,11 @@ TEST(TrafficSimulator, AircraftMoveAsTimeGoesOn) {
     ASSERT_EQ(before.size(), after.size());
     int moved = 0;
     for (std::size_t i = 0; i < before.size(); ++i) {
-        EXPECT_EQ(before[i][0], after[i][0]);
-        moved += before[i][7] != after[i][7] || before[i][8] != after[i][8] ? 1 : 0;
+        EXPECT_EQ(before[i][Callsign], after[i][Callsign]);
+        moved +=
+            before[i][Latitude] != after[i][Latitude] || before[i][Longitude] != after[i][Longitude]
+                ? 1
+                : 0;
     }
     EXPECT_GE(moved, 25);
 }
@@ -199,8 +231,8 @@ TEST(TrafficSimulator, AHundredThousandAircraft) {
     ASSERT_EQ(pilots.size(), 100000u);
     std::set<std::string> callsigns;
     for (const auto& f : pilots) {
-        ASSERT_GE(f.size(), 47u);
-        callsigns.insert(f[0]);
+        ASSERT_GE(f.size(), FlightType + 1u);
+        callsigns.insert(f[Callsign]);
     }
     EXPECT_EQ(callsigns.size(), pilots.size());
 }
