@@ -48,6 +48,8 @@ TEST(DemoTraffic, EveryPhaseAndMessageOfTheListedAircraftWithinTheHour) {
     ASSERT_EQ(app.click("CmdExecute"), ActionResult::Done);
     const MainWindowModel& w = app.window();
     EXPECT_EQ(w.LblPositionName.text, "EDDF_APP");
+    EXPECT_EQ(w.lblPosition.text, "APPROACH CONTROL");
+    EXPECT_EQ(w.LblRating.text, "ADC : Aerodrome Controller");
     EXPECT_EQ(w.lblQNH.text, "1013");
     EXPECT_EQ(w.LblSquawk.text, "2301");
     EXPECT_GE(departures.size(), 10u);

@@ -151,24 +151,6 @@ TEST(TrafficSimulator, WakeMarkersAreOnlyWhereIntended) {
     EXPECT_GT(withoutEquipment, 0u);
 }
 
-TEST(TrafficSimulator, DemoStationMatchesTheFixedColumns) {
-    const auto lines = snapshotLines(snapshot(1, 40, 0));
-    const std::string& line = lines.front();
-    EXPECT_EQ(line.substr(0, 8), "EDDF_APP");
-    EXPECT_EQ(line.substr(5, 3), "APP");  // position kind in columns 6-8
-    EXPECT_EQ(line[8], ':');
-    EXPECT_EQ(line.substr(9, 6), "123456");  // VID in columns 10-15
-    EXPECT_EQ(line[15], ':');
-    EXPECT_EQ(line.substr(16, 9), "JANE DOE:");  // name from column 17, then ":"
-    EXPECT_EQ(line[25], '5');                    // rating
-    const auto f = splitFields(line);
-    ASSERT_GT(f.size(), Atis);
-    EXPECT_EQ(f[Rating], "5");
-    EXPECT_EQ(f[LocationName], "Frankfurt Approach");
-    EXPECT_NE(f[Atis].find("Q1013"), std::string::npos);
-    EXPECT_EQ(f[Atis].find("Q0"), std::string::npos);  // the Q1 group is the one the program finds
-}
-
 TEST(TrafficSimulator, StationsOfEveryCallsignLength) {
     std::map<std::size_t, int> lengths;
     for (const std::string& line : snapshotLines(snapshot(1, 5, 0))) {
@@ -186,14 +168,10 @@ TEST(TrafficSimulator, StationsOfEveryCallsignLength) {
     }
 }
 
-TEST(TrafficSimulator, DemoAirportHasDeparturesAndArrivals) {
+TEST(TrafficSimulator, DemoAirportHasEveryKindOfTraffic) {
     const auto pilots = pilotLines(snapshot(1, 40, 0));
-    int departures = 0;
-    int arrivals = 0;
     std::set<std::string> kinds;
     for (const auto& f : pilots) {
-        departures += f[DepAirport] == "EDDF" ? 1 : 0;
-        arrivals += f[DestAirport] == "EDDF" ? 1 : 0;
         if (f[AcType] == "NONE") {
             kinds.insert("no plan");
         }
@@ -214,8 +192,6 @@ TEST(TrafficSimulator, DemoAirportHasDeparturesAndArrivals) {
             EXPECT_GE(last.size(), 5u) << f[Route];
         }
     }
-    EXPECT_GE(departures, 10);
-    EXPECT_GE(arrivals, 10);
     EXPECT_EQ(kinds.size(), 4u);
 }
 
