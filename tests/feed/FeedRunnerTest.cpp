@@ -39,6 +39,9 @@ struct HttpCase {
     std::chrono::milliseconds delay;
     std::string error;  ///< empty: the snapshot is written
 };
+void PrintTo(const HttpCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class HttpFeed : public ::testing::TestWithParam<HttpCase> {};
 
@@ -140,6 +143,9 @@ struct OptionsCase {
     std::vector<std::string> arguments;
     std::string error;
 };
+void PrintTo(const OptionsCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FeedCommandLine : public ::testing::TestWithParam<OptionsCase> {};
 

@@ -62,6 +62,9 @@ struct TargetCase {
     bool inPlace;
     const char* kind;
 };
+void PrintTo(const TargetCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SnapshotTargets : public SnapshotPublisherTest,
                         public ::testing::WithParamInterface<TargetCase> {};

@@ -78,6 +78,9 @@ struct Window {
     double fromS, toS, stepS;
     std::size_t phases, departureMessages, arrivalMessages;
 };
+void PrintTo(const Window& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class TrafficCoverage : public ::testing::TestWithParam<Window> {};
 
