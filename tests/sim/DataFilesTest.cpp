@@ -10,8 +10,10 @@
 
 #include "AirportCatalog.h"
 #include "RouteBook.h"
-#include "SnapshotFields.h"
 #include "TrafficSimulator.h"
+#include "clearance/ProcedureFile.h"
+#include "common/NumberText.h"
+#include "station/SquawkTable.h"
 
 namespace corvane::sim::test {
 namespace {
@@ -19,17 +21,12 @@ namespace {
 std::vector<std::string> dataLines(const std::string& relative) {
     std::ifstream in(std::string(CORVANE_SIM_DATA_DIR) + "/" + relative, std::ios::binary);
     EXPECT_TRUE(in) << relative;
-    std::ostringstream text;
-    text << in.rdbuf();
-    return snapshotLines(text.str());
-}
-
-// Columns a..b counted from 1, cut at the end of the line.
-std::string cols(const std::string& line, std::size_t a, std::size_t b) {
-    if (line.size() < a) {
-        return "";
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        EXPECT_TRUE(!line.empty() && line.back() == '\r') << relative << ": " << line;
+        lines.push_back(line.substr(0, line.size() - 1));
     }
-    return line.substr(a - 1, b - a + 1);
+    return lines;
 }
 
 std::string trim(const std::string& s) {
@@ -54,16 +51,16 @@ TEST(SquawkTable, EveryLineHasTheColumnLayout) {
         EXPECT_EQ(line[4], ':');
         EXPECT_EQ(line[9], ':');
         EXPECT_EQ(line[14], ':');
-        const std::string icao = cols(line, 1, 4);
+        const std::string icao(SquawkTable::airport(line));
         EXPECT_TRUE(
             std::all_of(icao.begin(), icao.end(), [](char c) { return c >= 'A' && c <= 'Z'; }));
         EXPECT_TRUE(airports.insert(icao).second) << "twice: " << icao;
-        EXPECT_TRUE(octal(cols(line, 6, 9))) << line;
-        EXPECT_TRUE(octal(cols(line, 11, 14))) << line;
-        EXPECT_LT(cols(line, 6, 9), cols(line, 11, 14)) << line;
-        const std::string ta = cols(line, 16, 20);
+        const std::string first(SquawkTable::firstCode(line));
+        const std::string last(SquawkTable::lastCode(line));
+        EXPECT_TRUE(octal(first) && octal(last) && first < last) << line;
+        const std::string ta(SquawkTable::transitionAltitude(line));
         EXPECT_EQ(ta, trim(ta));
-        EXPECT_GE(leadingNumber(ta), 3000) << line;
+        EXPECT_GE(NumberText::leading(ta), 3000) << line;
     }
     EXPECT_EQ(lines.front(), "EDDF:2301:2377:5000");
     for (const char* icao : {"EDDF", "LIRF", "LIMC", "EGLL", "LFPG", "EHAM", "LEMD", "KJFK"}) {
@@ -76,11 +73,12 @@ TEST(AirlineTable, EveryLineHasADesignatorAndAName) {
     ASSERT_GE(lines.size(), 80u);
     std::set<std::string> designators;
     for (const std::string& line : lines) {
-        const auto f = splitFields(line);
-        ASSERT_GE(f.size(), 3u) << line;
-        EXPECT_EQ(f[0].size(), 3u) << line;
-        EXPECT_FALSE(trim(f[2]).empty()) << line;
-        EXPECT_TRUE(designators.insert(f[0]).second) << "twice: " << f[0];
+        std::istringstream fields(line);
+        std::string designator, callsign, name;
+        std::getline(std::getline(std::getline(fields, designator, ':'), callsign, ':'), name, ':');
+        EXPECT_EQ(designator.size(), 3u) << line;
+        EXPECT_FALSE(trim(name).empty()) << line;
+        EXPECT_TRUE(designators.insert(designator).second) << "twice: " << designator;
     }
     EXPECT_EQ(lines.front(), "DLH:LUFTHANSA:Lufthansa:Germany");
 
@@ -97,37 +95,35 @@ TEST(AirlineTable, EveryLineHasADesignatorAndAName) {
     EXPECT_GT(airliners, 0u);
 }
 
-struct ProcedureFile {
+struct Procedures {
     std::string name, airac;
     std::vector<std::string> runways, sids, stars;
     std::vector<std::string> lines;
 };
 
-// Reads a procedure file the way the program does.
-ProcedureFile readProcedures(const std::string& icao) {
-    ProcedureFile file;
+// Reads a procedure file with the program's own line rules.
+Procedures readProcedures(const std::string& icao) {
+    Procedures file;
     file.lines = dataLines("SIDSTARS/" + icao + ".txt");
     bool inRunways = true;
     for (const std::string& line : file.lines) {
         if (inRunways) {
-            if (cols(line, 3, 6) == icao) {
-                file.name = trim(cols(line, 8, 47));
+            if (ProcedureFile::isAirportNameLine(line, icao)) {
+                file.name = ProcedureFile::airportName(line);
             }
-            if (cols(line, 3, 7) == "AIRAC") {
-                file.airac = cols(line, 3, 62);
+            if (ProcedureFile::isAiracLine(line)) {
+                file.airac = ProcedureFile::airacText(line);
             }
-            if (cols(line, 1, 3) == "RNW" && cols(line, 1, 4) != "RNWS") {
-                file.runways.push_back(cols(line, 5, 7));
+            if (ProcedureFile::isRunwayLine(line)) {
+                file.runways.emplace_back(ProcedureFile::runwayDesignator(line));
             }
-            if (cols(line, 1, 7) == "ENDRNWS") {
-                inRunways = false;
-            }
+            inRunways = !ProcedureFile::isEndOfRunways(line);
         }
-        if (cols(line, 1, 3) == "SID" && cols(line, 1, 4) != "SIDS") {
-            file.sids.push_back(trim(cols(line, 5, 10)));
+        if (ProcedureFile::isSidLine(line)) {
+            file.sids.push_back(trim(std::string(ProcedureFile::sidName(line))));
         }
-        if (cols(line, 1, 4) == "STAR" && cols(line, 1, 5) != "STARS") {
-            file.stars.push_back(trim(cols(line, 6, 11)));
+        if (ProcedureFile::isStarLine(line)) {
+            file.stars.push_back(trim(std::string(ProcedureFile::starName(line))));
             // The arrival's procedure text is the STAR line alone: its fixes stand on it.
             EXPECT_NE(line.find(" FIX "), std::string::npos) << line;
         }
@@ -136,23 +132,20 @@ ProcedureFile readProcedures(const std::string& icao) {
     return file;
 }
 
-std::vector<std::string> approachesFor(const ProcedureFile& file, const std::string& runway) {
+std::vector<std::string> approachesFor(const Procedures& file, const std::string& runway) {
     std::vector<std::string> names;
     for (const std::string& line : file.lines) {
-        if (cols(line, 1, 8) != "APPROACH") {
-            continue;
-        }
-        for (const auto& [a, b] : {std::pair{14, 15}, {13, 14}, {14, 16}, {13, 15}}) {
-            if (cols(line, a, b) == runway) {
-                names.push_back(cols(line, 10, 16));
-            }
-        }
+        const int hits = ProcedureFile::isApproachLine(line)
+                             ? ProcedureFile::approachRunwayHits(line, runway)
+                             : 0;
+        names.insert(names.end(), static_cast<std::size_t>(hits),
+                     std::string(ProcedureFile::approachName(line)));
     }
     return names;
 }
 
 TEST(ProcedureFiles, DemoAirportReadsAsExpected) {
-    const ProcedureFile f = readProcedures("EDDF");
+    const Procedures f = readProcedures("EDDF");
     EXPECT_EQ(f.name, "FRANKFURT MAIN");
     EXPECT_EQ(f.airac.substr(0, 10), "AIRAC 2513");
     EXPECT_EQ(f.runways,
@@ -163,15 +156,15 @@ TEST(ProcedureFiles, DemoAirportReadsAsExpected) {
 }
 
 TEST(ProcedureFiles, EverySidHasADepartureRunwayLine) {
-    const ProcedureFile f = readProcedures("EDDF");
+    const Procedures f = readProcedures("EDDF");
     for (const std::string& runway : {std::string("25C"), std::string("07C")}) {
         std::string currentSid;
         std::set<std::string> withRunway;
         for (const std::string& line : f.lines) {
-            if (cols(line, 1, 4) == "SID ") {
-                currentSid = trim(cols(line, 5, 10));
+            if (ProcedureFile::isSidLine(line)) {
+                currentSid = trim(std::string(ProcedureFile::sidName(line)));
             }
-            if (cols(line, 6, 8) == runway && !currentSid.empty()) {
+            if (ProcedureFile::isDepartureRunwayLine(line, runway) && !currentSid.empty()) {
                 withRunway.insert(currentSid);
             }
         }
@@ -180,7 +173,7 @@ TEST(ProcedureFiles, EverySidHasADepartureRunwayLine) {
 }
 
 TEST(ProcedureFiles, FiledRoutesUseTheDemoAirportsProcedures) {
-    const ProcedureFile f = readProcedures("EDDF");
+    const Procedures f = readProcedures("EDDF");
     for (const Airport& airport : AirportCatalog::all()) {
         if (airport.icao == "EDDF") {
             continue;
@@ -197,12 +190,12 @@ TEST(ProcedureFiles, FiledRoutesUseTheDemoAirportsProcedures) {
 }
 
 TEST(ProcedureFiles, ExtraAirportsRead) {
-    const ProcedureFile lirf = readProcedures("LIRF");
+    const Procedures lirf = readProcedures("LIRF");
     EXPECT_EQ(lirf.name, "ROMA FIUMICINO");
     EXPECT_EQ(lirf.runways, (std::vector<std::string>{"16L", "16R", "34L", "34R", "25 ", "07 "}));
     EXPECT_EQ(lirf.sids, (std::vector<std::string>{"ELKAP1", "RAVAL1"}));
     EXPECT_EQ(lirf.stars, (std::vector<std::string>{"ROTUN2", "TAQ1C"}));
-    const ProcedureFile eddm = readProcedures("EDDM");
+    const Procedures eddm = readProcedures("EDDM");
     EXPECT_EQ(eddm.runways.size(), 4u);
     EXPECT_EQ(approachesFor(eddm, "26R"), (std::vector<std::string>{"ILS26R "}));
 }

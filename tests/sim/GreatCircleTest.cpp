@@ -2,14 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include "support/CaseName.h"
+
 namespace corvane::sim {
 namespace {
 
 struct DistanceCase {
+    std::string name;
     GeoPoint a;
     GeoPoint b;
     double nm;
 };
+void PrintTo(const DistanceCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class GreatCircleDistance : public ::testing::TestWithParam<DistanceCase> {};
 
@@ -21,10 +27,13 @@ TEST_P(GreatCircleDistance, MatchesKnownDistances) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, GreatCircleDistance,
-    ::testing::Values(DistanceCase{{0, 0}, {1, 0}, 60.04}, DistanceCase{{0, 0}, {0, 0}, 0.0},
-                      DistanceCase{{45.5, 9.2}, {51.5, 0.0}, 512.9},
-                      DistanceCase{{50.0333, 8.5706}, {51.4706, -0.4619}, 354.0},
-                      DistanceCase{{50.0333, 8.5706}, {48.3538, 11.7861}, 162.0}));
+    ::testing::Values(
+        DistanceCase{"OneDegreeOfLatitude", {0, 0}, {1, 0}, 60.04},
+        DistanceCase{"SamePoint", {0, 0}, {0, 0}, 0.0},
+        DistanceCase{"MilanLondon", {45.5, 9.2}, {51.5, 0.0}, 512.9},
+        DistanceCase{"FrankfurtHeathrow", {50.0333, 8.5706}, {51.4706, -0.4619}, 354.0},
+        DistanceCase{"FrankfurtMunich", {50.0333, 8.5706}, {48.3538, 11.7861}, 162.0}),
+    corvane::test::caseName<DistanceCase>);
 
 TEST(GreatCircle, CourseEastAlongTheEquatorIs90) {
     EXPECT_NEAR(GreatCircle::courseDeg({0, 0}, {0, 10}), 90.0, 1e-9);

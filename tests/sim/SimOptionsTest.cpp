@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/CaseName.h"
+
 namespace corvane::sim {
 namespace {
 
@@ -41,9 +43,13 @@ TEST(SimOptions, Help) {
 }
 
 struct BadCase {
+    std::string name;
     std::vector<std::string> args;
     std::string errorPart;
 };
+void PrintTo(const BadCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SimOptionsBad : public ::testing::TestWithParam<BadCase> {};
 
@@ -53,19 +59,22 @@ TEST_P(SimOptionsBad, IsRefusedWithAReason) {
     EXPECT_NE(error.find(GetParam().errorPart), std::string::npos) << error;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SimOptionsBad,
-                         ::testing::Values(BadCase{{"--aircraft", "1000001"}, "--aircraft"},
-                                           BadCase{{"--aircraft", "-3"}, "--aircraft"},
-                                           BadCase{{"--aircraft", "12x"}, "--aircraft"},
-                                           BadCase{{"--interval", "0"}, "--interval"},
-                                           BadCase{{"--interval", "fast"}, "--interval"},
-                                           BadCase{{"--at", "-1"}, "--at"},
-                                           BadCase{{"--seed", "1.5"}, "--seed"},
-                                           BadCase{{"--out"}, "needs a value"},
-                                           BadCase{{"--out", "--once"}, "--out needs a value"},
-                                           BadCase{{"--seed", "--once"}, "--seed needs a value"},
-                                           BadCase{{"--out", ""}, "--out"},
-                                           BadCase{{"--frobnicate"}, "unknown option"}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, SimOptionsBad,
+    ::testing::Values(BadCase{"TooManyAircraft", {"--aircraft", "1000001"}, "--aircraft"},
+                      BadCase{"NegativeAircraft", {"--aircraft", "-3"}, "--aircraft"},
+                      BadCase{"AircraftNotANumber", {"--aircraft", "12x"}, "--aircraft"},
+                      BadCase{"ZeroInterval", {"--interval", "0"}, "--interval"},
+                      BadCase{"IntervalNotANumber", {"--interval", "fast"}, "--interval"},
+                      BadCase{"NegativeStart", {"--at", "-1"}, "--at"},
+                      BadCase{"FractionalSeed", {"--seed", "1.5"}, "--seed"},
+                      BadCase{"OutWithoutValue", {"--out"}, "needs a value"},
+                      BadCase{"OutFollowedByAnOption", {"--out", "--once"}, "--out needs a value"},
+                      BadCase{
+                          "SeedFollowedByAnOption", {"--seed", "--once"}, "--seed needs a value"},
+                      BadCase{"EmptyOut", {"--out", ""}, "--out"},
+                      BadCase{"Unknown", {"--frobnicate"}, "unknown option"}),
+    corvane::test::caseName<BadCase>);
 
 }  // namespace
 }  // namespace corvane::sim

@@ -1,5 +1,7 @@
 #include "SnapshotPublisher.h"
 #include "platform/FilePublisher.h"
+#include "support/CaseName.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -12,24 +14,14 @@ namespace corvane::sim {
 namespace {
 
 std::string readAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return corvane::test::readFileBytes(path.string());
 }
 
+// A fresh folder per test, removed with everything in it.
 class SnapshotPublisherTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("corvane-sim-test-" +
-                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::filesystem::path dir_;
+    corvane::test::TempFolder folder;
+    const std::filesystem::path dir_ = folder.path();
 };
 
 TEST_F(SnapshotPublisherTest, WritesThroughATemporaryFileAndRenames) {
@@ -66,10 +58,13 @@ TEST_F(SnapshotPublisherTest, MissingFolderIsReported) {
 }
 
 struct TargetCase {
-    const char* name;
+    std::string name;
     bool inPlace;
     const char* kind;
 };
+void PrintTo(const TargetCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SnapshotTargets : public SnapshotPublisherTest,
                         public ::testing::WithParamInterface<TargetCase> {};
@@ -101,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Table, SnapshotTargets,
                                            TargetCase{"Pipe", false, "a pipe"},
                                            TargetCase{"PipeInPlace", true, "a pipe"},
                                            TargetCase{"Folder", false, "a folder"}),
-                         [](const auto& row) { return std::string(row.param.name); });
+                         corvane::test::caseName<TargetCase>);
 
 }  // namespace
 }  // namespace corvane::sim

@@ -1,0 +1,186 @@
+// Driver sessions kept as folders under tests/data/script/<group>/<case>: the group's `home`
+// is the program folder, `script.txt` the session, `expected.jsonl` what its dumps print.
+// Lines starting "#> " change files between the script's lines: `put TARGET FILE` copies the
+// case's FILE over the program folder's TARGET, `remove TARGET` deletes it, `check TARGET FILE`
+// expects TARGET to hold FILE's bytes (or not to exist when the case has no FILE). "@HOME@"
+// stands for the program folder's path, in the copied files and in the dumps.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ScriptRunner.h"
+#include "support/CaseName.h"
+#include "support/TempFolder.h"
+
+namespace corvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kCases = fs::path(CORVANE_TEST_DATA) / "script";
+
+struct ScriptCase {
+    std::string name;
+    fs::path folder;
+};
+void PrintTo(const ScriptCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+std::vector<ScriptCase> allCases() {
+    std::vector<ScriptCase> cases;
+    for (const auto& group : fs::directory_iterator(kCases)) {
+        if (!group.is_directory()) {
+            continue;
+        }
+        for (const auto& entry : fs::directory_iterator(group.path())) {
+            if (fs::exists(entry.path() / "script.txt")) {
+                cases.push_back(
+                    {group.path().filename().string() + "_" + entry.path().filename().string(),
+                     entry.path()});
+            }
+        }
+    }
+    std::sort(cases.begin(), cases.end(),
+              [](const ScriptCase& a, const ScriptCase& b) { return a.name < b.name; });
+    return cases;
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+class ScriptCaseTest : public ::testing::TestWithParam<ScriptCase> {
+protected:
+    void put(const fs::path& from, const std::string& target) {
+        if (!fs::is_directory(from)) {
+            home.write(target, replaced(test::readFileBytes(from), "@HOME@", home.path()));
+            return;
+        }
+        for (const auto& entry : fs::recursive_directory_iterator(from)) {
+            if (entry.is_regular_file()) {
+                put(entry.path(), (fs::path(target) / fs::relative(entry.path(), from)).string());
+            }
+        }
+    }
+    void step(const std::string& line) {
+        std::istringstream words(line);
+        std::string verb, target, file;
+        words >> verb >> verb >> target >> file;
+        const fs::path source = GetParam().folder / file;
+        if (verb == "put") {
+            put(source, target);
+        } else if (verb == "remove") {
+            fs::remove_all(home.file(target));
+        } else if (verb == "check") {
+            const auto bytes = [](const std::string& path) {
+                return fs::exists(path) ? test::readFileBytes(path) : "(no file)";
+            };
+            EXPECT_EQ(bytes(home.file(target)), bytes(source.string())) << target;
+        } else {
+            FAIL() << "unknown step " << line;
+        }
+    }
+
+    test::TempFolder home;
+};
+
+TEST_P(ScriptCaseTest, PrintsItsExpectedDumps) {
+    const fs::path& folder = GetParam().folder;
+    put(folder.parent_path() / "home", "");
+    std::ostringstream out;
+    std::ostringstream errors;
+    ScriptRunner runner(home.path(), out, errors);
+    std::istringstream script(test::readFileBytes(folder / "script.txt"));
+    std::string lines;
+    for (std::string line; std::getline(script, line) || !lines.empty();) {
+        if (!script || line.rfind("#> ", 0) == 0) {
+            std::istringstream chunk(lines);
+            ASSERT_EQ(runner.run(chunk), ScriptRunner::kOk) << errors.str();
+            lines.clear();
+            if (script) {
+                step(line);
+            }
+        } else {
+            lines += line + "\n";
+        }
+    }
+    const std::string printed = replaced(out.str(), home.path(), "@HOME@");
+    const fs::path expectedFile = folder / "expected.jsonl";
+    if (std::getenv("CORVANE_BLESS") != nullptr) {
+        std::ofstream(expectedFile, std::ios::binary) << printed;
+    }
+    std::istringstream actual(printed);
+    std::istringstream expected(test::readFileBytes(expectedFile));
+    std::string want;
+    for (int dump = 1; std::getline(expected, want); ++dump) {
+        std::string got;
+        ASSERT_TRUE(std::getline(actual, got)) << "dump " << dump << " is missing";
+        EXPECT_EQ(got, want)
+            << "dump " << dump << " differs: "
+            << nlohmann::json::diff(nlohmann::json::parse(want), nlohmann::json::parse(got)).dump();
+    }
+    EXPECT_EQ(actual.rdbuf()->in_avail(), 0) << "more dumps than expected";
+}
+
+INSTANTIATE_TEST_SUITE_P(Sessions, ScriptCaseTest, ::testing::ValuesIn(allCases()),
+                         test::caseName<ScriptCase>);
+
+// tests/data/script/bad-lines.tsv: name, exit status, script ("\n" between lines), the error.
+struct BadLineCase {
+    std::string name;
+    int status = 0;
+    std::string script;
+    std::string error;
+};
+void PrintTo(const BadLineCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+std::vector<BadLineCase> badLines() {
+    std::vector<BadLineCase> cases;
+    std::istringstream table(test::readFileBytes(kCases / "bad-lines.tsv"));
+    for (std::string row; std::getline(table, row);) {
+        std::istringstream fields(row);
+        BadLineCase c;
+        std::string status;
+        std::getline(fields, c.name, '\t');
+        std::getline(fields, status, '\t');
+        std::getline(fields, c.script, '\t');
+        std::getline(fields, c.error);
+        c.status = std::stoi(status);
+        c.script = replaced(c.script, "\\n", "\n");
+        cases.push_back(c);
+    }
+    return cases;
+}
+
+class BadLineTest : public ::testing::TestWithParam<BadLineCase> {};
+
+TEST_P(BadLineTest, StopsTheScriptThere) {
+    test::TempFolder home;
+    home.write("DATA/.keep", "");
+    std::ostringstream out;
+    std::ostringstream errors;
+    std::istringstream script(GetParam().script);
+    EXPECT_EQ(ScriptRunner(home.path(), out, errors).run(script), GetParam().status);
+    EXPECT_EQ(errors.str(), GetParam().error + "\n");
+    EXPECT_EQ(out.str(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, BadLineTest, ::testing::ValuesIn(badLines()),
+                         test::caseName<BadLineCase>);
+
+}  // namespace
+}  // namespace corvane
