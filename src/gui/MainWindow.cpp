@@ -43,13 +43,13 @@ MainWindow::MainWindow(MainWindowController& controller, QtPlatform& platform)
     ArrivalPanelForm::build(this);
     TopStripForm::build(this);
     ToolTips::apply(this);
+    connectTimers();
     binder_ = std::make_unique<ModelBinder>(this);
     platform_.setOwner(this);
     connectButtons();
     connectLists();
     connectCombos();
     connectTextBoxes();
-    connectTimers();
     connectRefresh();
     binder_->refresh(controller_.window());
     applyGeometry();
@@ -156,6 +156,8 @@ void MainWindow::pressDefaultButton(const std::string& textBox) {
 void MainWindow::connectTimers() {
     const std::pair<QTimer*, std::string> timers[] = {{&timer1_, "Timer1"}, {&timer2_, "Timer2"}};
     for (const auto& [timer, name] : timers) {
+        // Children of the window, so that the binder finds them as it finds the widgets.
+        timer->setParent(this);
         timer->setObjectName(nameOf(name));
         connect(timer, &QTimer::timeout, this, [this, name = name] {
             controller_.tick(name);

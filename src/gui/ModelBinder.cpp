@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QTimer>
 
 #include "FormColours.h"
 #include "TextFit.h"
@@ -63,11 +64,38 @@ bool hasLiveBackground(const std::string& name) {
 }  // namespace
 
 ModelBinder::ModelBinder(QWidget* window) {
-    for (QWidget* child : window->findChildren<QWidget*>()) {
-        if (!child->objectName().isEmpty() && !widgets_.contains(child->objectName())) {
-            widgets_.insert(child->objectName(), child);
+    for (QObject* child : window->findChildren<QObject*>()) {
+        if (!child->objectName().isEmpty() && !objects_.contains(child->objectName())) {
+            objects_.insert(child->objectName(), child);
         }
     }
+}
+
+QWidget* ModelBinder::widget(const QString& name) const {
+    return qobject_cast<QWidget*>(objects_.value(name, nullptr));
+}
+
+QStringList ModelBinder::unboundControls(const MainWindowModel& model) const {
+    QStringList unbound;
+    auto check = [&](const auto& controls, auto isOfKind) {
+        for (const auto* control : controls) {
+            const QString name = QString::fromStdString(control->name);
+            if (!isOfKind(objects_.value(name, nullptr))) {
+                unbound.append(name);
+            }
+        }
+    };
+    check(model.labels(), [](QObject* o) { return qobject_cast<QLabel*>(o) != nullptr; });
+    check(model.textBoxes(), [](QObject* o) {
+        return qobject_cast<QLineEdit*>(o) != nullptr ||
+               qobject_cast<QPlainTextEdit*>(o) != nullptr;
+    });
+    check(model.lists(), [](QObject* o) { return qobject_cast<QListWidget*>(o) != nullptr; });
+    check(model.combos(), [](QObject* o) { return qobject_cast<QComboBox*>(o) != nullptr; });
+    check(model.buttons(), [](QObject* o) { return qobject_cast<QPushButton*>(o) != nullptr; });
+    check(model.frames(), [](QObject* o) { return qobject_cast<QGroupBox*>(o) != nullptr; });
+    check(model.timers(), [](QObject* o) { return qobject_cast<QTimer*>(o) != nullptr; });
+    return unbound;
 }
 
 void ModelBinder::refresh(const MainWindowModel& model) {

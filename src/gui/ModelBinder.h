@@ -2,7 +2,9 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
+class QObject;
 class QWidget;
 
 namespace corvane {
@@ -13,13 +15,16 @@ class MainWindowModel;
 /// list items and selections, enabled and visible states, the warning fields' colour and size.
 class ModelBinder {
 public:
-    /// Collects the named widgets under `window`.
+    /// Collects the named widgets and timers under `window`.
     explicit ModelBinder(QWidget* window);
 
     /// Writes every control of `model` into its widget.
     void refresh(const MainWindowModel& model);
     /// The widget named `name`, or null.
-    QWidget* widget(const QString& name) const { return widgets_.value(name, nullptr); }
+    QWidget* widget(const QString& name) const;
+    /// The controls of `model` with no widget (or timer) of their kind under the window, which
+    /// a refresh would skip: empty for a window that shows the whole model.
+    QStringList unboundControls(const MainWindowModel& model) const;
     /// True while `refresh` writes widgets, so their change signals are not user actions.
     bool refreshing() const { return refreshing_; }
 
@@ -30,7 +35,7 @@ private:
     void refreshCombos(const MainWindowModel& model);
     void refreshButtonsAndFrames(const MainWindowModel& model);
 
-    QHash<QString, QWidget*> widgets_;
+    QHash<QString, QObject*> objects_;
     bool refreshing_ = false;
 };
 

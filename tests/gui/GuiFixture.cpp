@@ -2,38 +2,49 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
-
-#include "UiText.h"
+#include <cctype>
 
 namespace corvane::test {
 
-namespace {
-
-void copyTree(const QString& from, const QString& to) {
-    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString source = files.next();
-        const QString target = to + source.mid(from.size());
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(source, target);
+std::vector<TableRow> tableCases(const QString& file) {
+    QFile table(QStringLiteral(CORVANE_GUI_TEST_DATA "/") + file);
+    if (!table.open(QIODevice::ReadOnly)) {
+        return {{"unreadable", {file}}};
     }
+    std::vector<TableRow> rows;
+    for (const QString& line : QString::fromUtf8(table.readAll()).split(u'\n')) {
+        if (!line.trimmed().isEmpty() && !line.startsWith(u'#')) {
+            const QStringList fields = line.split(u'\t');
+            std::string name = (fields.value(0) + u'_' + fields.value(1)).toStdString();
+            for (char& c : name) {
+                c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+            }
+            rows.push_back({name + std::to_string(rows.size()), fields});
+        }
+    }
+    return rows;
 }
 
-}  // namespace
+QString textOf(const QObject* widget) {
+    for (const char* property : {"text", "plainText", "title", "currentText"}) {
+        if (const QVariant value = widget->property(property); value.isValid()) {
+            return value.toString();
+        }
+    }
+    return {};
+}
 
 GuiFixture::GuiFixture() {
-    copyTree(QStringLiteral(CORVANE_GUI_TEST_DATA), home.path());
+    const QString from = QStringLiteral(CORVANE_GUI_TEST_DATA "/home");
+    for (QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories); files.hasNext();) {
+        const QString target = home.path() + files.next().mid(from.size());
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(files.filePath(), target);
+    }
     platform.setScreenOverride(QtPlatform::twipsOf(1280, 1024));
     platform.setMessageHandler([this](const MessageRequest& request) {
         messages.push_back(request);
@@ -41,18 +52,8 @@ GuiFixture::GuiFixture() {
             return MessageAnswer::Ok;
         }
         const bool yes = !answers.empty() && answers.front();
-        if (!answers.empty()) {
-            answers.pop_front();
-        }
+        answers.erase(answers.begin(), answers.begin() + (answers.empty() ? 0 : 1));
         return yes ? MessageAnswer::Yes : MessageAnswer::No;
-    });
-    platform.setFolderHandler([this](const std::string&) -> std::optional<std::string> {
-        if (folders.empty()) {
-            return std::nullopt;
-        }
-        std::string folder = folders.front();
-        folders.pop_front();
-        return folder;
     });
     controller = std::make_unique<MainWindowController>(platform, home.path().toStdString());
     window = std::make_unique<MainWindow>(*controller, platform);
@@ -76,15 +77,7 @@ void GuiFixture::settle() {
 }
 
 bool GuiFixture::waitFor(const std::function<bool()>& done, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs) {
-            return false;
-        }
-        QTest::qWait(20);
-    }
-    return true;
+    return QTest::qWaitFor(done, timeoutMs);
 }
 
 QWidget* GuiFixture::widget(const QString& control) const {
@@ -93,115 +86,71 @@ QWidget* GuiFixture::widget(const QString& control) const {
     return found;
 }
 
-QLabel* GuiFixture::label(const QString& control) const {
-    return qobject_cast<QLabel*>(widget(control));
-}
-
-QLineEdit* GuiFixture::lineEdit(const QString& control) const {
-    return qobject_cast<QLineEdit*>(widget(control));
-}
-
-QListWidget* GuiFixture::list(const QString& control) const {
-    return qobject_cast<QListWidget*>(widget(control));
-}
-
-QComboBox* GuiFixture::combo(const QString& control) const {
-    return qobject_cast<QComboBox*>(widget(control));
-}
-
-QString GuiFixture::text(const QString& control) const {
-    QWidget* target = widget(control);
-    if (auto* field = qobject_cast<QLabel*>(target)) {
-        return field->text();
-    }
-    if (auto* line = qobject_cast<QLineEdit*>(target)) {
-        return line->text();
-    }
-    if (auto* memo = qobject_cast<QPlainTextEdit*>(target)) {
-        return memo->toPlainText();
-    }
-    if (auto* button = qobject_cast<QPushButton*>(target)) {
-        return button->text();
-    }
-    if (auto* box = qobject_cast<QComboBox*>(target)) {
-        return box->currentText();
-    }
-    return {};
-}
-
 QStringList GuiFixture::items(const QString& control) const {
+    auto* combo = qobject_cast<QComboBox*>(widget(control));
+    auto* list = qobject_cast<QAbstractItemView*>(widget(control));
+    QAbstractItemModel* model = combo != nullptr  ? combo->model()
+                                : list != nullptr ? list->model()
+                                                  : nullptr;
     QStringList result;
-    QWidget* target = widget(control);
-    if (auto* box = qobject_cast<QListWidget*>(target)) {
-        for (int row = 0; row < box->count(); ++row) {
-            result.append(box->item(row)->text());
-        }
-    } else if (auto* choices = qobject_cast<QComboBox*>(target)) {
-        for (int index = 0; index < choices->count(); ++index) {
-            result.append(choices->itemText(index));
-        }
+    for (int row = 0; model != nullptr && row < model->rowCount(); ++row) {
+        result.append(model->index(row, 0).data().toString());
     }
     return result;
 }
 
 QColor GuiFixture::background(const QWidget* widget) {
-    if (qobject_cast<const QListWidget*>(widget) != nullptr ||
-        qobject_cast<const QPlainTextEdit*>(widget) != nullptr) {
-        return widget->palette().color(QPalette::Base);
-    }
-    return widget->palette().color(QPalette::Window);
+    const bool base = qobject_cast<const QListWidget*>(widget) != nullptr ||
+                      qobject_cast<const QPlainTextEdit*>(widget) != nullptr;
+    return widget->palette().color(base ? QPalette::Base : QPalette::Window);
 }
 
 void GuiFixture::click(const QString& control) {
-    auto* button = qobject_cast<QPushButton*>(widget(control));
-    ASSERT_NE(button, nullptr) << control.toStdString();
-    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(widget(control), Qt::LeftButton);
     settle();
 }
 
 void GuiFixture::clickItem(const QString& control, int row) {
-    QListWidget* box = list(control);
-    ASSERT_NE(box, nullptr);
-    ASSERT_LT(row, box->count()) << control.toStdString();
+    auto* box = qobject_cast<QListWidget*>(widget(control));
+    ASSERT_TRUE(box != nullptr && row < box->count()) << control.toStdString() << " " << row;
     const QRect rect = box->visualItemRect(box->item(row));
     QTest::mouseClick(box->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     settle();
 }
 
 void GuiFixture::choose(const QString& control, const QString& wanted) {
-    QComboBox* box = combo(control);
-    ASSERT_NE(box, nullptr);
+    auto* box = qobject_cast<QComboBox*>(widget(control));
     const int target = box->findText(wanted);
     ASSERT_GE(target, 0) << wanted.toStdString() << " not in " << control.toStdString();
     // Drop the list down and click the item, as the user does: one choice, one activation.
     box->showPopup();
     settle();
-    QAbstractItemView* view = box->view();
-    ASSERT_TRUE(view->isVisible()) << control.toStdString();
-    const QRect rect = view->visualRect(view->model()->index(target, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    ASSERT_TRUE(box->view()->isVisible()) << control.toStdString();
+    const QRect rect = box->view()->visualRect(box->model()->index(target, 0));
+    QTest::mouseClick(box->view()->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     settle();
-    ASSERT_EQ(box->currentIndex(), target) << control.toStdString();
 }
 
 void GuiFixture::type(const QString& control, const QString& keys) {
-    QLineEdit* line = lineEdit(control);
-    ASSERT_NE(line, nullptr);
     for (const QChar key : keys) {
-        if (key.unicode() < 0x80) {
-            QTest::keyClick(line, key.toLatin1());
-        } else {
-            // QTest knows no key code for a letter beyond ASCII: send its text, as a layout does.
-            QTest::sendKeyEvent(QTest::Press, line, Qt::Key_unknown, QString(key), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, line, Qt::Key_unknown, QString(key),
-                                Qt::NoModifier);
-        }
+        // QTest knows no key code for a letter beyond ASCII: send its text, as a layout does.
+        const Qt::Key code =
+            key.unicode() < 0x80 ? QTest::asciiToKey(key.toLatin1()) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Press, widget(control), code, QString(key), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget(control), code, QString(key), Qt::NoModifier);
     }
     settle();
 }
 
-QString GuiFixture::homeFile(const QString& relative) const {
-    return home.filePath(relative);
+void GuiFixture::connect() {
+    for (const auto& [button, folder] :
+         {std::pair("Command3(6)", "radar"), std::pair("Command3(5)", "SIDSTARS")}) {
+        const std::string path = homeFile(QString::fromLatin1(folder)).toStdString();
+        platform.setFolderHandler([path](const std::string&) { return std::optional(path); });
+        click(QString::fromLatin1(button));
+    }
+    type("TxtOperatorName", QStringLiteral("jane doe"));
+    click("CmdExecute");
 }
 
 }  // namespace corvane::test

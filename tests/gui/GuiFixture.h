@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -18,12 +16,6 @@
 #include "QtPlatform.h"
 #include "app/MainWindowController.h"
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QWidget;
-
 /// Lets GoogleTest print a QString readably.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
@@ -31,8 +23,26 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace corvane::test {
 
-/// A program folder copied from tests/data/gui, the Qt platform with scripted message boxes
-/// and folder choices, and the main window on them. Every step goes through the widgets.
+/// A row of a table under tests/data/gui: its tab-separated fields, named by the first two.
+struct TableRow {
+    std::string name;
+    QStringList fields;
+};
+
+/// Prints a row by its name, as ctest lists it.
+inline void PrintTo(const TableRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+/// The rows of tests/data/gui/`file` but blank and '#' lines; one row "unreadable" when the
+/// file cannot be read.
+std::vector<TableRow> tableCases(const QString& file);
+
+/// The text a widget shows: a label's, text box's, button's, frame's or combo box's.
+QString textOf(const QObject* widget);
+
+/// A program folder copied from tests/data/gui/home, the Qt platform with scripted message
+/// boxes, and the main window on them. Every step goes through the widgets.
 class GuiFixture : public ::testing::Test {
 protected:
     GuiFixture();
@@ -47,18 +57,14 @@ protected:
 
     /// The widget of `control`; fails the test when the window has none.
     QWidget* widget(const QString& control) const;
-    QLabel* label(const QString& control) const;
-    QLineEdit* lineEdit(const QString& control) const;
-    QListWidget* list(const QString& control) const;
-    QComboBox* combo(const QString& control) const;
-    /// The text of a label, line edit, read-only memo or button.
-    QString text(const QString& control) const;
+    /// The text `control` shows.
+    QString text(const QString& control) const { return textOf(widget(control)); }
     /// The items of a list or combo box.
     QStringList items(const QString& control) const;
     /// The background colour a value field or list paints.
     static QColor background(const QWidget* widget);
 
-    /// A left click on a button.
+    /// A left click on `control`.
     void click(const QString& control);
     /// A click on item `row` of a list.
     void clickItem(const QString& control, int row);
@@ -68,7 +74,9 @@ protected:
     void type(const QString& control, const QString& text);
 
     /// The path of a file in the program folder.
-    QString homeFile(const QString& relative) const;
+    QString homeFile(const QString& relative) const { return home.filePath(relative); }
+    /// Chooses the snapshot and procedure folders with their buttons, then connects.
+    void connect();
 
     QTemporaryDir home;
     QtPlatform platform;
@@ -76,8 +84,6 @@ protected:
     std::vector<MessageRequest> messages;
     /// Answers to Yes/No questions, in order (a question without an answer gets No).
     std::deque<bool> answers;
-    /// Folders the browser returns, in order (none: the user cancels).
-    std::deque<std::string> folders;
     std::unique_ptr<MainWindowController> controller;
     std::unique_ptr<MainWindow> window;
     bool ended = false;

@@ -1,6 +1,5 @@
 // The window's --feed mode: corvane-feed runs beside it and its outages reach the user as one
 // message box each. The reader reads a saved document here, never the network.
-
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -13,17 +12,17 @@ namespace corvane {
 namespace {
 
 TEST(LiveFeedProcess, WritesTheSnapshotAndWarnsOncePerOutage) {
+    const std::string feed = CORVANE_GUI_TEST_DATA "/../feed/";
     test::TempFolder folder;
     test::FakePlatform platform;
-    const std::string good = test::readFileBytes(CORVANE_GUI_TEST_DATA "/../feed/whazzup.json");
     folder.write("whazzup.json", "{");
-    LiveFeedProcess feed(
+    LiveFeedProcess process(
         platform, QString::fromStdString(folder.file("live/recent.dat")),
         {QStringLiteral("--from"), QString::fromStdString(folder.file("whazzup.json")),
          QStringLiteral("--interval"), QStringLiteral("1"), QStringLiteral("--airports"),
-         QStringLiteral(CORVANE_GUI_TEST_DATA "/../feed/airports.csv")});
+         QString::fromStdString(feed + "airports.csv")});
     ASSERT_TRUE(QTest::qWaitFor([&] { return !platform.messages.empty(); }, 5000));
-    folder.write("whazzup.json", good);
+    folder.write("whazzup.json", test::readFileBytes(feed + "whazzup.json"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return folder.exists("live/recent.dat"); }, 5000));
     folder.write("whazzup.json", "not json");
     ASSERT_TRUE(QTest::qWaitFor([&] { return platform.messages.size() == 2; }, 5000));
@@ -32,8 +31,7 @@ TEST(LiveFeedProcess, WritesTheSnapshotAndWarnsOncePerOutage) {
         "THE LAST TRAFFIC SNAPSHOT STAYS IN USE";
     EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{warning, warning}));
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(folder.read("live/recent.dat"),
-              test::readFileBytes(CORVANE_GUI_TEST_DATA "/../feed/recent.golden.dat"));
+    EXPECT_EQ(folder.read("live/recent.dat"), test::readFileBytes(feed + "recent.golden.dat"));
 }
 
 }  // namespace
