@@ -1,0 +1,76 @@
+#pragma once
+
+// Families of cases live in tab-separated files under tests/data, one case a line.
+
+#include <fstream>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace corvane::test {
+
+/// `text` cut at every `separator`.
+inline std::vector<std::string> splitAt(const std::string& text, char separator) {
+    std::vector<std::string> parts(1);
+    for (const char c : text) {
+        if (c == separator) {
+            parts.emplace_back();
+        } else {
+            parts.back().push_back(c);
+        }
+    }
+    return parts;
+}
+
+/// One case: its name (the first column) and the columns after it.
+struct CaseRow {
+    std::string name;
+    std::vector<std::string> cells;
+
+    /// Column `i` after the name; "" past the end of the row.
+    std::string operator[](std::size_t i) const { return i < cells.size() ? cells[i] : ""; }
+    /// Column `i` as a whole number.
+    int number(std::size_t i) const { return std::stoi((*this)[i]); }
+    /// The "key=value" pairs of column `i`, separated by ";".
+    std::vector<std::pair<std::string, std::string>> pairs(std::size_t i) const {
+        std::vector<std::pair<std::string, std::string>> result;
+        for (const std::string& item : splitAt((*this)[i], ';')) {
+            const auto eq = item.find('=');
+            if (!item.empty()) {
+                result.emplace_back(item.substr(0, eq),
+                                    eq == std::string::npos ? "" : item.substr(eq + 1));
+            }
+        }
+        return result;
+    }
+};
+
+inline void PrintTo(const CaseRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+/// The cases of tests/data/`relative`: blank lines and lines starting with "#" are skipped, and
+/// "\n" in a cell stands for a line break.
+inline std::vector<CaseRow> caseTable(const std::string& relative) {
+    std::ifstream in(std::string(CORVANE_TEST_DATA) + "/" + relative);
+    std::vector<CaseRow> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        std::vector<std::string> cells = splitAt(line, '\t');
+        for (std::string& cell : cells) {
+            for (auto at = cell.find("\\n"); at != std::string::npos; at = cell.find("\\n", at)) {
+                cell.replace(at, 2, "\n");
+            }
+        }
+        rows.push_back({cells[0], {cells.begin() + 1, cells.end()}});
+    }
+    if (rows.empty()) {
+        rows.push_back({"MissingTable", {}});  // fails in the test, not at start-up
+    }
+    return rows;
+}
+
+}  // namespace corvane::test
