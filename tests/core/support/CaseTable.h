@@ -51,7 +51,8 @@ inline void PrintTo(const CaseRow& row, std::ostream* out) {
 }
 
 /// The cases of tests/data/`relative`: blank lines and lines starting with "#" are skipped, and
-/// "\n" in a cell stands for a line break.
+/// "\n" and "\r" in a cell stand for
+/// line feed and carriage return.
 inline std::vector<CaseRow> caseTable(const std::string& relative) {
     std::ifstream in(std::string(CORVANE_TEST_DATA) + "/" + relative);
     std::vector<CaseRow> rows;
@@ -61,8 +62,11 @@ inline std::vector<CaseRow> caseTable(const std::string& relative) {
         }
         std::vector<std::string> cells = splitAt(line, '\t');
         for (std::string& cell : cells) {
-            for (auto at = cell.find("\\n"); at != std::string::npos; at = cell.find("\\n", at)) {
-                cell.replace(at, 2, "\n");
+            for (auto at = cell.find('\\'); at != std::string::npos; at = cell.find('\\', at + 1)) {
+                const char escaped = at + 1 < cell.size() ? cell[at + 1] : ' ';
+                if (escaped == 'n' || escaped == 'r') {
+                    cell.replace(at, 2, escaped == 'n' ? "\n" : "\r");
+                }
             }
         }
         rows.push_back({cells[0], {cells.begin() + 1, cells.end()}});
