@@ -3,7 +3,11 @@
 // Families of cases live in tab-separated files under tests/data, one case a line.
 
 #include <fstream>
+#include <functional>
+#include <map>
+#include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -75,6 +79,22 @@ inline std::vector<CaseRow> caseTable(const std::string& relative) {
         rows.push_back({"MissingTable", {}});  // fails in the test, not at start-up
     }
     return rows;
+}
+
+/// The functions a table of text cases calls by name: each reads its arguments from the row
+/// (column 0 is its name) and gives its result as text, compared with the row's last column.
+using TextFunctions = std::map<std::string, std::function<std::string(const CaseRow&)>>;
+
+/// `value` as short decimal text ("-0" reads "0").
+inline std::string decimal(double value) {
+    std::ostringstream out;
+    out << value + 0.0;
+    return out.str();
+}
+
+/// An optional text result: the text, or "(none)".
+inline std::string orNone(const std::optional<std::string>& text) {
+    return text ? *text : "(none)";
 }
 
 }  // namespace corvane::test
