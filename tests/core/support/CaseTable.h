@@ -55,8 +55,8 @@ inline void PrintTo(const CaseRow& row, std::ostream* out) {
 }
 
 /// The cases of tests/data/`relative`: blank lines and lines starting with "#" are skipped, and
-/// "\n" and "\r" in a cell stand for
-/// line feed and carriage return.
+/// "\n", "\r" and "\xHH" in a cell
+/// stand for line feed, carriage return and the byte HH.
 inline std::vector<CaseRow> caseTable(const std::string& relative) {
     std::ifstream in(std::string(CORVANE_TEST_DATA) + "/" + relative);
     std::vector<CaseRow> rows;
@@ -70,6 +70,10 @@ inline std::vector<CaseRow> caseTable(const std::string& relative) {
                 const char escaped = at + 1 < cell.size() ? cell[at + 1] : ' ';
                 if (escaped == 'n' || escaped == 'r') {
                     cell.replace(at, 2, escaped == 'n' ? "\n" : "\r");
+                } else if (escaped == 'x' && at + 3 < cell.size()) {
+                    const auto byte =
+                        static_cast<char>(std::stoi(cell.substr(at + 2, 2), nullptr, 16));
+                    cell.replace(at, 4, 1, byte);
                 }
             }
         }
