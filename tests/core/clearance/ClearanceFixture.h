@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/AppFixture.h"
+#include "support/SnapshotLines.h"
 
 namespace corvane::test {
 
@@ -33,39 +34,12 @@ protected:
 
     /// A pilot line of the snapshot: departing `from`, arriving `to`, squawking `squawk`.
     static std::string pilotLine(const std::string& callsign, const std::string& from,
-                                 const std::string& to, const std::string& squawk,
-                                 const std::string& rules = "I") {
-        std::vector<std::string> fields(47);
-        fields[0] = callsign;
-        fields[1] = "123456";
-        fields[2] = "Test Pilot";
-        fields[3] = "PILOT";
-        fields[7] = "50.0";
-        fields[8] = "8.5";
-        fields[10] = "ZZZZ";
-        fields[11] = "0";
-        fields[12] = "0";
-        fields[14] = "A320";
-        fields[15] = "M-SDE2E3FGHIJ1RWY/LB1";
-        fields[16] = from;
-        fields[19] = "50.0";
-        fields[20] = "8.5";
-        fields[21] = to;
-        fields[24] = "41.8";
-        fields[25] = "12.2";
-        fields[28] = "F360";
-        fields[29] = "N0450";
-        fields[30] = rules;
-        fields[31] = "930";
-        fields[32] = "150";
-        fields[33] = "330";
-        fields[34] = "ANEKI1L ANEKI Y163";
-        fields[36] = squawk;
-        std::string line;
-        for (std::size_t i = 0; i < fields.size(); ++i) {
-            line += (i == 0 ? "" : ":") + fields[i];
-        }
-        return line;
+                                 const std::string& to, const std::string& squawk) {
+        return test::PilotLine(callsign)
+            .set(snapshot::DepAirport, from)
+            .set(snapshot::DestAirport, to)
+            .set(snapshot::Squawk, squawk)
+            .text();
     }
 
     /// Writes the snapshot from `lines`, CR LF ended.

@@ -4,6 +4,8 @@
 
 #include "common/TextColumns.h"
 #include "station/AccountMatch.h"
+#include "support/CaseName.h"
+#include "support/CaseTable.h"
 
 namespace corvane {
 namespace {
@@ -29,87 +31,36 @@ TEST(StationLayouts, FollowFromTheCallsignLength) {
     }
 }
 
-struct MatchCase {
-    const char* line;
-    std::size_t layout;
-    const char* typed;
-    AccountMatchKind expected;
+using test::CaseRow;
+
+const test::TextFunctions kAccounts = {
+    {"match",
+     [](const CaseRow& c) {
+         const std::size_t length = TextColumns::length(trimSpaces(c[3]));
+         const auto kind = AccountMatch::match(c[1], layoutOf(std::stoul(c[2])), c[3], length);
+         const char* names[] = {"None", "ByName", "ByVidPart", "ByVid"};
+         return names[static_cast<int>(kind)];
+     }},
+    {"followedByRating",
+     [](const CaseRow& c) {
+         const std::size_t length = TextColumns::length(c[2]);
+         return AccountMatch::followedByRating(c[1], layoutOf(8), length) ? "yes" : "no";
+     }},
+    {"isCentre",
+     [](const CaseRow& c) {
+         return AccountMatch::isCentre(c[1], layoutOf(std::stoul(c[2]))) ? "yes" : "no";
+     }},
 };
 
-class Matches : public ::testing::TestWithParam<MatchCase> {};
+class Accounts : public ::testing::TestWithParam<CaseRow> {};
 
-TEST_P(Matches, ComparesFixedColumnsOfTheRawLine) {
-    const std::string typed = GetParam().typed;
-    const std::size_t length = TextColumns::length(trimSpaces(typed));
-    EXPECT_EQ(AccountMatch::match(GetParam().line, layoutOf(GetParam().layout), typed, length),
-              GetParam().expected)
-        << GetParam().line << " / " << typed;
+TEST_P(Accounts, GiveTheExpectedText) {
+    EXPECT_EQ(kAccounts.at(GetParam()[0])(GetParam()), GetParam().cells.back());
 }
 
-constexpr const char* kApp = "EDDF_APP:123456:Jane Doe:5::::Frankfurt";
-constexpr const char* kCtr12 = "EDGG_WST_CTR:345678:Klaus M\xC3\xBCller:7:";
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, Matches,
-    ::testing::Values(
-        MatchCase{kApp, 8, "JANE DOE", AccountMatchKind::ByName},
-        MatchCase{kApp, 8, "JANE", AccountMatchKind::ByName},
-        MatchCase{kApp, 8, "Jane Doe",
-                  AccountMatchKind::None},  // the typed text is not upper-cased
-        MatchCase{kApp, 8, " JANE DOE", AccountMatchKind::None},
-        MatchCase{kApp, 8, "JANE DOE ", AccountMatchKind::None},
-        MatchCase{kApp, 8, "123456", AccountMatchKind::ByVid},
-        MatchCase{kApp, 8, "1234", AccountMatchKind::ByVidPart},
-        MatchCase{kApp, 10, "JANE DOE", AccountMatchKind::None},
-        MatchCase{kApp, 12, "123456", AccountMatchKind::None},
-        MatchCase{kApp, 8, "JANE DOE:5::::FRANKFURT AND MORE", AccountMatchKind::None},
-        MatchCase{"EDDF_APP:123456:JA", 8, "JANE DOE", AccountMatchKind::None},
-        MatchCase{"EDDF", 8, "JANE DOE", AccountMatchKind::None},
-        MatchCase{"", 8, "JANE DOE", AccountMatchKind::None},
-        MatchCase{"EDDF_APP:12345", 8, "123456", AccountMatchKind::None},
-        MatchCase{kCtr12, 12, "KLAUS M\xC3\x9CLLER", AccountMatchKind::ByName},
-        MatchCase{kCtr12, 12, "KLAUS M\xC3\xBCLLER", AccountMatchKind::None},
-        MatchCase{kCtr12, 12, "345678", AccountMatchKind::ByVid},
-        MatchCase{"LIRR_W_CTR:567890:ANNA BIANCHI:6", 10, "ANNA BIANCHI", AccountMatchKind::ByName},
-        MatchCase{"EDDM_NO_APP:678901:PETER HALL:x", 11, "PETER HALL", AccountMatchKind::ByName},
-        MatchCase{"EDDK_5TWR:334455:NINE CHARS:5", 8, "NINE CHARS", AccountMatchKind::None},
-        MatchCase{"EDDK_5TWR:334455:NINE CHARS:5", 10, "NINE CHARS", AccountMatchKind::None},
-        MatchCase{"EDDF_APP:123456:JANE DOE:5", 8, "   ", AccountMatchKind::None}));
-
-struct RatingCheckCase {
-    const char* line;
-    const char* typed;
-    bool passes;
-};
-
-class WholeName : public ::testing::TestWithParam<RatingCheckCase> {};
-
-TEST_P(WholeName, NeedsTheRatingDigitAfterTheName) {
-    const std::size_t length = TextColumns::length(GetParam().typed);
-    EXPECT_EQ(AccountMatch::followedByRating(GetParam().line, layoutOf(8), length),
-              GetParam().passes);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, WholeName,
-    ::testing::Values(RatingCheckCase{"EDDF_APP:123456:JANE DOE:5:", "JANE DOE", true},
-                      RatingCheckCase{"EDDF_APP:123456:JANE DOE:12:", "JANE DOE", true},
-                      RatingCheckCase{"EDDF_APP:123456:JANE DOE:9", "JANE DOE", true},
-                      RatingCheckCase{"EDDF_APP:123456:JANE DOE:0:", "JANE DOE", false},
-                      RatingCheckCase{"EDDF_APP:123456:JANE DOE:x:", "JANE DOE", false},
-                      RatingCheckCase{"EDDF_APP:123456:JANE DOE:", "JANE DOE", false},
-                      RatingCheckCase{"EDDF_APP:123456:JANE DOE", "JANE DOE", false},
-                      RatingCheckCase{"EDDF_APP:123456:JANE DOE:5:", "JANE", false},
-                      RatingCheckCase{"EDDF_APP:123456:JOSÉ:5:", "JOSÉ", true}));
-
-TEST(AccountMatch, CentreKindIsReadUpperCased) {
-    EXPECT_TRUE(AccountMatch::isCentre("LIRR_CTR:1", layoutOf(8)));
-    EXPECT_TRUE(AccountMatch::isCentre("LIRR_ctr:1", layoutOf(8)));
-    EXPECT_FALSE(AccountMatch::isCentre("LIRR_TWR:1", layoutOf(8)));
-    EXPECT_TRUE(AccountMatch::isCentre("EDGG_WST_CTR", layoutOf(12)));
-    EXPECT_FALSE(AccountMatch::isCentre("EDGG_WST_CT", layoutOf(12)));
-    EXPECT_FALSE(AccountMatch::isCentre("", layoutOf(10)));
-}
+INSTANTIATE_TEST_SUITE_P(Table, Accounts,
+                         ::testing::ValuesIn(test::caseTable("station/account-match.tsv")),
+                         test::caseName<CaseRow>);
 
 TEST(AccountMatch, UpperCasedCompareAgreesWithUpperCase) {
     for (const char* text : {"Jane Doe", "José Álvarez", "Klaus Müller", "Ÿves ÷ ß æ", "éé",

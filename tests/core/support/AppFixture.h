@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/MainWindowController.h"
+#include "common/NumberText.h"
+#include "support/CaseTable.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 
@@ -30,6 +34,160 @@ protected:
     MainWindowModel& window() { return app->window(); }
     ProgramState& state() { return app->state(); }
     AppContext& context() { return app->context(); }
+
+    /// The flight plan record's field `name`, or null.
+    FlightPlanRecord* planField(const std::string& name, std::string*& field) {
+        FlightPlanRecord& p = state().FlightPlan;
+        // clang-format off
+        const std::pair<const char*, std::string*> fields[] = {
+            {"PilotInCommand", &p.PilotInCommand}, {"WakeCategory", &p.WakeCategory},
+            {"AircraftType", &p.AircraftType}, {"Equipment", &p.Equipment},
+            {"Destination", &p.Destination}, {"Alternate", &p.Alternate},
+            {"Alternate2", &p.Alternate2}, {"FlightRules", &p.FlightRules},
+            {"DepTime", &p.DepTime}, {"TotalEet", &p.TotalEet}, {"Endurance", &p.Endurance},
+            {"Route", &p.Route}, {"OtherInfo", &p.OtherInfo},
+            {"PersonsOnBoard", &p.PersonsOnBoard}, {"FlightType", &p.FlightType}};
+        // clang-format on
+        field = nullptr;
+        for (const auto& [fieldName, member] : fields) {
+            field = name == fieldName ? member : field;
+        }
+        return &p;
+    }
+    /// Sets what `key` names to `value`: a label, text box, combo box (its text), list ("|"
+    /// between items; "<list>.selected"), timer or button (on/off) of the window,
+    /// "plan.<field>", "DistanceToGo", "ProcedureText", "clock" (h:mm), a side's stored plan
+    /// (its callsign, none when empty; "<side>Plan.rules"), or "file" (removes that file).
+    void preset(const std::string& key, const std::string& value) {
+        std::string* field = nullptr;
+        if (key.rfind("plan.", 0) == 0 && planField(key.substr(5), field) && field) {
+            *field = value;
+        } else if (Label* label = window().label(key)) {
+            label->text = value;
+        } else if (TextBox* box = window().textBox(key)) {
+            box->text = value;
+        } else if (ComboBox* combo = window().combo(key)) {
+            combo->text = value;
+        } else if (ListBox* list = window().list(key.substr(0, key.find(".selected")))) {
+            key == list->name ? void(list->items = splitAt(value, '|'))
+                              : void(list->selected = std::stoi(value));
+        } else if (BlinkTimer* timer = window().timer(key)) {
+            timer->enabled = value == "on";
+        } else if (Button* button = window().button(key)) {
+            button->enabled = value == "on";
+        } else if (key == "DistanceToGo") {
+            state().DistanceToGo = std::stod(value);
+        } else if (key == "clock") {
+            platform.clock = {std::stoi(value), std::stoi(value.substr(value.find(':') + 1))};
+        } else if (key == "DeparturePlan" || key == "ArrivalPlan") {
+            auto& plan = key == "DeparturePlan" ? state().DeparturePlan : state().ArrivalPlan;
+            plan = AnalysedPlan{value, {}, "", "", ""};
+            if (value.empty()) {
+                plan.reset();
+            }
+        } else if (key == "DeparturePlan.rules" || key == "ArrivalPlan.rules") {
+            (key[0] == 'D' ? state().DeparturePlan : state().ArrivalPlan)->Record.FlightRules =
+                value;
+        } else if (key == "ProcedureText") {
+            state().ProcedureText = value;
+        } else if (key == "file") {
+            std::filesystem::remove_all(home.file(value));
+        } else {
+            ADD_FAILURE() << "no such key " << key;
+        }
+    }
+    /// What `key` names as text: the keys of preset(), "<label>.size" for its font size,
+    /// "PlanningSpeed", "focus", "file:<relative>" ("(none)" when missing), the selected
+    /// callsigns, "CallsignNumberLength", "IssuedCodes", "messages", their "titles" and "icons"
+    /// ("|" between them, the snapshot's path as {snapshot}, the program folder as {home}) and the
+    /// stored plans as callsign/aerodrome/level/speed/route.
+    std::string value(const std::string& key) {
+        std::string* field = nullptr;
+        const auto plan = [this](const std::optional<AnalysedPlan>& p) {
+            return p ? p->Callsign + "/" + p->DepAerodrome + "/" + p->Level + "/" + p->CruiseSpeed +
+                           "/" + p->Record.Route
+                     : "";
+        };
+        const MainWindowModel& w = window();
+        if (key.rfind("plan.", 0) == 0) {
+            const FlightPlanRecord* record = planField(key.substr(5), field);
+            return field                        ? *field
+                   : key == "plan.DepAerodrome" ? record->DepAerodrome(w)
+                   : key == "plan.Level"        ? record->Level(w)
+                                                : record->CruiseSpeed(w);
+        }
+        if (const Label* label = w.label(key.substr(0, key.find(".size")))) {
+            return key.find(".size") == std::string::npos ? label->text
+                                                          : std::to_string(label->fontSize);
+        }
+        if (const TextBox* box = w.textBox(key)) {
+            return box->text;
+        }
+        if (const ComboBox* combo = w.combo(key)) {
+            return combo->text;
+        }
+        if (const ListBox* list = w.list(key)) {
+            std::string items;
+            for (const std::string& item : list->items) {
+                items += (items.empty() ? "" : "|") + item;
+            }
+            return items;
+        }
+        if (key.rfind("file:", 0) == 0) {
+            return home.exists(key.substr(5)) ? home.read(key.substr(5)) : "(none)";
+        }
+        if (key == "focus" || key == "ProcedureText") {
+            return key == "focus" ? w.focus : state().ProcedureText;
+        }
+        if (key == "SelectedDepartureCallsign" || key == "SelectedArrivalCallsign") {
+            return key[8] == 'D' ? state().SelectedDepartureCallsign
+                                 : state().SelectedArrivalCallsign;
+        }
+        if (key == "CallsignNumberLength") {
+            return std::to_string(state().CallsignNumberLength);
+        }
+        if (key == "IssuedCodes") {
+            std::string codes;
+            for (const std::string& code : state().IssuedCodes) {
+                codes += (codes.empty() ? "" : "|") + code;
+            }
+            return codes;
+        }
+        if (const BlinkTimer* timer = w.timer(key)) {
+            return timer->enabled ? "on" : "off";
+        }
+        if (const Button* button = w.button(key)) {
+            return button->enabled ? "on" : "off";
+        }
+        if (key == "DistanceToGo" || key == "PlanningSpeed") {
+            return NumberText::format(key == "DistanceToGo" ? state().DistanceToGo
+                                                            : state().PlanningSpeed);
+        }
+        if (key == "DeparturePlan" || key == "ArrivalPlan") {
+            return plan(key == "DeparturePlan" ? state().DeparturePlan : state().ArrivalPlan);
+        }
+        std::string shown;
+        if (key == "titles" || key == "icons") {
+            for (const RecordedMessage& message : platform.messages) {
+                shown += (shown.empty() ? "" : "|") +
+                         (key == "titles" ? message.title
+                                          : std::to_string(static_cast<int>(message.icon)));
+            }
+            return shown;
+        }
+        for (std::string text : platform.messageTexts()) {
+            const auto at = text.find(state().SnapshotPath);
+            if (!state().SnapshotPath.empty() && at != std::string::npos) {
+                text.replace(at, state().SnapshotPath.size(), "{snapshot}");
+            }
+            if (const auto in = text.find(home.path()); in != std::string::npos) {
+                text.replace(in, home.path().size(), "{home}");
+            }
+            shown += (shown.empty() ? "" : "|") + text;
+        }
+        EXPECT_EQ(key, "messages") << "no such key";
+        return shown;
+    }
 
     TempFolder home;
     FakePlatform platform;

@@ -145,4 +145,35 @@ inline std::string stationLine(const std::string& callsign, const std::string& v
     return line;
 }
 
+/// The index of the snapshot field called `name` (as in SnapshotField.h), for tables of cases;
+/// past every field when there is none of that name.
+inline std::size_t fieldIndex(const std::string& name) {
+    // clang-format off
+    static const std::pair<const char*, std::size_t> kFields[] = {
+        {"Callsign", snapshot::Callsign}, {"Vid", snapshot::Vid}, {"RealName", snapshot::RealName},
+        {"Rating", snapshot::Rating}, {"LocationName", snapshot::LocationName},
+        {"Latitude", snapshot::Latitude}, {"Longitude", snapshot::Longitude},
+        {"PositionNear", snapshot::PositionNear}, {"Altitude", snapshot::Altitude},
+        {"GroundSpeed", snapshot::GroundSpeed}, {"Atis", snapshot::Atis},
+        {"AcType", snapshot::AcType}, {"Equipment", snapshot::Equipment},
+        {"DepAirport", snapshot::DepAirport}, {"DepLat", snapshot::DepLat},
+        {"DepLon", snapshot::DepLon}, {"DestAirport", snapshot::DestAirport},
+        {"DestLat", snapshot::DestLat}, {"DestLon", snapshot::DestLon},
+        {"AltnAirport", snapshot::AltnAirport}, {"Altn2Airport", snapshot::Altn2Airport},
+        {"CruiseLevel", snapshot::CruiseLevel}, {"CruiseSpeed", snapshot::CruiseSpeed},
+        {"FlightRules", snapshot::FlightRules}, {"DepTime", snapshot::DepTime},
+        {"Eet", snapshot::Eet}, {"Endurance", snapshot::Endurance}, {"Route", snapshot::Route},
+        {"Remarks", snapshot::Remarks}, {"Squawk", snapshot::Squawk},
+        {"CtrCurrent", snapshot::CtrCurrent}, {"CtrDep", snapshot::CtrDep},
+        {"CtrArr", snapshot::CtrArr}, {"PersonsOnBoard", snapshot::PersonsOnBoard},
+        {"FlightType", snapshot::FlightType}};
+    // clang-format on
+    for (const auto& [fieldName, index] : kFields) {
+        if (name == fieldName) {
+            return index;
+        }
+    }
+    return 1000;
+}
+
 }  // namespace corvane::test

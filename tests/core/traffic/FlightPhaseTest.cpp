@@ -2,52 +2,63 @@
 
 #include <gtest/gtest.h>
 
+#include "app/BlinkTimer.h"
+#include "app/Colours.h"
+#include "app/Label.h"
 #include "support/CaseName.h"
+#include "support/CaseTable.h"
+#include "traffic/ParameterMessage.h"
 
 namespace corvane {
 namespace {
 
-struct PhaseCase {
-    const char* name;
-    FlightFigures figures;  // altitude, ground speed, level, TAS, distance to go
-    std::optional<std::string> phase;
-};
+using test::CaseRow;
 
-class FlightPhaseRules : public ::testing::TestWithParam<PhaseCase> {};
+class PhaseRules : public ::testing::TestWithParam<CaseRow> {};
 
-TEST_P(FlightPhaseRules, LastRuleThatHoldsStands) {
-    EXPECT_EQ(FlightPhase::classify(GetParam().figures), GetParam().phase);
+TEST_P(PhaseRules, GivePhaseAndBothMessages) {
+    const CaseRow& c = GetParam();
+    const FlightFigures figures{std::stod(c[0]), std::stod(c[1]), std::stod(c[2]), std::stod(c[3]),
+                                std::stod(c[4])};
+    const auto phase = FlightPhase::classify(figures);
+    EXPECT_EQ(phase.value_or("-"), c[5]);
+    const std::string shown = c[6] == "=" ? c[5] : c[6];
+    const ParameterAdvice departure = ParameterMessage::departure(shown, figures);
+    const ParameterAdvice arrival = ParameterMessage::arrival(shown, figures);
+    EXPECT_EQ(departure.caption, c[7]);
+    EXPECT_EQ(departure.fontSize, std::stoi(c[8]));
+    EXPECT_EQ(departure.warning, c[7] != ParameterMessage::kNormal);
+    EXPECT_EQ(arrival.caption, c[9]);
+    EXPECT_EQ(arrival.fontSize, std::stoi(c[10]));
+    EXPECT_EQ(arrival.warning, c[9] != ParameterMessage::kNormal);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, FlightPhaseRules,
-    ::testing::Values(
-        // F350 at 33500 ft: above 33000, en route.
-        PhaseCase{"EnRouteJustAboveTopOfClimb", {33500, 450, 350, 450, 300}, "EN ROUTE"},
-        PhaseCase{"EnRouteAtFiledLevel", {35100, 460, 350, 450, 400}, "EN ROUTE"},
-        PhaseCase{"TopOfClimbItselfIsNotEnRoute", {33000, 450, 350, 450, 300}, std::nullopt},
-        PhaseCase{"Taxiing", {364, 20, 360, 450, 600}, "TAXING"},
-        PhaseCase{"TaxiingAtOneKnot", {364, 1, 360, 450, 600}, "TAXING"},
-        PhaseCase{"FortyKnotsIsNoLongerTaxiing", {364, 40, 360, 450, 600}, std::nullopt},
-        PhaseCase{"SixtyKnotsOnTheGroundLeavesThePhase", {364, 60, 360, 450, 600}, std::nullopt},
-        PhaseCase{"OnTheGround", {364, 0, 360, 450, 600}, "ON THE GROUND"},
-        PhaseCase{"Climbing", {12000, 300, 360, 450, 500}, "CLIMBING"},
-        PhaseCase{"EightyKnotsIsNotClimbing", {1000, 80, 360, 450, 500}, std::nullopt},
-        PhaseCase{"ClimbingNeedsMoreThanLevelOverThree", {12000, 300, 360, 450, 120}, std::nullopt},
-        PhaseCase{"Descending", {20000, 300, 360, 450, 100}, "DESCENDING"},
-        PhaseCase{"DescendingNeedsMoreThanTenMiles", {20000, 300, 360, 450, 10}, std::nullopt},
-        PhaseCase{"Approaching", {9000, 230, 240, 450, 8}, "APPROACHING"},
-        PhaseCase{"ApproachingOverridesDescending", {4000, 200, 360, 450, 10.5}, "APPROACHING"},
-        PhaseCase{"ApproachAt240KnotsIsTooFast", {9000, 240, 240, 450, 8}, std::nullopt},
-        PhaseCase{"ApproachAt100KnotsIsTooSlow", {3000, 100, 240, 450, 8}, std::nullopt},
-        PhaseCase{"TwoMilesIsNeitherApproachNorFinal", {2000, 150, 240, 450, 2}, std::nullopt},
-        // F350, 1500 ft, 1.5 NM, 140 kt.
-        PhaseCase{"FinalApproaching", {1500, 140, 350, 450, 1.5}, "FINAL APPROACHING"},
-        PhaseCase{"FinalApproachingAtTheThreshold", {400, 130, 350, 450, 0}, "FINAL APPROACHING"},
-        PhaseCase{"EnRouteButStoppedIsOnTheGround", {36000, 0, 0, 0, 0}, "ON THE GROUND"},
-        // An unreadable filed level reads 0, so any altitude is above its top of climb.
-        PhaseCase{"NoFiledLevelIsEnRoute", {0, 50, 0, 0, 0}, "EN ROUTE"}),
-    test::caseName<PhaseCase>);
+INSTANTIATE_TEST_SUITE_P(Table, PhaseRules,
+                         ::testing::ValuesIn(test::caseTable("traffic/phase-rules.tsv")),
+                         test::caseName<CaseRow>);
+
+TEST(ParameterMessage, ProblemIsRedAtFourteen) {
+    const ParameterAdvice advice = ParameterMessage::problem();
+    EXPECT_EQ(advice.caption, "P R O B L E M -  don't use aircraft");
+    EXPECT_EQ(advice.fontSize, 14);
+    EXPECT_TRUE(advice.warning);
+}
+
+TEST(ParameterMessage, AdviceBlinksInRedAndNormalIsSteadyYellow) {
+    Label label{"lblParam", "", false, colour::kYellow, 16};
+    BlinkTimer timer{"Timer1", false, 500};
+    ParameterMessage::show({"OVERSPEED", 13, true}, label, timer);
+    EXPECT_TRUE(timer.enabled);
+    EXPECT_EQ(label.backColour, colour::kRed);
+    EXPECT_EQ(label.fontSize, 13);
+    EXPECT_EQ(label.text, "OVERSPEED");
+    EXPECT_FALSE(label.visible);  // the blink owns the visibility
+    ParameterMessage::show({"N O R M A L", 22, false}, label, timer);
+    EXPECT_FALSE(timer.enabled);
+    EXPECT_EQ(label.backColour, colour::kYellow);
+    EXPECT_EQ(label.fontSize, 22);
+    EXPECT_EQ(label.text, "N O R M A L");
+}
 
 }  // namespace
 }  // namespace corvane

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <fstream>
 #include <initializer_list>
 #include <string>
 
 #include "support/AppFixture.h"
 #include "support/CaseName.h"
+#include "support/CaseTable.h"
 #include "support/SnapshotLines.h"
 
 namespace corvane::test {
