@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "ScriptRunner.h"
+#include "platform/NativePath.h"
 #include "support/TempFolder.h"
 
 namespace corvane {
@@ -16,6 +17,7 @@ namespace {
 using Json = nlohmann::json;
 
 const std::string kData = std::string(CORVANE_TEST_DATA) + "/station";
+const std::string kSep(1, kPathSeparator);
 
 const char* const kNotFound =
     "PAY ATTENTION!!! INSERT CORRECT ACCOUNT (NORMALLY NAME AND SURNAME OR VID NUMBER) IVAO "
@@ -197,10 +199,11 @@ TEST_F(ConnectScript, AWholeVidConnectsWithoutTheNameCheck) {
     EXPECT_EQ(t["lblTL"], "15");
     EXPECT_EQ(t["lblPollici"], "29.62");
     EXPECT_EQ(d["items"]["LstDeparture"], Json::array({"TUI3"}));
-    EXPECT_EQ(d["messages"],
-              Json::array({exclamation("PAY ATTENTION!!! PROCEDURE FILE " + kData +
-                                       "/procedures/EDDV.txt NOT FOUND. NO RUNWAYS ARE LISTED: "
-                                       "ADD THE FILE OR USE SID/STAR FOLDER")}));
+    EXPECT_EQ(
+        d["messages"],
+        Json::array({exclamation("PAY ATTENTION!!! PROCEDURE FILE " + kData + "/procedures" + kSep +
+                                 "EDDV.txt NOT FOUND. NO RUNWAYS ARE LISTED: "
+                                 "ADD THE FILE OR USE SID/STAR FOLDER")}));
 }
 
 TEST_F(ConnectScript, TheLastMatchingLineWinsAndMissingFilesAreNamed) {
@@ -217,11 +220,12 @@ TEST_F(ConnectScript, TheLastMatchingLineWinsAndMissingFilesAreNamed) {
     EXPECT_EQ(t["Lblr2_1"], "6077");
     EXPECT_EQ(t["LblSquawk"], "6000");
     EXPECT_EQ(d["items"]["LstArrival"], Json::array({"TUI3"}));
-    EXPECT_EQ(d["messages"],
-              Json::array({exclamation("PAY ATTENTION!!! PROCEDURE FILE " + kData +
-                                       "/procedures/EDDL.txt NOT FOUND. NO RUNWAYS ARE LISTED: "
-                                       "ADD THE FILE OR USE SID/STAR FOLDER"),
-                           exclamation(kAirportNotInTable)}));
+    EXPECT_EQ(
+        d["messages"],
+        Json::array({exclamation("PAY ATTENTION!!! PROCEDURE FILE " + kData + "/procedures" + kSep +
+                                 "EDDL.txt NOT FOUND. NO RUNWAYS ARE LISTED: "
+                                 "ADD THE FILE OR USE SID/STAR FOLDER"),
+                     exclamation(kAirportNotInTable)}));
 }
 
 TEST_F(ConnectScript, AProcedureFileWithoutEndOfRunwaysAndABadRatingStillConnect) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "ScriptRunner.h"
+#include "platform/NativePath.h"
 #include "support/TempFolder.h"
 
 namespace corvane {
@@ -73,9 +74,11 @@ TEST_F(ScriptRunnerTest, FolderChoiceAndExitWithQueuedAnswers) {
         "start\nfolder /radar/data\nclick Command3(6)\nanswer no\nclick Command3(8)\ndump\n"
         "answer yes\nclick Command3(8)\ndump\n";
     ASSERT_EQ(run(script), 0);
-    EXPECT_EQ(home.read("DATA/dirRecent.txt"), "/radar/data/recent.dat\r\n");
+    EXPECT_EQ(home.read("DATA/dirRecent.txt"),
+              "/radar/data" + std::string(1, kPathSeparator) + "recent.dat\r\n");
     EXPECT_EQ(dumps[0]["running"], true);
-    EXPECT_EQ(dumps[0]["state"]["SnapshotPath"], "/radar/data/recent.dat");
+    EXPECT_EQ(dumps[0]["state"]["SnapshotPath"],
+              "/radar/data" + std::string(1, kPathSeparator) + "recent.dat");
     EXPECT_EQ(dumps[1]["running"], false);
     EXPECT_EQ(dumps[1]["messages"].size(), 2u);
     EXPECT_EQ(dumps[1]["messages"][0], (Json{{"text", "ARE YOU SURE ?"},
