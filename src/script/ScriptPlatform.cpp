@@ -1,6 +1,6 @@
 #include "ScriptPlatform.h"
 
-#include <ctime>
+#include "platform/SystemServices.h"
 
 namespace corvane {
 
@@ -39,10 +39,7 @@ ClockTime ScriptPlatform::localTime() const {
     if (clock_) {
         return *clock_;
     }
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_hour, local.tm_min};
+    return localClockTime();
 }
 
 }  // namespace corvane

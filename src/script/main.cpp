@@ -3,10 +3,13 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ScriptRunner.h"
 #include "platform/LocalFileSystem.h"
+#include "platform/NativePath.h"
 #include "platform/ProgramFolderLocator.h"
+#include "platform/SystemServices.h"
 
 namespace {
 
@@ -30,12 +33,14 @@ int usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    corvane::useBinaryStandardStreams();
+    const std::vector<std::string> arguments = corvane::commandLineArguments(argc, argv);
     std::optional<std::string> home;
     std::string scriptPath;
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--home" && i + 1 < argc) {
-            home = argv[++i];
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--home" && i + 1 < arguments.size()) {
+            home = arguments[++i];
         } else if (argument == "--help" || argument == "-h") {
             std::cout << kUsage << kHelp;
             return 0;
@@ -48,7 +53,9 @@ int main(int argc, char** argv) {
     corvane::LocalFileSystem files;
     std::string error;
     const auto folder = corvane::ProgramFolderLocator::locate(
-        corvane::ProgramFolderLocator::fromEnvironment(home, argv[0]), files, error);
+        corvane::ProgramFolderLocator::fromEnvironment(
+            home, arguments.empty() ? std::string() : arguments[0]),
+        files, error);
     if (!folder) {
         std::cerr << "corvane-script: " << error << '\n';
         return 2;
@@ -57,7 +64,7 @@ int main(int argc, char** argv) {
     if (scriptPath.empty()) {
         return runner.run(std::cin);
     }
-    std::ifstream script(scriptPath, std::ios::binary);
+    std::ifstream script(corvane::nativePath(scriptPath), std::ios::binary);
     if (!script) {
         std::cerr << "corvane-script: cannot open " << scriptPath << '\n';
         return 2;

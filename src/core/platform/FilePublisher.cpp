@@ -1,12 +1,58 @@
 #include "platform/FilePublisher.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
+#include "platform/NativePath.h"
+
 namespace corvane {
+
+#ifdef _WIN32
+
+bool FilePublisher::isWritableTarget(const std::string& path, std::string& error) {
+    const DWORD attributes = ::GetFileAttributesW(wideFromUtf8(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return true;  // nothing there yet (or nothing we could replace by mistake)
+    }
+    const char* kind = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ? "a symbolic link"
+                       : (attributes & FILE_ATTRIBUTE_DIRECTORY)   ? "a folder"
+                       : (attributes & FILE_ATTRIBUTE_DEVICE)      ? "a device or socket"
+                                                                   : nullptr;
+    if (kind == nullptr) {
+        return true;
+    }
+    error = path + " is " + kind + ", not a regular file";
+    return false;
+}
+
+namespace {
+
+// Unlike rename() there, replaces an existing target, and returns once the move is on disk.
+void renameOver(const std::string& from, const std::string& to, std::error_code& ec) {
+    if (::MoveFileExW(wideFromUtf8(from).c_str(), wideFromUtf8(to).c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
+        ec = std::error_code(static_cast<int>(::GetLastError()), std::system_category());
+    }
+}
+
+}  // namespace
+
+#else
+
+namespace {
+
+void renameOver(const std::string& from, const std::string& to, std::error_code& ec) {
+    std::filesystem::rename(from, to, ec);
+}
+
+}  // namespace
 
 bool FilePublisher::isWritableTarget(const std::string& path, std::string& error) {
     struct stat info {};
@@ -24,6 +70,8 @@ bool FilePublisher::isWritableTarget(const std::string& path, std::string& error
     return false;
 }
 
+#endif
+
 bool FilePublisher::publish(const std::string& path, bool inPlace, const Writer& write,
                             std::string& error) {
     const std::string target = inPlace ? path : path + ".tmp";
@@ -32,7 +80,7 @@ bool FilePublisher::publish(const std::string& path, bool inPlace, const Writer&
     }
     std::error_code ec;
     {
-        std::ofstream out(target, std::ios::binary | std::ios::trunc);
+        std::ofstream out(nativePath(target), std::ios::binary | std::ios::trunc);
         if (!out) {
             error = "cannot write " + target;
             return false;
@@ -43,7 +91,7 @@ bool FilePublisher::publish(const std::string& path, bool inPlace, const Writer&
             error = "write failed: " + target;
             out.close();
             if (!inPlace) {
-                std::filesystem::remove(target, ec);
+                std::filesystem::remove(nativePath(target), ec);
             }
             return false;
         }
@@ -51,13 +99,13 @@ bool FilePublisher::publish(const std::string& path, bool inPlace, const Writer&
     if (!inPlace) {
         // Checked again: the target may have been replaced by something else while we wrote.
         if (!isWritableTarget(path, error)) {
-            std::filesystem::remove(target, ec);
+            std::filesystem::remove(nativePath(target), ec);
             return false;
         }
-        std::filesystem::rename(target, path, ec);
+        renameOver(target, path, ec);
         if (ec) {
             error = "cannot rename " + target + " to " + path + ": " + ec.message();
-            std::filesystem::remove(target, ec);
+            std::filesystem::remove(nativePath(target), ec);
             return false;
         }
     }

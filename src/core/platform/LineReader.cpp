@@ -1,6 +1,10 @@
 #include "platform/LineReader.h"
 
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <cstring>
@@ -14,7 +18,11 @@ LineReader::LineReader(int fd, std::optional<FileVersion> version)
 
 LineReader::~LineReader() {
     if (fd_ >= 0) {
+#ifdef _WIN32
+        ::_close(fd_);
+#else
         ::close(fd_);
+#endif
     }
 }
 
@@ -28,7 +36,12 @@ bool LineReader::fill() {
         begin_ = 0;
     }
     while (true) {
+#ifdef _WIN32
+        const int got =
+            ::_read(fd_, buffer_.get() + end_, static_cast<unsigned int>(kBufferBytes - end_));
+#else
         const ssize_t got = ::read(fd_, buffer_.get() + end_, kBufferBytes - end_);
+#endif
         if (got > 0) {
             end_ += static_cast<std::size_t>(got);
             return true;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <sys/types.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <cstddef>
 
@@ -9,14 +11,21 @@
 
 namespace corvane {
 
-/// The FileSystem of the machine the program runs on (POSIX).
+/// The FileSystem of the machine the program runs on (POSIX, or Windows through the wide Win32
+/// calls).
 class LocalFileSystem final : public FileSystem {
 public:
     /// The system call that writes to a file descriptor, as ::write.
     using WriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);
 
     /// `write` stands in for ::write in every write, so a test can make a write fail part-way.
+#ifdef _WIN32
+    explicit LocalFileSystem(WriteCall write = systemWrite);
+    /// ::_write with a size_t count, as ::write takes it elsewhere.
+    static ssize_t systemWrite(int fd, const void* data, std::size_t size);
+#else
     explicit LocalFileSystem(WriteCall write = ::write);
+#endif
 
     bool exists(const std::string& path) const override;
     bool isDirectory(const std::string& path) const override;

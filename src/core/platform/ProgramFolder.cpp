@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/FileSystem.h"
+#include "platform/NativePath.h"
 
 namespace corvane {
 
@@ -10,10 +11,10 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) {
         return name;
     }
-    if (folder.back() == '/') {
+    if (folder.back() == '/' || folder.back() == kPathSeparator) {
         return folder + name;
     }
-    return folder + "/" + name;
+    return folder + kPathSeparator + name;
 }
 
 ProgramFolder::ProgramFolder(std::string root, const FileSystem& files)

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/FileSystem.h"
+#include "platform/NativePath.h"
 #include "platform/ProgramFolder.h"
 
 namespace corvane {
@@ -22,11 +23,11 @@ bool hasDataFolder(const std::string& folder, const FileSystem& files) {
 // Copies the default files that the user's DATA folder does not have yet; never overwrites.
 void seedDefaults(const std::string& defaults, const std::string& dataFolder) {
     std::error_code error;
-    if (!fs::is_directory(defaults, error)) {
+    if (!fs::is_directory(nativePath(defaults), error)) {
         return;
     }
-    for (const auto& entry : fs::directory_iterator(defaults, error)) {
-        const fs::path target = fs::path(dataFolder) / entry.path().filename();
+    for (const auto& entry : fs::directory_iterator(nativePath(defaults), error)) {
+        const fs::path target = nativePath(dataFolder) / entry.path().filename();
         if (entry.is_regular_file(error) && !fs::exists(target, error)) {
             fs::copy_file(entry.path(), target, error);
         }
@@ -53,13 +54,17 @@ std::optional<std::string> ProgramFolderLocator::locate(const ProgramFolderSourc
         return sources.executableFolder;
     }
     if (sources.userDataFolder.empty()) {
+#ifdef _WIN32
+        error = "no per-user data folder (LOCALAPPDATA is not set)";
+#else
         error = "no per-user data folder (HOME is not set)";
+#endif
         return std::nullopt;
     }
     const std::string home = joinPath(sources.userDataFolder, "corvane");
     const std::string data = joinPath(home, "DATA");
     std::error_code made;
-    fs::create_directories(data, made);
+    fs::create_directories(nativePath(data), made);
     if (made || !files.isDirectory(data)) {
         error = "cannot create " + data;
         return std::nullopt;
@@ -92,6 +97,8 @@ std::optional<std::string> ProgramFolderLocator::problemWith(const std::string& 
     return std::nullopt;
 }
 
+#ifndef _WIN32
+
 ProgramFolderSources ProgramFolderLocator::fromEnvironment(std::optional<std::string> homeOption,
                                                            const std::string& executablePath) {
     ProgramFolderSources sources;
@@ -117,5 +124,7 @@ ProgramFolderSources ProgramFolderLocator::fromEnvironment(std::optional<std::st
                                CORVANE_DEFAULTS_DIR};
     return sources;
 }
+
+#endif
 
 }  // namespace corvane

@@ -1,6 +1,7 @@
 #include "settings/FolderChoice.h"
 
 #include "app/AppContext.h"
+#include "platform/NativePath.h"
 #include "settings/SettingsStore.h"
 
 namespace corvane {
@@ -9,7 +10,7 @@ namespace {
 
 constexpr const char* kProcedurePrompt = "SIDSTARS PMDG PATH OR EVERYWHERE (ONLY FOLDER SIDSTARS)";
 constexpr const char* kDataPrompt = "THE EYE OR IVAE Path (ONLY FOLDER DATA)";
-constexpr const char* kSnapshotSuffix = "/recent.dat";
+const std::string kSnapshotSuffix = std::string(1, kPathSeparator) + "recent.dat";
 
 }  // namespace
 

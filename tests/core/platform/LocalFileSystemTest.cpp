@@ -10,6 +10,7 @@
 
 #include "platform/LocalFileSystem.h"
 #include "support/CaseName.h"
+#include "support/PosixOnly.h"
 #include "support/TempFolder.h"
 
 namespace corvane {
@@ -31,10 +32,12 @@ TEST(LocalFileSystem, TellsAMissingFileFromAMissingFolder) {
 }
 
 TEST(LocalFileSystem, RefusesDevicesThatCouldBeReadForever) {
+    CORVANE_SKIP_UNLESS_POSIX("/dev/zero");
     EXPECT_EQ(openStatus("/dev/zero"), FileStatus::NotRegularFile);
 }
 
 TEST(LocalFileSystem, NamesALinkLoop) {
+    CORVANE_SKIP_UNLESS_POSIX("symbolic links without privileges");
     test::TempFolder folder;
     std::filesystem::create_symlink(folder.file("b"), folder.file("a"));
     std::filesystem::create_symlink(folder.file("a"), folder.file("b"));
@@ -53,6 +56,7 @@ struct OwnFileCase {
 class OwnFiles : public ::testing::TestWithParam<OwnFileCase> {};
 
 TEST_P(OwnFiles, AreNeverWrittenOrReadThroughWhatStandsInTheirPlace) {
+    CORVANE_SKIP_UNLESS_POSIX("symbolic links without privileges, nor named pipes");
     test::TempFolder folder;
     folder.write("elsewhere.txt", "kept\r\n");
     const std::string own = folder.file("departure.txt");
@@ -64,7 +68,7 @@ TEST_P(OwnFiles, AreNeverWrittenOrReadThroughWhatStandsInTheirPlace) {
             std::filesystem::create_symlink(folder.file("absent.txt"), own);
             break;
         case Standing::Pipe:
-            ASSERT_EQ(::mkfifo(own.c_str(), 0600), 0);
+            ASSERT_TRUE(test::makePipe(own));
             break;
     }
     LocalFileSystem files;
@@ -89,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
 int failingError = 0;
 ssize_t halfThenFail(int fd, const void* data, std::size_t size) {
     if (size > 1) {
-        return ::write(fd, data, size / 2);
+        return ::write(fd, data, static_cast<unsigned>(size / 2));
     }
     errno = failingError;
     return -1;

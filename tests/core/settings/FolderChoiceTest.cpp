@@ -1,13 +1,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/NativePath.h"
 #include "settings/FolderChoice.h"
 #include "support/AppFixture.h"
+#include "support/PosixOnly.h"
 
 namespace corvane {
 namespace {
 
 using test::AppFixture;
+
+// The chosen folder's snapshot, joined with the system's own separator.
+const std::string kRecent = std::string(1, kPathSeparator) + "recent.dat";
 
 class FolderChoiceTest : public AppFixture {
 protected:
@@ -18,16 +23,16 @@ TEST_F(FolderChoiceTest, DataFolderChoiceSavesTheSnapshotPath) {
     platform.folders.push_back("/radar/data");
     app->click("Command3(6)");
     EXPECT_EQ(platform.prompts.back(), "THE EYE OR IVAE Path (ONLY FOLDER DATA)");
-    EXPECT_EQ(home.read("DATA/dirRecent.txt"), "/radar/data/recent.dat\r\n");
-    EXPECT_EQ(state().SnapshotPath, "/radar/data/recent.dat");
+    EXPECT_EQ(home.read("DATA/dirRecent.txt"), "/radar/data" + kRecent + "\r\n");
+    EXPECT_EQ(state().SnapshotPath, "/radar/data" + kRecent);
     EXPECT_EQ(state().FolderSelector, 1);
     EXPECT_EQ(window().layout, WindowLayout::Collapsed);
 }
 
 TEST_F(FolderChoiceTest, TheLiveFeedFolderIsSavedAsAChosenDataFolderIs) {
     FolderChoice::useDataFolder(context(), "/home/corvane/live");
-    EXPECT_EQ(home.read("DATA/dirRecent.txt"), "/home/corvane/live/recent.dat\r\n");
-    EXPECT_EQ(state().SnapshotPath, "/home/corvane/live/recent.dat");
+    EXPECT_EQ(home.read("DATA/dirRecent.txt"), "/home/corvane/live" + kRecent + "\r\n");
+    EXPECT_EQ(state().SnapshotPath, "/home/corvane/live" + kRecent);
 }
 
 TEST_F(FolderChoiceTest, ProcedureFolderChoiceSavesTheFolderAsChosen) {
@@ -44,14 +49,14 @@ TEST_F(FolderChoiceTest, CancellingKeepsTheEarlierChoice) {
     app->click("Command3(6)");
     platform.folders.push_back(std::nullopt);
     app->click("Command3(6)");
-    EXPECT_EQ(home.read("DATA/dirRecent.txt"), "/radar/data/recent.dat\r\n");
-    EXPECT_EQ(state().SnapshotPath, "/radar/data/recent.dat");
+    EXPECT_EQ(home.read("DATA/dirRecent.txt"), "/radar/data" + kRecent + "\r\n");
+    EXPECT_EQ(state().SnapshotPath, "/radar/data" + kRecent);
 }
 
 TEST_F(FolderChoiceTest, TheRootFolderGetsTheSuffixUnchanged) {
     platform.folders.push_back("/");
     app->click("Command3(6)");
-    EXPECT_EQ(state().SnapshotPath, "//recent.dat");
+    EXPECT_EQ(state().SnapshotPath, "/" + kRecent);
 }
 
 TEST_F(FolderChoiceTest, AMissingDataFolderIsReportedAndTheChoiceKeptForThisRun) {
@@ -61,13 +66,13 @@ TEST_F(FolderChoiceTest, AMissingDataFolderIsReportedAndTheChoiceKeptForThisRun)
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_NE(platform.messages[0].text.find("DOES NOT EXIST"), std::string::npos);
-    EXPECT_EQ(state().SnapshotPath, "/radar/data/recent.dat");
-    EXPECT_EQ(state().UnsavedSnapshotPath, "/radar/data/recent.dat");
+    EXPECT_EQ(state().SnapshotPath, "/radar/data" + kRecent);
+    EXPECT_EQ(state().UnsavedSnapshotPath, "/radar/data" + kRecent);
 }
 
 TEST_F(FolderChoiceTest, AReadOnlyDataFolderIsReportedAndTheChoiceKept) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
+    if (test::permissionsIgnored()) {
+        GTEST_SKIP() << "root (and anyone on Windows) writes into read-only folders";
     }
     ::chmod(home.file("DATA").c_str(), 0555);
     platform.folders.push_back("/procedures");

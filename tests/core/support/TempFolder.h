@@ -1,9 +1,9 @@
 #pragma once
 
-#include <stdlib.h>
-
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace corvane::test {
@@ -18,8 +18,12 @@ inline std::string readFileBytes(const std::string& path) {
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "corvane-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        std::random_device random;
+        do {
+            path_ =
+                (std::filesystem::temp_directory_path() / ("corvane-" + std::to_string(random())))
+                    .string();
+        } while (!std::filesystem::create_directory(path_));
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -30,7 +34,13 @@ public:
 
     const std::string& path() const { return path_; }
     /// The path of `relative` inside the folder.
-    std::string file(const std::string& relative) const { return path_ + "/" + relative; }
+    std::string file(const std::string& relative) const {
+        std::string path = path_ + "/" + relative;
+#ifdef _WIN32
+        std::replace(path.begin(), path.end(), '/', '\\');  // as the program writes paths there
+#endif
+        return path;
+    }
     /// Writes `bytes` to `relative`, creating folders on the way.
     void write(const std::string& relative, const std::string& bytes) const {
         const std::filesystem::path target = file(relative);
@@ -38,7 +48,9 @@ public:
         std::ofstream(target, std::ios::binary) << bytes;
     }
     /// The bytes of `relative`, or "" when it cannot be read.
-    std::string read(const std::string& relative) const { return readFileBytes(file(relative)); }
+    std::string read(const std::string& relative) const {
+        return readFileBytes(file(relative));
+    }
     bool exists(const std::string& relative) const {
         return std::filesystem::exists(file(relative));
     }

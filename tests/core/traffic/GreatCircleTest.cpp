@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "support/CaseName.h"
 
@@ -57,7 +58,8 @@ TEST_P(ArccosEnds, AreClampedAndNeverNaN) {
 
 INSTANTIATE_TEST_SUITE_P(Clamp, ArccosEnds,
                          ::testing::Values(ArccosEdge{1.0, 0.0}, ArccosEdge{1.0000000002, 0.0},
-                                           ArccosEdge{-1.0, M_PI}, ArccosEdge{-1.0000000002, M_PI},
+                                           ArccosEdge{-1.0, std::numbers::pi},
+                                           ArccosEdge{-1.0000000002, std::numbers::pi},
                                            ArccosEdge{std::nan(""), 0.0}));
 
 TEST(GreatCircle, RadiansDivideByDegreesPerRadian) {
