@@ -37,7 +37,7 @@ class NumberFieldFaultTest : public test::SessionFixture,
 protected:
     // Connects again on the session snapshot with `from` replaced by `to`.
     void reconnect(const std::string& from, const std::string& to, const std::string& more = "") {
-        std::string snapshot = sessionData("recent.dat");
+        std::string snapshot = sessionData("radar/recent.dat");
         home.write("radar/recent.dat",
                    snapshot.replace(snapshot.find(from), from.size(), to) + more);
         app->click("Command3(7)");

@@ -109,10 +109,10 @@ public:
 class SessionFixture : public ::testing::Test {
 protected:
     SessionFixture() {
-        home.write("radar/recent.dat", sessionData("recent.dat"));
-        home.write("DATA/ssr_code.txt", sessionData("ssr_code.txt"));
-        home.write("DATA/airlines.dat", sessionData("airlines.dat"));
-        home.write("SIDSTARS/EDDT.txt", testData("clearance/EDDT.txt"));
+        home.write("radar/recent.dat", sessionData("radar/recent.dat"));
+        home.write("DATA/ssr_code.txt", sessionData("DATA/ssr_code.txt"));
+        home.write("DATA/airlines.dat", sessionData("DATA/airlines.dat"));
+        home.write("SIDSTARS/EDDT.txt", sessionData("SIDSTARS/EDDT.txt"));
         home.write("DATA/dirRecent.txt", home.file("radar/recent.dat") + "\r\n");
         home.write("DATA/dirSidStar.txt", home.file("SIDSTARS") + "\r\n");
         app = std::make_unique<MainWindowController>(platform, home.path());
@@ -123,8 +123,9 @@ protected:
     static std::string testData(const std::string& relative) {
         return readFileBytes(std::string(CORVANE_TEST_DATA) + "/" + relative);
     }
+    /// A file of the program folder the driver's clearance cases start from.
     static std::string sessionData(const std::string& name) {
-        return testData("clearance/session/" + name);
+        return testData("script/clearance/home/" + name);
     }
 
     /// Types `text` key by key into `control`.

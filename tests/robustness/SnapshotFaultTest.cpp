@@ -83,14 +83,14 @@ class SnapshotFaultTest : public test::SessionFixture,
 
 TEST_P(SnapshotFaultTest, ConnectListsWhatTheFileHoldsOrSaysWhy) {
     const SnapshotCase& c = GetParam();
-    home.write("radar/recent.dat", c.damage(sessionData("recent.dat")));
+    home.write("radar/recent.dat", c.damage(sessionData("radar/recent.dat")));
     connect();
     EXPECT_EQ(window().LstDeparture.items, c.departures);
     EXPECT_EQ(window().LstArrival.items, c.arrivals);
     EXPECT_EQ(messages(), c.messages);
     EXPECT_TRUE(everyMessageIsAnExclamation());
     app->click("Command3(7)");
-    home.write("radar/recent.dat", sessionData("recent.dat"));
+    home.write("radar/recent.dat", sessionData("radar/recent.dat"));
     connect();
     EXPECT_EQ(window().LstDeparture.items, kAllDepartures);
 }
@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(Snapshots, SnapshotFaultTest, ::testing::ValuesIn(kCase
 
 // A callsign that is not UTF-8 is listed as Windows-1252 and found again when selected.
 TEST_F(SnapshotFaultTest, AWindows1252CallsignIsListedDecodedAndFoundAgain) {
-    home.write("radar/recent.dat", insertLine(sessionData("recent.dat"), 2,
+    home.write("radar/recent.dat", insertLine(sessionData("radar/recent.dat"), 2,
                                               test::departure("\xC4"
                                                               "BC99")
                                                   .set(snapshot::RealName, "\xC0\xAF\x81")

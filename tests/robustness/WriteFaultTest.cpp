@@ -22,8 +22,8 @@ protected:
 };
 
 TEST_F(WriteFaultTest, ReadOnlyDataFolderKeepsBothFolderChoicesForThisRun) {
-    home.write("radar2/recent.dat", sessionData("recent.dat"));
-    home.write("procs/EDDT.txt", testData("clearance/EDDT.txt"));
+    home.write("radar2/recent.dat", sessionData("radar/recent.dat"));
+    home.write("procs/EDDT.txt", testData("script/clearance/home/SIDSTARS/EDDT.txt"));
     const std::string settings = home.read("DATA/dirRecent.txt");
     platform.faulty.denyWrites = true;
     platform.fake.folders = {home.file("radar2"), home.file("procs")};

@@ -16,7 +16,7 @@ class ClearanceFixture : public AppFixture {
 protected:
     ClearanceFixture() {
         start();
-        home.write("SIDSTARS/EDDT.txt", testData("EDDT.txt"));
+        home.write("SIDSTARS/EDDT.txt", testData("../script/clearance/home/SIDSTARS/EDDT.txt"));
         home.write("SIDSTARS/EDDN.txt", testData("EDDN.txt"));
         state().ProcFolder = home.file("SIDSTARS");
         state().AirportCode = "EDDT";

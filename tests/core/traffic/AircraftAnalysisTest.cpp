@@ -47,7 +47,7 @@ TEST_P(AircraftAnalysis, FillsThePanel) {
     }
     snapshot({line.text()});
     if (source == "recent.dat") {
-        copyData("recent.dat", "radar/recent.dat");
+        copyData("radar/recent.dat");
     } else if (source.rfind("missing", 0) == 0) {
         home.write("radar/recent.dat", "");
         std::filesystem::remove_all(

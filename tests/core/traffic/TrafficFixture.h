@@ -24,13 +24,13 @@ protected:
         home.write("radar/recent.dat", bytes);
         state().SnapshotPath = home.file("radar/recent.dat");
     }
-    /// Copies a file of tests/data/traffic into the program folder at `relative`.
-    void copyData(const std::string& name, const std::string& relative) {
-        home.write(relative,
-                   test::readFileBytes(std::string(CORVANE_TEST_DATA) + "/traffic/" + name));
+    /// Copies the file at `relative` of the driver's traffic cases' program folder.
+    void copyData(const std::string& relative) {
+        home.write(relative, test::readFileBytes(std::string(CORVANE_TEST_DATA) +
+                                                 "/script/traffic/home/" + relative));
     }
     /// The airline table of the tests in the DATA folder.
-    void airlineTable() { copyData("airlines.dat", "DATA/airlines.dat"); }
+    void airlineTable() { copyData("DATA/airlines.dat"); }
 };
 
 }  // namespace corvane::test

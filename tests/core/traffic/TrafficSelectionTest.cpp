@@ -16,7 +16,7 @@ class TrafficSelectionTest : public test::TrafficFixture {
 protected:
     TrafficSelectionTest() {
         airlineTable();
-        copyData("recent.dat", "radar/recent.dat");
+        copyData("radar/recent.dat");
         state().SnapshotPath = home.file("radar/recent.dat");
         window().LstDeparture.add("DLH4AB");
         window().LstDeparture.add("CFG9NF");
