@@ -65,7 +65,7 @@ class ScriptCaseTest : public ::testing::TestWithParam<ScriptCase> {
 protected:
     void put(const fs::path& from, const std::string& target) {
         if (!fs::is_directory(from)) {
-            home.write(target, replaced(test::readFileBytes(from), "@HOME@", home.path()));
+            home.write(target, replaced(test::readFileBytes(from.string()), "@HOME@", home.path()));
             return;
         }
         for (const auto& entry : fs::recursive_directory_iterator(from)) {
@@ -102,7 +102,7 @@ TEST_P(ScriptCaseTest, PrintsItsExpectedDumps) {
     std::ostringstream out;
     std::ostringstream errors;
     ScriptRunner runner(home.path(), out, errors);
-    std::istringstream script(test::readFileBytes(folder / "script.txt"));
+    std::istringstream script(test::readFileBytes((folder / "script.txt").string()));
     std::string lines;
     for (std::string line; std::getline(script, line) || !lines.empty();) {
         if (!script || line.rfind("#> ", 0) == 0) {
@@ -128,7 +128,7 @@ TEST_P(ScriptCaseTest, PrintsItsExpectedDumps) {
         std::ofstream(expectedFile, std::ios::binary) << printed;
     }
     std::istringstream actual(printed);
-    std::istringstream expected(test::readFileBytes(expectedFile));
+    std::istringstream expected(test::readFileBytes(expectedFile.string()));
     std::string want;
     for (int dump = 1; std::getline(expected, want); ++dump) {
         std::string got;
@@ -156,7 +156,7 @@ void PrintTo(const BadLineCase& c, std::ostream* out) {
 
 std::vector<BadLineCase> badLines() {
     std::vector<BadLineCase> cases;
-    std::istringstream table(test::readFileBytes(kCases / "bad-lines.tsv"));
+    std::istringstream table(test::readFileBytes((kCases / "bad-lines.tsv").string()));
     for (std::string row; std::getline(table, row);) {
         std::istringstream fields(row);
         BadLineCase c;
