@@ -85,7 +85,12 @@ protected:
             fs::remove_all(home.file(target));
         } else if (verb == "check") {
             const auto bytes = [](const std::string& path) {
-                return fs::exists(path) ? test::readFileBytes(path) : "(no file)";
+                std::string held = fs::exists(path) ? test::readFileBytes(path) : "(no file)";
+#ifdef _WIN32
+                std::replace(held.begin(), held.end(), '\\',
+                             '/');  // the cases write paths with "/"
+#endif
+                return held;
             };
             EXPECT_EQ(bytes(home.file(target)), bytes(source.string())) << target;
         } else {
