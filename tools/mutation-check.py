@@ -8,11 +8,16 @@ a run after a change to the tests can be compared mutant by mutant.
 
     tools/mutation-check.py --seed 1 --sample 150          # build/mutation, every test
     tools/mutation-check.py --seed 1 --sample 150 --list   # the mutants only, nothing built
+    tools/mutation-check.py --seed 1 --sample 150 --sources-at 60689cd   # an earlier sample
 
-Mutants that do not compile are skipped and do not count towards the sample.
+Mutants that do not compile are skipped and do not count towards the sample. With --sources-at
+the sample is drawn from src/core as that commit had it and each mutant is carried to today's
+line of the same text, so a run after the sources changed still tries the earlier run's mutants;
+a mutant whose line was changed or removed since is reported as gone and not counted.
 """
 
 import argparse
+import difflib
 import os
 import random
 import re
@@ -80,10 +85,16 @@ def code_mask(text):
     return mask
 
 
-def mutants_of(path):
-    text = path.read_text(encoding="utf-8")
+def raised(literal):
+    """The integer literal plus one, in the literal's own base (0644 is octal)."""
+    if len(literal) > 1 and literal.startswith("0") and literal.isdigit() and "8" not in literal \
+            and "9" not in literal:
+        return "0" + format(int(literal, 8) + 1, "o")
+    return str(int(literal) + 1)
+
+
+def mutants_of(rel, text):
     mask = code_mask(text)
-    rel = path.relative_to(ROOT).as_posix()
     found = []
     offset = 0
     for number, line in enumerate(text.split("\n"), start=1):
@@ -109,7 +120,7 @@ def mutants_of(path):
                     found.append(Mutant(rel, number, m.start(), m.group(), new))
         for m in INTEGER.finditer(line):
             if in_code(m.start(), len(m.group())):
-                found.append(Mutant(rel, number, m.start(), m.group(), str(int(m.group()) + 1)))
+                found.append(Mutant(rel, number, m.start(), m.group(), raised(m.group())))
         for m in NOT.finditer(line):
             if in_code(m.start(), 1):
                 found.append(Mutant(rel, number, m.start(), "!", ""))
@@ -118,7 +129,44 @@ def mutants_of(path):
 
 def all_mutants():
     files = sorted((ROOT / "src" / "core").rglob("*.cpp"))
-    return [m for f in files for m in mutants_of(f)]
+    return [m for f in files
+            for m in mutants_of(f.relative_to(ROOT).as_posix(), f.read_text(encoding="utf-8"))]
+
+
+def git(*command):
+    return subprocess.run(["git", *command], cwd=ROOT, check=True, capture_output=True,
+                          text=True, encoding="utf-8").stdout
+
+
+def mutants_at(commit):
+    """The mutation sites of src/core as commit had it, in the order all_mutants() gives."""
+    names = [n for n in git("ls-tree", "-r", "--name-only", commit, "src/core").splitlines()
+             if n.endswith(".cpp")]
+    names.sort(key=lambda n: Path(n).parts)
+    return [m for n in names for m in mutants_of(n, git("show", f"{commit}:{n}"))]
+
+
+class LineMap:
+    """Carries a line of a file at an earlier commit to the same unchanged line today."""
+
+    def __init__(self, commit):
+        self.commit, self.files = commit, {}
+
+    def today(self, mutant):
+        if mutant.path not in self.files:
+            now = ROOT / mutant.path
+            mapping = {}
+            if now.exists():
+                old = git("show", f"{self.commit}:{mutant.path}").split("\n")
+                new = now.read_text(encoding="utf-8").split("\n")
+                matcher = difflib.SequenceMatcher(None, old, new, autojunk=False)
+                for a, b, size in matcher.get_matching_blocks():
+                    mapping.update({a + k + 1: b + k + 1 for k in range(size)})
+            self.files[mutant.path] = mapping
+        line = self.files[mutant.path].get(mutant.line)
+        if line is None:
+            return None
+        return Mutant(mutant.path, line, mutant.column, mutant.old, mutant.new)
 
 
 def apply(mutant):
@@ -154,14 +202,19 @@ def main():
     parser.add_argument("--ctest-args", default="",
                         help="more ctest arguments, e.g. \"-E AHundredThousandAircraft\"")
     parser.add_argument("--list", action="store_true", help="print the sample, build nothing")
+    parser.add_argument("--sources-at", metavar="COMMIT",
+                        help="draw the sample from src/core as COMMIT had it")
     args = parser.parse_args()
 
-    candidates = all_mutants()
+    candidates = mutants_at(args.sources_at) if args.sources_at else all_mutants()
     random.Random(args.seed).shuffle(candidates)
-    print(f"{len(candidates)} mutation sites in src/core; seed {args.seed}, sample {args.sample}")
+    where = f"src/core at {args.sources_at}" if args.sources_at else "src/core"
+    print(f"{len(candidates)} mutation sites in {where}; seed {args.seed}, sample {args.sample}")
+    line_map = LineMap(args.sources_at) if args.sources_at else None
     if args.list:
         for m in candidates[:args.sample]:
-            print(m.label())
+            carried = line_map.today(m) if line_map else m
+            print(carried.label() if carried else f"gone: {m.label()}")
         return 0
 
     build = args.build_dir
@@ -180,11 +233,18 @@ def main():
         return 1
 
     killed = compiled = skipped = 0
-    survivors = []
+    survivors, gone = [], []
     started = time.monotonic()
     for mutant in candidates:
         if compiled == args.sample:
             break
+        if line_map:
+            carried = line_map.today(mutant)
+            if carried is None:
+                gone.append(mutant)
+                print(f"     {mutant.label()}  gone", flush=True)
+                continue
+            mutant = carried
         original = apply(mutant)
         try:
             if run(build_cmd, 900) != 0:
@@ -202,7 +262,7 @@ def main():
 
     rate = 100.0 * killed / compiled if compiled else 0.0
     minutes = (time.monotonic() - started) / 60
-    print(f"\n{compiled} mutants compiled ({skipped} did not), {killed} killed: "
+    print(f"\n{compiled} mutants compiled ({skipped} did not, {len(gone)} gone), {killed} killed: "
           f"kill rate {rate:.1f} % in {minutes:.0f} min")
     for m in survivors:
         print(f"survived: {m.label()}")
