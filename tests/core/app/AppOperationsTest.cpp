@@ -1,0 +1,118 @@
+// What the driver sessions under tests/data/script cannot set up: a screen of other twips per
+// pixel, timers and fields set by hand, and a window filled everywhere before the reset.
+
+#include <set>
+
+#include "flightplan/FlightPlanSheet.h"
+#include "support/AppFixture.h"
+
+namespace corvane {
+namespace {
+
+using AppOperations = test::AppFixture;
+
+TEST_F(AppOperations, FewerTwipsPerPixelFailTheSamePixelCount) {
+    platform.screen = {1024LL * 10, 768LL * 10};  // 150 % scaling
+    start();
+    EXPECT_FALSE(state().running);
+}
+
+TEST_F(AppOperations, TimerTicksToggleOnlyTheirOwnWarning) {
+    start();
+    window().Timer1.enabled = true;
+    app->tick("Timer1");
+    EXPECT_FALSE(window().lblParam.visible);
+    app->tick("Timer1");
+    EXPECT_TRUE(window().lblParam.visible);
+    window().Timer2.enabled = true;
+    app->tick("Timer2");
+    EXPECT_FALSE(window().lblParArr.visible);
+    EXPECT_TRUE(window().lblParam.visible);
+}
+
+TEST_F(AppOperations, ActivationClearsTheCentreModeAndTheNameOnlyWhileNoSheetWasClosed) {
+    start();
+    type("TxtOperatorName", "jane");
+    state().CentreMode = true;
+    state().FolderSelector = 1;
+    state().SelectedDepartureCallsign = "DLH4AB";
+    EXPECT_EQ(FlightPlanSheet::labels(state()).front().second, "DLH4AB");
+    state().FlightPlanKind = 1;
+    app->activate();
+    EXPECT_EQ(window().TxtOperatorName.text, "JANE");
+    EXPECT_EQ(state().FolderSelector, 1);
+    EXPECT_FALSE(state().CentreMode);
+    state().FlightPlanKind = 0;
+    window().focus = "LstDeparture";
+    app->activate();
+    EXPECT_EQ(window().TxtOperatorName.text, "");
+    EXPECT_EQ(window().focus, "TxtOperatorName");
+}
+
+TEST_F(AppOperations, ApproachPanelCopiesEvenAnEmptyCode) {
+    start();
+    window().command(3).enabled = true;
+    window().LblSqArr.text = "old";
+    app->click("Command3(3)");
+    EXPECT_EQ(window().LblSqArr.text, "");
+}
+
+TEST_F(AppOperations, ResetEmptiesEverythingButTheListedExceptions) {
+    start();
+    for (const int index : MainWindowModel::kCommandIndices) {
+        window().command(index).enabled = true;
+    }
+    state().ProcFolder = "/procedures";
+    for (Label* label : window().labels()) {
+        label->text = "x";
+    }
+    for (TextBox* box : window().textBoxes()) {
+        box->text = "x";
+    }
+    for (ListBox* list : window().lists()) {
+        list->add("item");
+    }
+    for (ComboBox* combo : window().combos()) {
+        combo->add("item");
+    }
+    window().fraILS.visible = window().FraSid.visible = window().CmdExecute.enabled = true;
+    window().TxtOperatorName.enabled = false;
+    home.write("DATA/departure.txt", "ABC12  /X/P\r\n");
+    home.write("DATA/arrival.txt", "DEF34  /Y/Q\r\n");
+    home.write("DATA/dirRecent.txt", "/radar/recent.dat\r\n");
+    window().Timer1.enabled = window().Timer2.enabled = window().cmdFPDep.enabled = true;
+    window().lblParam.backColour = window().lblParArr.backColour = colour::kRed;
+    window().lblParam.visible = false;
+    app->click("Command3(7)");
+
+    const std::set<std::string> kept = {"lblCtrDep", "lblCtrArr",   "lblRulTum",  "Label6",
+                                        "LblAirac",  "lblPosition", "txtInfoPos", "List4",
+                                        "lstRulTum", "List5"};
+    for (const Label* label : window().labels()) {
+        EXPECT_EQ(label->text, kept.count(label->name) ? "x" : "") << label->name;
+    }
+    for (const TextBox* box : window().textBoxes()) {
+        EXPECT_EQ(box->text, kept.count(box->name) ? "x" : "") << box->name;
+    }
+    for (const ListBox* list : window().lists()) {
+        EXPECT_EQ(list->items.empty(), !kept.count(list->name)) << list->name;
+    }
+    for (const ComboBox* combo : window().combos()) {
+        EXPECT_TRUE(combo->items.empty()) << combo->name;
+    }
+    EXPECT_EQ(state().ProcFolder, "/procedures");
+    EXPECT_FALSE(home.exists("DATA/departure.txt") || home.exists("DATA/arrival.txt"));
+    EXPECT_TRUE(home.exists("DATA/dirRecent.txt"));
+    EXPECT_FALSE(window().FraSid.visible || window().CmdExecute.enabled);
+    EXPECT_TRUE(window().TxtOperatorName.enabled);
+    for (const int index : {0, 1, 3, 7, 9}) {
+        EXPECT_FALSE(window().command(index).enabled) << index;
+    }
+    EXPECT_TRUE(window().fraILS.visible && window().cmdFPDep.enabled);
+    EXPECT_FALSE(window().Timer1.enabled || window().Timer2.enabled || window().lblParam.visible);
+    EXPECT_EQ(window().lblParam.backColour, colour::kYellow);
+    EXPECT_EQ(window().lblParArr.backColour, colour::kYellow);
+}
+
+}  // namespace
+}  // namespace corvane
