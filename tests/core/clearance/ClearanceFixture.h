@@ -93,9 +93,6 @@ protected:
         w.lblSqAss.text = "4521";
         state().ArrivalPlan = analysedPlan(callsign, "EDDT");
     }
-
-    /// Texts of the messages shown so far.
-    std::vector<std::string> messages() const { return platform.messageTexts(); }
 };
 
 }  // namespace corvane::test

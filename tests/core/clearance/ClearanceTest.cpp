@@ -68,17 +68,6 @@ protected:
     }
 };
 
-TEST_F(DepartureClearanceTest, TwoClearancesInARowGiveConsecutiveCodes) {
-    window().Lblr1_1.text = "6000";
-    window().Lblr2_1.text = "6077";
-    window().LblSquawk.text = "6001";
-    generate("ABC12");
-    generate("XYZ345");
-    EXPECT_EQ(window().List1.items, (Items{"ABC12   - 6001", "XYZ345  - 6002"}));
-    EXPECT_EQ(window().LblIfrSid.text.substr(window().LblIfrSid.text.size() - 4), "6002");
-    EXPECT_EQ(window().LblSquawk.text, "6003");
-}
-
 TEST_F(DepartureClearanceTest, TheRangeEndIsGivenOutOnceThenRefused) {
     window().LblSquawk.text = "2376";
     generate("ABC12");

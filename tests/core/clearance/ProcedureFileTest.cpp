@@ -58,10 +58,6 @@ INSTANTIATE_TEST_SUITE_P(Table, ProcedureLines,
                          ::testing::ValuesIn(test::caseTable("clearance/procedure-lines.tsv")),
                          test::caseName<CaseRow>);
 
-TEST(ProcedureFile, AiracTextIsCutAtSixtyCharacters) {
-    EXPECT_EQ(ProcedureFile::airacText("  " + std::string(70, 'A')), std::string(60, 'A'));
-}
-
 TEST(ProcedureFile, PathPrefersTheExactNameThenIgnoresCase) {
     test::TempFolder folder;
     LocalFileSystem files;

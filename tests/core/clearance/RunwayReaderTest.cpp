@@ -6,6 +6,8 @@
 #include "app/MainWindowModel.h"
 #include "clearance/RunwayReader.h"
 #include "platform/LineSource.h"
+#include "support/CaseName.h"
+#include "support/CaseTable.h"
 
 namespace corvane {
 namespace {
@@ -38,50 +40,30 @@ private:
 
 using V = std::vector<std::string>;
 
-struct ReadCase {
-    const char* name;
-    V lines;
-    V runways;
-    const char* airportName;
-    const char* airac;
-    std::size_t linesRead;
-};
+/// A "|"-separated list of a table cell; an empty cell is an empty list.
+V listOf(const std::string& cell) {
+    return cell.empty() ? V{} : test::splitAt(cell, '|');
+}
 
-class ReadRunways : public ::testing::TestWithParam<ReadCase> {};
+class ReadRunways : public ::testing::TestWithParam<test::CaseRow> {};
 
 TEST_P(ReadRunways, FillsBothRunwayListsAndTheAirportLabels) {
+    const test::CaseRow& c = GetParam();
     MainWindowModel window;
     window.LblNomeApt.text = "LOCATION";
     window.LblAirac.text = "OLD AIRAC";
-    MemoryLines lines(GetParam().lines);
+    MemoryLines lines(listOf(c[0]));
     EXPECT_TRUE(RunwayReader::read(lines, "EDDF", window));
-    EXPECT_EQ(window.CmbTORwy.items, GetParam().runways);
-    EXPECT_EQ(window.cmbLandRwy.items, GetParam().runways);
-    EXPECT_EQ(window.LblNomeApt.text, GetParam().airportName);
-    EXPECT_EQ(window.LblAirac.text, GetParam().airac);
-    EXPECT_EQ(lines.read(), GetParam().linesRead);
+    EXPECT_EQ(window.CmbTORwy.items, listOf(c[1]));
+    EXPECT_EQ(window.cmbLandRwy.items, listOf(c[1]));
+    EXPECT_EQ(window.LblNomeApt.text, c[2]);
+    EXPECT_EQ(window.LblAirac.text, c[3]);
+    EXPECT_EQ(lines.read(), static_cast<std::size_t>(c.number(4)));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, ReadRunways,
-    ::testing::Values(
-        ReadCase{"StopsAfterEndOfRunways",
-                 V{"RNWS", "RNW 07L 070", "RNW 25R 250", "ENDRNWS", "RNW 99X", "  EDDF LATER"},
-                 V{"07L", "25R"}, "LOCATION", "OLD AIRAC", 4},
-        ReadCase{"NameAndAirac",
-                 V{"  EDDF  FRANKFURT MAIN  ", "  AIRAC 2401 CYCLE", "RNW 25L", "ENDRNWS"},
-                 V{"25L"}, "FRANKFURT MAIN", "AIRAC 2401 CYCLE", 4},
-        ReadCase{"LastNameLineWins", V{"  EDDF FIRST", "  EDDF SECOND", "ENDRNWS"}, V{}, "SECOND",
-                 "OLD AIRAC", 3},
-        ReadCase{"OneDigitRunways", V{"RNW 9 090 3000", "RNW 9", "RNW"}, V{"9 0", "9", ""},
-                 "LOCATION", "OLD AIRAC", 3},
-        ReadCase{"WithoutEndOfRunwaysReadsToTheEnd", V{"RNW 08R", "SIDS", "RNW 26L"},
-                 V{"08R", "26L"}, "LOCATION", "OLD AIRAC", 3},
-        ReadCase{"EmptyFile", V{}, V{}, "LOCATION", "OLD AIRAC", 0},
-        ReadCase{"OtherAirportName", V{"  LIRF ROMA", "  EDD", "ENDRNWS"}, V{}, "LOCATION",
-                 "OLD AIRAC", 3},
-        ReadCase{"EndLineIsClassifiedFirst", V{"ENDRNWS EDDF"}, V{}, "LOCATION", "OLD AIRAC", 1}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, ReadRunways,
+                         ::testing::ValuesIn(test::caseTable("clearance/runway-reader.tsv")),
+                         test::caseName<test::CaseRow>);
 
 TEST(RunwayReader, AReadFailureKeepsWhatWasRead) {
     MainWindowModel window;
