@@ -83,6 +83,9 @@ TEST_F(AppOperations, ResetEmptiesEverythingButTheListedExceptions) {
     window().Timer1.enabled = window().Timer2.enabled = window().cmdFPDep.enabled = true;
     window().lblParam.backColour = window().lblParArr.backColour = colour::kRed;
     window().lblParam.visible = false;
+    app->click("Command3(1)");
+    window().FraMetar.visible = window().FraStar.visible = true;
+    window().focus = "LstDeparture";
     app->click("Command3(7)");
 
     const std::set<std::string> kept = {"lblCtrDep", "lblCtrArr",   "lblRulTum",  "Label6",
@@ -103,7 +106,10 @@ TEST_F(AppOperations, ResetEmptiesEverythingButTheListedExceptions) {
     EXPECT_EQ(state().ProcFolder, "/procedures");
     EXPECT_FALSE(home.exists("DATA/departure.txt") || home.exists("DATA/arrival.txt"));
     EXPECT_TRUE(home.exists("DATA/dirRecent.txt"));
-    EXPECT_FALSE(window().FraSid.visible || window().CmdExecute.enabled);
+    EXPECT_FALSE(window().FraSid.visible || window().FraMetar.visible || window().FraStar.visible);
+    EXPECT_FALSE(window().CmdExecute.enabled);
+    EXPECT_EQ(window().layout, WindowLayout::Collapsed);
+    EXPECT_EQ(window().focus, "TxtOperatorName");
     EXPECT_TRUE(window().TxtOperatorName.enabled);
     for (const int index : {0, 1, 3, 7, 9}) {
         EXPECT_FALSE(window().command(index).enabled) << index;
