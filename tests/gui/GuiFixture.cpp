@@ -76,10 +76,6 @@ void GuiFixture::settle() {
     }
 }
 
-bool GuiFixture::waitFor(const std::function<bool()>& done, int timeoutMs) {
-    return QTest::qWaitFor(done, timeoutMs);
-}
-
 QWidget* GuiFixture::widget(const QString& control) const {
     QWidget* found = window->control(control);
     EXPECT_NE(found, nullptr) << "no widget " << control.toStdString();

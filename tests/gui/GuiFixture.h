@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
-#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -52,8 +51,6 @@ protected:
     void start();
     /// Lets the window take the actions it posted to the event loop.
     static void settle();
-    /// Runs the event loop until `done` holds or `timeoutMs` have passed; whether it held.
-    static bool waitFor(const std::function<bool()>& done, int timeoutMs);
 
     /// The widget of `control`; fails the test when the window has none.
     QWidget* widget(const QString& control) const;

@@ -114,7 +114,7 @@ TEST_P(BindingTest, ShowsTheModelAndPassesTheActionToTheController) {
         choose(row[1], argument);
     } else if (action == u"tick") {
         const QString before = model(kind, name);
-        EXPECT_TRUE(waitFor([&] { return model(kind, name) != before; }, 1500));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return model(kind, name) != before; }, 1500));
     }
     EXPECT_EQ(model(kind, name), row[6]);
 }

@@ -39,16 +39,12 @@ void PrintTo(const ScriptCase& c, std::ostream* out) {
 
 std::vector<ScriptCase> allCases() {
     std::vector<ScriptCase> cases;
-    for (const auto& group : fs::directory_iterator(kCases)) {
-        if (!group.is_directory()) {
-            continue;
-        }
-        for (const auto& entry : fs::directory_iterator(group.path())) {
-            if (fs::exists(entry.path() / "script.txt")) {
-                cases.push_back(
-                    {group.path().filename().string() + "_" + entry.path().filename().string(),
-                     entry.path()});
-            }
+    for (const auto& entry : fs::recursive_directory_iterator(kCases)) {
+        if (const fs::path folder = entry.path().parent_path();
+            entry.path().filename() == "script.txt") {
+            cases.push_back(
+                {folder.parent_path().filename().string() + "_" + folder.filename().string(),
+                 folder});
         }
     }
     std::sort(cases.begin(), cases.end(),
