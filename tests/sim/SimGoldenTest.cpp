@@ -166,7 +166,7 @@ std::string procedures(const std::string& icao) {
 TEST(DataFiles, ReadAsTheProgramReadsThemAndAgreeWithTheFiledRoutes) {
     std::string text = "== DATA/ssr_code.txt\n";
     for (const std::string& line : dataLines("DATA/ssr_code.txt")) {
-        text += std::string(SquawkTable::airport(line)) + " [" +
+        text += line + " -> " + std::string(SquawkTable::airport(line)) + " [" +
                 std::string(SquawkTable::firstCode(line)) + "] [" +
                 std::string(SquawkTable::lastCode(line)) + "] [" +
                 std::string(SquawkTable::transitionAltitude(line)) + "]\n";
