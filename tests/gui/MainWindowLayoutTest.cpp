@@ -11,24 +11,25 @@
 namespace corvane::test {
 namespace {
 
-const std::vector<TableRow> kRows = tableCases(QStringLiteral("layout.tsv"));
+const std::vector<CaseRow> kRows = caseTable("gui/layout.tsv");
 
-class LayoutTest : public GuiFixture, public ::testing::WithParamInterface<TableRow> {};
+class LayoutTest : public GuiFixture, public ::testing::WithParamInterface<CaseRow> {};
 
 TEST_P(LayoutTest, MatchesTheForm) {
     FlightPlanSheetDialog::Values values;
-    for (const TableRow& row : kRows) {
-        if (row.fields.value(0) == u"sheet value") {
-            values.emplace_back(row.fields[1].toStdString(), row.fields.value(2).toStdString());
+    for (const CaseRow& row : kRows) {
+        if (row[0] == "sheet value") {
+            values.emplace_back(row[1], row[2]);
         }
     }
     FlightPlanSheetDialog sheet(values, nullptr);
     SplashWindow splash;
     start();
-    const QString form = GetParam().fields.value(0).section(u' ', 0, 0);
-    const std::string what = GetParam().fields.value(0).section(u' ', 1).toStdString();
-    const QString control = GetParam().fields.value(1);
-    const QString expected = GetParam().fields.value(2);
+    const QStringList row = fields(GetParam());
+    const QString form = row.value(0).section(u' ', 0, 0);
+    const std::string what = row.value(0).section(u' ', 1).toStdString();
+    const QString control = row.value(1);
+    const QString expected = row.value(2);
     QWidget* shown = window.get();
     if (form != u"window") {
         shown = form == u"sheet" ? static_cast<QWidget*>(&sheet) : &splash;
@@ -62,7 +63,7 @@ TEST_P(LayoutTest, MatchesTheForm) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, LayoutTest, ::testing::ValuesIn(kRows), caseName<TableRow>);
+INSTANTIATE_TEST_SUITE_P(Forms, LayoutTest, ::testing::ValuesIn(kRows), caseName<CaseRow>);
 
 class MainWindowLayoutTest : public GuiFixture {};
 
