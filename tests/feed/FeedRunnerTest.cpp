@@ -11,6 +11,7 @@
 #include "FeedRunner.h"
 #include "LoopbackServer.h"
 #include "support/CaseName.h"
+#include "support/CaseTable.h"
 #include "support/TempFolder.h"
 
 namespace corvane::test {
@@ -33,23 +34,20 @@ feed::FeedRunner runnerFor(feed::FeedOptions options, std::ostream& errors) {
                             errors);
 }
 
-struct HttpCase {
-    std::string name;
-    std::string answer;
-    std::chrono::milliseconds delay;
-    std::string error;  ///< empty: the snapshot is written
-};
-void PrintTo(const HttpCase& c, std::ostream* out) {
-    *out << c.name;
-}
+class HttpFeed : public ::testing::TestWithParam<CaseRow> {};
 
-class HttpFeed : public ::testing::TestWithParam<HttpCase> {};
-
+// tests/data/feed/http.tsv; columns: status, body (a file of tests/data/feed or "text:" and
+// the text), more headers, delay in ms, bytes kept of the answer ("all" or "half"), the error
+// ("" when the snapshot is written).
 TEST_P(HttpFeed, WritesTheSnapshotOrKeepsTheLastGoodOne) {
-    const HttpCase& c = GetParam();
+    const CaseRow& c = GetParam();
+    const std::string body =
+        c[1].starts_with("text:") ? c[1].substr(5) : readFileBytes(kData + c[1]);
+    const std::string whole = answer(c[0], body, c[2]);
     TempFolder folder;
     folder.write("recent.dat", kPrevious);
-    LoopbackServer server(c.answer, c.delay);
+    LoopbackServer server(c[4] == "all" ? whole : whole.substr(0, whole.size() / 2),
+                          std::chrono::milliseconds(c.number(3)));
     feed::FeedOptions options;
     options.out = folder.file("recent.dat");
     options.url = server.url();
@@ -57,35 +55,19 @@ TEST_P(HttpFeed, WritesTheSnapshotOrKeepsTheLastGoodOne) {
     std::ostringstream errors;
     feed::FeedRunner runner = runnerFor(options, errors);
     std::string error;
-    EXPECT_EQ(runner.step(error), c.error.empty());
-    EXPECT_EQ(error, c.error);
+    EXPECT_EQ(runner.step(error), c[5].empty());
+    EXPECT_EQ(error, c[5]);
     EXPECT_EQ(folder.read("recent.dat"),
-              c.error.empty() ? readFileBytes(kData + "recent.golden.dat") : kPrevious);
+              c[5].empty() ? readFileBytes(kData + "recent.golden.dat") : kPrevious);
     EXPECT_FALSE(folder.exists("recent.dat.tmp"));
     EXPECT_NE(server.request().find("\r\nUser-Agent: corvane-feed/"), std::string::npos);
     EXPECT_NE(server.request().find("\r\nAccept-Encoding: "), std::string::npos);
 }
 
-const std::string kDocument = readFileBytes(kData + "whazzup.json");
+INSTANTIATE_TEST_SUITE_P(Feed, HttpFeed, ::testing::ValuesIn(caseTable("feed/http.tsv")),
+                         caseName<CaseRow>);
 
-INSTANTIATE_TEST_SUITE_P(
-    Feed, HttpFeed,
-    ::testing::Values(
-        HttpCase{"Plain", answer("200 OK", kDocument), 0ms, ""},
-        HttpCase{"Gzip",
-                 answer("200 OK", readFileBytes(kData + "whazzup.json.gz"),
-                        "Content-Encoding: gzip\r\n"),
-                 0ms, ""},
-        HttpCase{"Forbidden", answer("403 Forbidden", "<html>denied</html>"), 0ms,
-                 "HTTP status 403"},
-        HttpCase{"ServerError", answer("500 Internal Server Error", "{}"), 0ms, "HTTP status 500"},
-        HttpCase{"PastTheTimeout", answer("200 OK", kDocument), 1500ms, "Timeout was reached"},
-        HttpCase{"Truncated",
-                 answer("200 OK", kDocument).substr(0, answer("200 OK", kDocument).size() / 2), 0ms,
-                 "Transferred a partial file"},
-        HttpCase{"NotJson", answer("200 OK", "<html>maintenance</html>"), 0ms,
-                 "the feed is not a JSON document"}),
-    caseName<HttpCase>);
+const std::string kDocument = readFileBytes(kData + "whazzup.json");
 
 // The loop over a saved document that changes between reads: an outage is told once when it
 // begins and once when it ends, the delay grows while it lasts, and a feed that is not newer
@@ -138,43 +120,19 @@ TEST(FeedLoop, RetryDelayDoublesUpToFiveMinutes) {
     EXPECT_EQ(feed::retryDelaySeconds(600, 3), 600);
 }
 
-struct OptionsCase {
-    std::string name;
-    std::vector<std::string> arguments;
-    std::string error;
-};
-void PrintTo(const OptionsCase& c, std::ostream* out) {
-    *out << c.name;
-}
+class FeedCommandLine : public ::testing::TestWithParam<CaseRow> {};
 
-class FeedCommandLine : public ::testing::TestWithParam<OptionsCase> {};
-
+// tests/data/feed/options.tsv; columns: the arguments ("|" between), the error ("" when
+// accepted).
 TEST_P(FeedCommandLine, IsAcceptedOrRefused) {
     std::string error;
-    EXPECT_EQ(feed::parseOptions(GetParam().arguments, error).has_value(),
-              GetParam().error.empty());
-    EXPECT_EQ(error, GetParam().error);
+    EXPECT_EQ(feed::parseOptions(splitAt(GetParam()[0], '|'), error).has_value(),
+              GetParam()[1].empty());
+    EXPECT_EQ(error, GetParam()[1]);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Feed, FeedCommandLine,
-    ::testing::Values(
-        OptionsCase{"NetworkEvery15s", {"--out", "r.dat", "--interval", "15"}, ""},
-        OptionsCase{
-            "SavedFileEverySecond", {"--out", "r.dat", "--from", "f", "--interval", "1"}, ""},
-        OptionsCase{"NetworkFasterThan15s",
-                    {"--out", "r.dat", "--url", "http://127.0.0.1/", "--interval", "14"},
-                    "--interval below 15 seconds is refused for the network feed"},
-        OptionsCase{"NoOut", {"--once"}, "--out FILE is required"},
-        OptionsCase{"BothSources",
-                    {"--out", "r.dat", "--from", "f", "--url", "http://127.0.0.1/"},
-                    "--from and --url exclude each other"},
-        OptionsCase{"IntervalNotANumber",
-                    {"--out", "r.dat", "--interval", "15s"},
-                    "--interval needs a whole number of seconds from 1 to 86400"},
-        OptionsCase{"MissingValue", {"--out"}, "--out needs a value"},
-        OptionsCase{"Unknown", {"--out", "r.dat", "--fast"}, "unknown option --fast"}),
-    caseName<OptionsCase>);
+INSTANTIATE_TEST_SUITE_P(Feed, FeedCommandLine, ::testing::ValuesIn(caseTable("feed/options.tsv")),
+                         caseName<CaseRow>);
 
 }  // namespace
 }  // namespace corvane::test

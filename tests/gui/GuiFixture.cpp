@@ -6,28 +6,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <cctype>
 
 namespace corvane::test {
-
-std::vector<TableRow> tableCases(const QString& file) {
-    QFile table(QStringLiteral(CORVANE_GUI_TEST_DATA "/") + file);
-    if (!table.open(QIODevice::ReadOnly)) {
-        return {{"unreadable", {file}}};
-    }
-    std::vector<TableRow> rows;
-    for (const QString& line : QString::fromUtf8(table.readAll()).split(u'\n')) {
-        if (!line.trimmed().isEmpty() && !line.startsWith(u'#')) {
-            const QStringList fields = line.split(u'\t');
-            std::string name = (fields.value(0) + u'_' + fields.value(1)).toStdString();
-            for (char& c : name) {
-                c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-            }
-            rows.push_back({name + std::to_string(rows.size()), fields});
-        }
-    }
-    return rows;
-}
 
 QString textOf(const QObject* widget) {
     for (const char* property : {"text", "plainText", "title", "currentText"}) {
@@ -74,10 +54,6 @@ void GuiFixture::settle() {
     for (int round = 0; round < 5; ++round) {
         QCoreApplication::processEvents();
     }
-}
-
-bool GuiFixture::waitFor(const std::function<bool()>& done, int timeoutMs) {
-    return QTest::qWaitFor(done, timeoutMs);
 }
 
 QWidget* GuiFixture::widget(const QString& control) const {

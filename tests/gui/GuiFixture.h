@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
-#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -15,6 +14,7 @@
 #include "MainWindow.h"
 #include "QtPlatform.h"
 #include "app/MainWindowController.h"
+#include "support/CaseTable.h"
 
 /// Lets GoogleTest print a QString readably.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -23,20 +23,14 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace corvane::test {
 
-/// A row of a table under tests/data/gui: its tab-separated fields, named by the first two.
-struct TableRow {
-    std::string name;
-    QStringList fields;
-};
-
-/// Prints a row by its name, as ctest lists it.
-inline void PrintTo(const TableRow& row, std::ostream* out) {
-    *out << row.name;
+/// The columns of a table row after its name (tests/data/gui/*.tsv, through caseTable).
+inline QStringList fields(const CaseRow& row) {
+    QStringList all;
+    for (const std::string& cell : row.cells) {
+        all.append(QString::fromStdString(cell));
+    }
+    return all;
 }
-
-/// The rows of tests/data/gui/`file` but blank and '#' lines; one row "unreadable" when the
-/// file cannot be read.
-std::vector<TableRow> tableCases(const QString& file);
 
 /// The text a widget shows: a label's, text box's, button's, frame's or combo box's.
 QString textOf(const QObject* widget);
@@ -52,8 +46,6 @@ protected:
     void start();
     /// Lets the window take the actions it posted to the event loop.
     static void settle();
-    /// Runs the event loop until `done` holds or `timeoutMs` have passed; whether it held.
-    static bool waitFor(const std::function<bool()>& done, int timeoutMs);
 
     /// The widget of `control`; fails the test when the window has none.
     QWidget* widget(const QString& control) const;

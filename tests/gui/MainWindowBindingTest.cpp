@@ -15,7 +15,7 @@
 namespace corvane::test {
 namespace {
 
-class BindingTest : public GuiFixture, public ::testing::WithParamInterface<TableRow> {
+class BindingTest : public GuiFixture, public ::testing::WithParamInterface<CaseRow> {
 protected:
     void write(const std::string& kind, const std::string& name, const QString& value) {
         MainWindowModel& m = controller->window();
@@ -87,7 +87,7 @@ protected:
 
 TEST_P(BindingTest, ShowsTheModelAndPassesTheActionToTheController) {
     start();
-    const QStringList& row = GetParam().fields;
+    const QStringList row = fields(GetParam());
     ASSERT_EQ(row.size(), 7) << GetParam().name;
     const std::string kind = row[0].toStdString();
     const std::string name = row[1].toStdString();
@@ -114,13 +114,13 @@ TEST_P(BindingTest, ShowsTheModelAndPassesTheActionToTheController) {
         choose(row[1], argument);
     } else if (action == u"tick") {
         const QString before = model(kind, name);
-        EXPECT_TRUE(waitFor([&] { return model(kind, name) != before; }, 1500));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return model(kind, name) != before; }, 1500));
     }
     EXPECT_EQ(model(kind, name), row[6]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, BindingTest, ::testing::ValuesIn(tableCases("binding.tsv")),
-                         caseName<TableRow>);
+INSTANTIATE_TEST_SUITE_P(Controls, BindingTest, ::testing::ValuesIn(caseTable("gui/binding.tsv")),
+                         caseName<CaseRow>);
 
 class ModelBinderTest : public GuiFixture {};
 

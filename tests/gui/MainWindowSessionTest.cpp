@@ -88,11 +88,11 @@ TEST_F(MainWindowSessionTest, FollowingRefreshesOnceWhenTheSnapshotIsReplacedByR
     ASSERT_EQ(std::rename(next.fileName().toLocal8Bit().constData(),
                           old.fileName().toLocal8Bit().constData()),
               0);
-    ASSERT_TRUE(waitFor([&] { return items("LstDeparture").size() == 2; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return items("LstDeparture").size() == 2; }, 5000));
     EXPECT_EQ(text("lblQNH"), QStringLiteral("1009"));
     EXPECT_EQ(text("TxtInClimb"), QStringLiteral("120"));
     EXPECT_EQ(window->focusWidget(), widget("TxtInClimb"));
-    waitFor([] { return false; }, 1500);  // one change, one refresh, even a second later
+    QTest::qWait(1500);  // one change, one refresh, even a second later
     EXPECT_EQ(window->refreshCount(), 1);
 }
 

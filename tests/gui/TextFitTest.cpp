@@ -94,12 +94,11 @@ TEST_F(TextFitTest, EveryValueFieldHoldsTheLongestTextsWrittenIntoIt) {
     start();
     std::vector<std::pair<QString, QString>> texts;
     const QString airline = longestAirlineName();
-    for (const TableRow& row : tableCases(QStringLiteral("textfit.tsv"))) {
-        const bool company = row.fields.value(0).startsWith(QStringLiteral("lblCompany"));
-        texts.emplace_back(
-            row.fields.value(0),
-            QString(row.fields.value(1))
-                .replace(QStringLiteral("AIRLINE"), company ? airline : airline.toUpper()));
+    for (const CaseRow& row : caseTable("gui/textfit.tsv")) {
+        const bool company = row.name.starts_with("lblCompany");
+        texts.emplace_back(QString::fromStdString(row.name),
+                           QString::fromStdString(row[0]).replace(
+                               QStringLiteral("AIRLINE"), company ? airline : airline.toUpper()));
     }
     for (int rating = -1; rating < 20; ++rating) {
         if (const auto caption = RatingTable::caption(rating)) {

@@ -11,22 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct FolderCase {
-    std::string name, damage, path, message;
-};
-
-void PrintTo(const FolderCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-std::vector<FolderCase> folderCases() {
-    std::vector<FolderCase> cases;
-    for (const auto& row : test::tableRows("robustness/folders.tsv")) {
-        cases.push_back({row.at(0), row.at(1), row.at(2), row.at(3)});
-    }
-    return cases;
-}
-
 // Replaces the file `relative` of `home` by an empty folder.
 void makeFolder(const test::TempFolder& home, const std::string& relative) {
     fs::remove_all(home.file(relative));
@@ -34,23 +18,24 @@ void makeFolder(const test::TempFolder& home, const std::string& relative) {
 }
 
 class FolderFaultTest : public test::SessionFixture,
-                        public ::testing::WithParamInterface<FolderCase> {};
+                        public ::testing::WithParamInterface<test::CaseRow> {};
 
 TEST_P(FolderFaultTest, ConnectSaysWhatCannotBeReadAndResets) {
-    const FolderCase& c = GetParam();
-    const std::string path = home.file(c.path);
-    if (c.damage == "folder") {
-        makeFolder(home, c.path);
-    } else if (c.damage == "file") {
+    // Columns: damage, path, message.
+    const test::CaseRow& c = GetParam();
+    const std::string path = home.file(c[1]);
+    if (c[0] == "folder") {
+        makeFolder(home, c[1]);
+    } else if (c[0] == "file") {
         fs::remove_all(path);
-        home.write(c.path, "not a folder\r\n");
+        home.write(c[1], "not a folder\r\n");
     } else {
         CORVANE_SKIP_UNLESS_POSIX("symbolic links without privileges");
         fs::rename(path, path + ".real");
         fs::create_symlink(path + ".real", path);
     }
     connect();
-    std::string message = c.message;
+    std::string message = c[2];
     if (const auto at = message.find("{}"); at != std::string::npos) {
         message.replace(at, 2, path);
     }
@@ -60,8 +45,9 @@ TEST_P(FolderFaultTest, ConnectSaysWhatCannotBeReadAndResets) {
     EXPECT_TRUE(window().TxtOperatorName.enabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, FolderFaultTest, ::testing::ValuesIn(folderCases()),
-                         test::caseName<FolderCase>);
+INSTANTIATE_TEST_SUITE_P(Folders, FolderFaultTest,
+                         ::testing::ValuesIn(test::caseTable("robustness/folders.tsv")),
+                         test::caseName<test::CaseRow>);
 
 class FolderAfterConnectTest : public test::SessionFixture {};
 

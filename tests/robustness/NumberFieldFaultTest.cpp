@@ -11,29 +11,13 @@ namespace {
 
 using Items = std::vector<std::string>;
 
-struct BadNumber {
-    std::string name, value;
-};
-
-void PrintTo(const BadNumber& row, std::ostream* out) {
-    *out << row.name;
-}
-
-std::vector<BadNumber> badNumbers() {
-    std::vector<BadNumber> cases;
-    for (const auto& row : test::tableRows("robustness/numbers.tsv")) {
-        cases.push_back({row.at(0), row.size() > 1 ? row[1] : ""});
-    }
-    return cases;
-}
-
 // True for "" or plain decimal text: an optional minus, digits, an optional fraction.
 bool isPlainNumber(const std::string& text) {
     return std::regex_match(text, std::regex(R"((-?(\d+\.?\d*|\.\d+))?)"));
 }
 
 class NumberFieldFaultTest : public test::SessionFixture,
-                             public ::testing::WithParamInterface<BadNumber> {
+                             public ::testing::WithParamInterface<test::CaseRow> {
 protected:
     // Connects again on the session snapshot with `from` replaced by `to`.
     void reconnect(const std::string& from, const std::string& to, const std::string& more = "") {
@@ -54,7 +38,7 @@ protected:
 };
 
 TEST_P(NumberFieldFaultTest, GivesPlainNumbersTheTextAsItStandsOrAClearMessage) {
-    const std::string& bad = GetParam().value;
+    const std::string bad = GetParam()[0];
     reconnect("Q1013", "Q1" + bad);
     ASSERT_TRUE(connected());
     expectPlainNumbers({&window().lblTL, &window().lblPollici});
@@ -110,8 +94,9 @@ TEST_P(NumberFieldFaultTest, GivesPlainNumbersTheTextAsItStandsOrAClearMessage) 
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, NumberFieldFaultTest, ::testing::ValuesIn(badNumbers()),
-                         test::caseName<BadNumber>);
+INSTANTIATE_TEST_SUITE_P(Values, NumberFieldFaultTest,
+                         ::testing::ValuesIn(test::caseTable("robustness/numbers.tsv")),
+                         test::caseName<test::CaseRow>);
 
 }  // namespace
 }  // namespace corvane

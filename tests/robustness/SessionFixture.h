@@ -10,27 +10,12 @@
 
 #include "app/MainWindowController.h"
 #include "support/CaseName.h"
+#include "support/CaseTable.h"
 #include "support/FakePlatform.h"
 #include "support/SnapshotLines.h"
 #include "support/TempFolder.h"
 
 namespace corvane::test {
-
-/// The tab-separated rows of tests/data/`file`, without blank and '#' lines.
-inline std::vector<std::vector<std::string>> tableRows(const std::string& file) {
-    std::istringstream text(readFileBytes(std::string(CORVANE_TEST_DATA) + "/" + file));
-    std::vector<std::vector<std::string>> rows;
-    for (std::string line; std::getline(text, line);) {
-        if (!line.empty() && line[0] != '#') {
-            std::vector<std::string>& row = rows.emplace_back();
-            std::istringstream fields(line);
-            for (std::string field; std::getline(fields, field, '\t');) {
-                row.push_back(field);
-            }
-        }
-    }
-    return rows;
-}
 
 /// A snapshot line of a departure from EDDT, at the airport and squawking 2000.
 inline PilotLine departure(const std::string& callsign) {

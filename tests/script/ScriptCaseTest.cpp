@@ -16,8 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "ScriptLine.h"
 #include "ScriptRunner.h"
 #include "support/CaseName.h"
+#include "support/CaseTable.h"
 #include "support/TempFolder.h"
 
 namespace corvane {
@@ -37,16 +39,12 @@ void PrintTo(const ScriptCase& c, std::ostream* out) {
 
 std::vector<ScriptCase> allCases() {
     std::vector<ScriptCase> cases;
-    for (const auto& group : fs::directory_iterator(kCases)) {
-        if (!group.is_directory()) {
-            continue;
-        }
-        for (const auto& entry : fs::directory_iterator(group.path())) {
-            if (fs::exists(entry.path() / "script.txt")) {
-                cases.push_back(
-                    {group.path().filename().string() + "_" + entry.path().filename().string(),
-                     entry.path()});
-            }
+    for (const auto& entry : fs::recursive_directory_iterator(kCases)) {
+        if (const fs::path folder = entry.path().parent_path();
+            entry.path().filename() == "script.txt") {
+            cases.push_back(
+                {folder.parent_path().filename().string() + "_" + folder.filename().string(),
+                 folder});
         }
     }
     std::sort(cases.begin(), cases.end(),
@@ -148,50 +146,39 @@ TEST_P(ScriptCaseTest, PrintsItsExpectedDumps) {
 INSTANTIATE_TEST_SUITE_P(Sessions, ScriptCaseTest, ::testing::ValuesIn(allCases()),
                          test::caseName<ScriptCase>);
 
-// tests/data/script/bad-lines.tsv: name, exit status, script ("\n" between lines), the error.
-struct BadLineCase {
-    std::string name;
-    int status = 0;
-    std::string script;
-    std::string error;
-};
-void PrintTo(const BadLineCase& c, std::ostream* out) {
-    *out << c.name;
-}
+class BadLineTest : public ::testing::TestWithParam<test::CaseRow> {};
 
-std::vector<BadLineCase> badLines() {
-    std::vector<BadLineCase> cases;
-    std::istringstream table(test::readFileBytes((kCases / "bad-lines.tsv").string()));
-    for (std::string row; std::getline(table, row);) {
-        std::istringstream fields(row);
-        BadLineCase c;
-        std::string status;
-        std::getline(fields, c.name, '\t');
-        std::getline(fields, status, '\t');
-        std::getline(fields, c.script, '\t');
-        std::getline(fields, c.error);
-        c.status = std::stoi(status);
-        c.script = replaced(c.script, "\\n", "\n");
-        cases.push_back(c);
-    }
-    return cases;
-}
-
-class BadLineTest : public ::testing::TestWithParam<BadLineCase> {};
-
+// tests/data/script/bad-lines.tsv; columns: exit status, script, the error.
 TEST_P(BadLineTest, StopsTheScriptThere) {
     test::TempFolder home;
     home.write("DATA/.keep", "");
     std::ostringstream out;
     std::ostringstream errors;
-    std::istringstream script(GetParam().script);
-    EXPECT_EQ(ScriptRunner(home.path(), out, errors).run(script), GetParam().status);
-    EXPECT_EQ(errors.str(), GetParam().error + "\n");
+    std::istringstream script(GetParam()[1]);
+    EXPECT_EQ(ScriptRunner(home.path(), out, errors).run(script), GetParam().number(0));
+    EXPECT_EQ(errors.str(), GetParam()[2] + "\n");
     EXPECT_EQ(out.str(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, BadLineTest, ::testing::ValuesIn(badLines()),
-                         test::caseName<BadLineCase>);
+INSTANTIATE_TEST_SUITE_P(Scripts, BadLineTest,
+                         ::testing::ValuesIn(test::caseTable("script/bad-lines.tsv")),
+                         test::caseName<test::CaseRow>);
+
+// tests/data/script/lines.tsv; columns: the line, its command and arguments ("|" between).
+class ScriptLineTest : public ::testing::TestWithParam<test::CaseRow> {};
+
+TEST_P(ScriptLineTest, ParsesTheLine) {
+    const auto line = ScriptLine::parse(GetParam()[0]);
+    std::string read = line ? line->command : "(none)";
+    for (const std::string& argument : line ? line->arguments : std::vector<std::string>{}) {
+        read += "|" + argument;
+    }
+    EXPECT_EQ(read, GetParam()[1]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, ScriptLineTest,
+                         ::testing::ValuesIn(test::caseTable("script/lines.tsv")),
+                         test::caseName<test::CaseRow>);
 
 }  // namespace
 }  // namespace corvane

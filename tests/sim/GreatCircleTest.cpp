@@ -1,66 +1,54 @@
+// Distances, courses, projections and interpolations on the sphere, from
+// tests/data/sim/greatcircle.tsv.
 #include "GreatCircle.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "support/CaseName.h"
+#include "support/CaseTable.h"
 
 namespace corvane::sim {
 namespace {
 
-struct DistanceCase {
-    std::string name;
-    GeoPoint a;
-    GeoPoint b;
-    double nm;
-};
-void PrintTo(const DistanceCase& c, std::ostream* out) {
-    *out << c.name;
+std::string fixed(double value, double other) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6f %.6f", value + 0.0, other + 0.0);
+    return text;
 }
 
-class GreatCircleDistance : public ::testing::TestWithParam<DistanceCase> {};
-
-TEST_P(GreatCircleDistance, MatchesKnownDistances) {
-    const DistanceCase& c = GetParam();
-    EXPECT_NEAR(GreatCircle::distanceNm(c.a, c.b), c.nm, c.nm * 0.005 + 0.01);
-    EXPECT_NEAR(GreatCircle::distanceNm(c.b, c.a), c.nm, c.nm * 0.005 + 0.01);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, GreatCircleDistance,
-    ::testing::Values(
-        DistanceCase{"OneDegreeOfLatitude", {0, 0}, {1, 0}, 60.04},
-        DistanceCase{"SamePoint", {0, 0}, {0, 0}, 0.0},
-        DistanceCase{"MilanLondon", {45.5, 9.2}, {51.5, 0.0}, 512.9},
-        DistanceCase{"FrankfurtHeathrow", {50.0333, 8.5706}, {51.4706, -0.4619}, 354.0},
-        DistanceCase{"FrankfurtMunich", {50.0333, 8.5706}, {48.3538, 11.7861}, 162.0}),
-    corvane::test::caseName<DistanceCase>);
-
-TEST(GreatCircle, CourseEastAlongTheEquatorIs90) {
-    EXPECT_NEAR(GreatCircle::courseDeg({0, 0}, {0, 10}), 90.0, 1e-9);
-    EXPECT_NEAR(GreatCircle::courseDeg({0, 10}, {0, 0}), 270.0, 1e-9);
-    EXPECT_NEAR(GreatCircle::courseDeg({0, 0}, {10, 0}), 0.0, 1e-9);
-}
-
-TEST(GreatCircle, ProjectGoesTheRequestedDistance) {
-    const GeoPoint start{50.0333, 8.5706};
-    for (double course : {0.0, 70.0, 180.0, 250.0, 359.0}) {
-        const GeoPoint p = GreatCircle::project(start, course, 9.0);
-        EXPECT_NEAR(GreatCircle::distanceNm(start, p), 9.0, 1e-6) << course;
-        EXPECT_NEAR(GreatCircle::courseDeg(start, p), course, 1e-6) << course;
+// Columns: function, lat, lon, then a second point (lat, lon) or course and NM, then a fraction.
+std::string evaluate(const test::CaseRow& row) {
+    const GeoPoint a{std::stod(row[1]), std::stod(row[2])};
+    const GeoPoint b{std::stod(row[3]), std::stod(row[4])};
+    if (row[0] == "distance") {  // both ways
+        return fixed(GreatCircle::distanceNm(a, b), GreatCircle::distanceNm(b, a));
     }
+    if (row[0] == "course") {  // and back
+        return fixed(GreatCircle::courseDeg(a, b), GreatCircle::courseDeg(b, a));
+    }
+    if (row[0] == "project") {  // how far and where to the projected point lies
+        const GeoPoint p = GreatCircle::project(a, b.lat, b.lon);
+        return fixed(GreatCircle::distanceNm(a, p), GreatCircle::courseDeg(a, p));
+    }
+    const GeoPoint p = GreatCircle::interpolate(a, b, std::stod(row[5]));
+    if (row[0] == "interpolatePoint") {
+        return fixed(p.lat, p.lon);
+    }
+    const double total = GreatCircle::distanceNm(a, b);
+    return fixed(GreatCircle::distanceNm(a, p) / total, GreatCircle::distanceNm(p, b) / total);
 }
 
-TEST(GreatCircle, InterpolateSplitsTheArc) {
-    const GeoPoint a{50.0333, 8.5706};
-    const GeoPoint b{40.6398, -73.7789};
-    const double total = GreatCircle::distanceNm(a, b);
-    const GeoPoint quarter = GreatCircle::interpolate(a, b, 0.25);
-    EXPECT_NEAR(GreatCircle::distanceNm(a, quarter), total * 0.25, 1e-6);
-    EXPECT_NEAR(GreatCircle::distanceNm(quarter, b), total * 0.75, 1e-6);
-    const GeoPoint same = GreatCircle::interpolate(a, a, 0.5);
-    EXPECT_DOUBLE_EQ(same.lat, a.lat);
-    EXPECT_DOUBLE_EQ(same.lon, a.lon);
+class GreatCircleTable : public ::testing::TestWithParam<test::CaseRow> {};
+
+TEST_P(GreatCircleTable, Computes) {
+    EXPECT_EQ(evaluate(GetParam()), GetParam()[6]);
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, GreatCircleTable,
+                         ::testing::ValuesIn(test::caseTable("sim/greatcircle.tsv")),
+                         test::caseName<test::CaseRow>);
 
 }  // namespace
 }  // namespace corvane::sim

@@ -1,80 +1,48 @@
+// The simulator's command line, from tests/data/sim/options.tsv: the options read, or the
+// refusal and a part of its reason.
 #include "SimOptions.h"
 
 #include <gtest/gtest.h>
 
 #include "support/CaseName.h"
+#include "support/CaseTable.h"
 
 namespace corvane::sim {
 namespace {
 
-TEST(SimOptions, Defaults) {
-    std::string error;
-    const auto o = SimOptions::parse({}, error);
-    ASSERT_TRUE(o);
-    EXPECT_EQ(o->outPath, "recent.dat");
-    EXPECT_EQ(o->intervalS, 5.0);
-    EXPECT_FALSE(o->once);
-    EXPECT_FALSE(o->inPlace);
-    EXPECT_EQ(o->aircraft, 40u);
-    EXPECT_EQ(o->startS, 0.0);
-}
+class SimOptionsTable : public ::testing::TestWithParam<test::CaseRow> {};
 
-TEST(SimOptions, ReadsEveryOption) {
+// Columns: the arguments, "|" between them; what is read, or "refused" and the reason's part.
+TEST_P(SimOptionsTable, ReadsOrRefuses) {
+    const test::CaseRow& row = GetParam();
+    std::vector<std::string> args;
+    if (!row[0].empty()) {
+        args = test::splitAt(row[0], '|');
+    }
     std::string error;
-    const auto o =
-        SimOptions::parse({"--out", "/tmp/x/recent.dat", "--interval", "2.5", "--once", "--seed",
-                           "42", "--aircraft", "1000000", "--in-place", "--at", "1800"},
-                          error);
+    const auto o = SimOptions::parse(args, error);
+    if (row[1].starts_with("refused ")) {
+        EXPECT_FALSE(o);
+        EXPECT_NE(error.find(row[1].substr(8)), std::string::npos) << error;
+        return;
+    }
     ASSERT_TRUE(o) << error;
-    EXPECT_EQ(o->outPath, "/tmp/x/recent.dat");
-    EXPECT_EQ(o->intervalS, 2.5);
-    EXPECT_TRUE(o->once);
-    EXPECT_EQ(o->seed, 42u);
-    EXPECT_EQ(o->aircraft, 1000000u);
-    EXPECT_TRUE(o->inPlace);
-    EXPECT_EQ(o->startS, 1800.0);
+    const std::string read =
+        "out=" + o->outPath + " interval=" + test::decimal(o->intervalS) +
+        " once=" + std::to_string(o->once) + " inPlace=" + std::to_string(o->inPlace) +
+        " aircraft=" + std::to_string(o->aircraft) + " at=" + test::decimal(o->startS) +
+        " seed=" + std::to_string(o->seed) + " help=" + std::to_string(o->help);
+    EXPECT_EQ(read, row[1]);
 }
 
-TEST(SimOptions, Help) {
-    std::string error;
-    EXPECT_TRUE(SimOptions::parse({"--help"}, error)->help);
+INSTANTIATE_TEST_SUITE_P(Table, SimOptionsTable,
+                         ::testing::ValuesIn(test::caseTable("sim/options.tsv")),
+                         test::caseName<test::CaseRow>);
+
+TEST(SimOptions, UsageNamesTheInPlaceOptionAndTheAccount) {
     EXPECT_NE(SimOptions::usage().find("--in-place"), std::string::npos);
     EXPECT_NE(SimOptions::usage().find("JANE DOE"), std::string::npos);
 }
-
-struct BadCase {
-    std::string name;
-    std::vector<std::string> args;
-    std::string errorPart;
-};
-void PrintTo(const BadCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class SimOptionsBad : public ::testing::TestWithParam<BadCase> {};
-
-TEST_P(SimOptionsBad, IsRefusedWithAReason) {
-    std::string error;
-    EXPECT_FALSE(SimOptions::parse(GetParam().args, error));
-    EXPECT_NE(error.find(GetParam().errorPart), std::string::npos) << error;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, SimOptionsBad,
-    ::testing::Values(BadCase{"TooManyAircraft", {"--aircraft", "1000001"}, "--aircraft"},
-                      BadCase{"NegativeAircraft", {"--aircraft", "-3"}, "--aircraft"},
-                      BadCase{"AircraftNotANumber", {"--aircraft", "12x"}, "--aircraft"},
-                      BadCase{"ZeroInterval", {"--interval", "0"}, "--interval"},
-                      BadCase{"IntervalNotANumber", {"--interval", "fast"}, "--interval"},
-                      BadCase{"NegativeStart", {"--at", "-1"}, "--at"},
-                      BadCase{"FractionalSeed", {"--seed", "1.5"}, "--seed"},
-                      BadCase{"OutWithoutValue", {"--out"}, "needs a value"},
-                      BadCase{"OutFollowedByAnOption", {"--out", "--once"}, "--out needs a value"},
-                      BadCase{
-                          "SeedFollowedByAnOption", {"--seed", "--once"}, "--seed needs a value"},
-                      BadCase{"EmptyOut", {"--out", ""}, "--out"},
-                      BadCase{"Unknown", {"--frobnicate"}, "unknown option"}),
-    corvane::test::caseName<BadCase>);
 
 }  // namespace
 }  // namespace corvane::sim

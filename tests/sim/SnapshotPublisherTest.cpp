@@ -1,106 +1,69 @@
 #include "SnapshotPublisher.h"
-#include "platform/FilePublisher.h"
-#include "support/CaseName.h"
-#include "support/PosixOnly.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
+
+#include "platform/FilePublisher.h"
+#include "support/CaseName.h"
+#include "support/CaseTable.h"
+#include "support/PosixOnly.h"
+#include "support/TempFolder.h"
 
 namespace corvane::sim {
 namespace {
 
-std::string readAll(const std::filesystem::path& path) {
-    return corvane::test::readFileBytes(path.string());
-}
+using test::TempFolder;
 
-// A fresh folder per test, removed with everything in it.
-class SnapshotPublisherTest : public ::testing::Test {
-protected:
-    corvane::test::TempFolder folder;
-    const std::filesystem::path dir_ = folder.path();
-};
-
-TEST_F(SnapshotPublisherTest, WritesThroughATemporaryFileAndRenames) {
-    TrafficSimulator sim(3, 12);
-    const auto target = dir_ / "recent.dat";
-    std::string error;
-    ASSERT_TRUE(SnapshotPublisher(target.string(), false).publish(sim, error)) << error;
+// Through a temporary file and a rename, or in place over older, longer content.
+TEST(SnapshotPublisher, WritesTheWholeSnapshotEitherWay) {
+    TempFolder folder;
+    const TrafficSimulator sim(3, 12);
     std::ostringstream expected;
     sim.writeSnapshot(expected);
-    EXPECT_EQ(readAll(target), expected.str());
-    EXPECT_FALSE(std::filesystem::exists(target.string() + ".tmp"));
-}
-
-TEST_F(SnapshotPublisherTest, InPlaceReplacesOlderLongerContent) {
-    const auto target = dir_ / "recent.dat";
-    {
-        std::ofstream old(target, std::ios::binary);
-        old << std::string(2000000, 'x');
+    for (const bool inPlace : {true, false}) {
+        folder.write("recent.dat", std::string(2000000, 'x'));
+        std::string error;
+        ASSERT_TRUE(SnapshotPublisher(folder.file("recent.dat"), inPlace).publish(sim, error));
+        EXPECT_EQ(folder.read("recent.dat"), expected.str());
+        EXPECT_FALSE(folder.exists("recent.dat.tmp"));
     }
-    TrafficSimulator sim(3, 12);
     std::string error;
-    ASSERT_TRUE(SnapshotPublisher(target.string(), true).publish(sim, error)) << error;
-    std::ostringstream expected;
-    sim.writeSnapshot(expected);
-    EXPECT_EQ(readAll(target), expected.str());
-}
-
-TEST_F(SnapshotPublisherTest, MissingFolderIsReported) {
-    TrafficSimulator sim(3, 12);
-    std::string error;
-    EXPECT_FALSE(
-        SnapshotPublisher((dir_ / "nope" / "recent.dat").string(), false).publish(sim, error));
+    EXPECT_FALSE(SnapshotPublisher(folder.file("nope/recent.dat"), false).publish(sim, error));
     EXPECT_NE(error.find("cannot write"), std::string::npos);
 }
 
-struct TargetCase {
-    std::string name;
-    bool inPlace;
-    const char* kind;
-};
-void PrintTo(const TargetCase& c, std::ostream* out) {
-    *out << c.name;
-}
+class SnapshotTargets : public ::testing::TestWithParam<test::CaseRow> {};
 
-class SnapshotTargets : public SnapshotPublisherTest,
-                        public ::testing::WithParamInterface<TargetCase> {};
-
+// tests/data/sim/targets.tsv; columns: what stands where the snapshot goes, in place or not.
 TEST_P(SnapshotTargets, OnlyARegularFileOrANewOneIsWritten) {
-    const auto other = dir_ / "other.txt";
-    std::ofstream(other) << "kept";
-    const auto target = dir_ / "recent.dat";
-    const std::string kind = GetParam().kind;
+    TempFolder folder;
+    folder.write("other.txt", "kept");
+    const std::string target = folder.file("recent.dat");
+    const std::string kind = GetParam()[0];
     if (kind != "a folder") {
         CORVANE_SKIP_UNLESS_POSIX("symbolic links without privileges, nor named pipes");
     }
     if (kind == "a symbolic link") {
-        std::filesystem::create_symlink(other, target);
+        std::filesystem::create_symlink(folder.file("other.txt"), target);
     } else if (kind == "a pipe") {
-        ASSERT_TRUE(test::makePipe(target.string()));
+        ASSERT_TRUE(test::makePipe(target));
     } else {
         std::filesystem::create_directory(target);
     }
     std::string error;
-    EXPECT_FALSE(FilePublisher::isWritableTarget(target.string(), error));
-    EXPECT_EQ(error, target.string() + " is " + kind + ", not a regular file");
-    TrafficSimulator sim(3, 12);
-    EXPECT_FALSE(SnapshotPublisher(target.string(), GetParam().inPlace).publish(sim, error));
-    EXPECT_EQ(readAll(other), "kept");
+    EXPECT_FALSE(FilePublisher::isWritableTarget(target, error));
+    EXPECT_EQ(error, target + " is " + kind + ", not a regular file");
+    const TrafficSimulator sim(3, 12);
+    EXPECT_FALSE(SnapshotPublisher(target, GetParam()[1] == "in place").publish(sim, error));
+    EXPECT_EQ(folder.read("other.txt"), "kept");
     EXPECT_NE(std::filesystem::symlink_status(target).type(), std::filesystem::file_type::regular);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, SnapshotTargets,
-                         ::testing::Values(TargetCase{"Link", false, "a symbolic link"},
-                                           TargetCase{"LinkInPlace", true, "a symbolic link"},
-                                           TargetCase{"Pipe", false, "a pipe"},
-                                           TargetCase{"PipeInPlace", true, "a pipe"},
-                                           TargetCase{"Folder", false, "a folder"}),
-                         corvane::test::caseName<TargetCase>);
+                         ::testing::ValuesIn(test::caseTable("sim/targets.tsv")),
+                         test::caseName<test::CaseRow>);
 
 }  // namespace
 }  // namespace corvane::sim

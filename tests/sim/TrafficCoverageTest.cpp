@@ -13,6 +13,7 @@
 #include "station/SnapshotField.h"
 #include "station/SnapshotLine.h"
 #include "support/CaseName.h"
+#include "support/CaseTable.h"
 #include "traffic/FlightPhase.h"
 #include "traffic/FlightPlanDecoding.h"
 #include "traffic/GreatCircle.h"
@@ -72,46 +73,24 @@ Seen sample(std::uint64_t seed, double fromS, double toS, double stepS) {
     return seen;
 }
 
-struct Window {
-    std::string name;
-    std::uint64_t seed;
-    double fromS, toS, stepS;
-    std::size_t phases, departureMessages, arrivalMessages;
-};
-void PrintTo(const Window& c, std::ostream* out) {
-    *out << c.name;
-}
+class TrafficCoverage : public ::testing::TestWithParam<corvane::test::CaseRow> {};
 
-class TrafficCoverage : public ::testing::TestWithParam<Window> {};
-
-// The counts asked for: at most seven phases, seven departure and six arrival messages (every
-// one but the problem message, which needs a line without altitude).
+// Columns: seed, from, to and step in seconds, then the least number of phases, departure and
+// arrival messages to be seen: at most seven phases, seven departure and six arrival messages
+// (every one but the problem message, which needs a line without altitude).
 TEST_P(TrafficCoverage, ShowsEveryPhaseAndMessageAsked) {
-    const Window& w = GetParam();
-    const Seen seen = sample(w.seed, w.fromS, w.toS, w.stepS);
-    EXPECT_GE(seen.phases.size(), w.phases);
-    EXPECT_GE(seen.departureMessages.size(), w.departureMessages);
-    EXPECT_GE(seen.arrivalMessages.size(), w.arrivalMessages);
+    const corvane::test::CaseRow& w = GetParam();
+    const Seen seen = sample(std::stoull(w[0]), std::stod(w[1]), std::stod(w[2]), std::stod(w[3]));
+    EXPECT_GE(seen.phases.size(), std::stoul(w[4]));
+    EXPECT_GE(seen.departureMessages.size(), std::stoul(w[5]));
+    EXPECT_GE(seen.arrivalMessages.size(), std::stoul(w[6]));
     EXPECT_FALSE(seen.departureMessages.contains(ParameterMessage::kProblem));
     EXPECT_FALSE(seen.arrivalMessages.contains(ParameterMessage::kProblem));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Windows, TrafficCoverage,
-    ::testing::Values(Window{"PhasesOfAnHour", 1, 0, 3600, 10, 7, 0, 0},
-                      Window{"PhasesOfAnotherSeedsHour", 99, 0, 3600, 10, 7, 0, 0},
-                      Window{"MessagesInFiveMinutesFrom0", 7, 0, 300, 5, 0, 7, 6},
-                      Window{"MessagesInFiveMinutesFrom1234", 7, 1234, 1534, 5, 0, 7, 6},
-                      Window{"MessagesInFiveMinutesFrom2900", 7, 2900, 3200, 5, 0, 7, 6},
-                      Window{"MessagesInFiveMinutesADayOn", 7, 86400, 86700, 5, 0, 7, 6},
-                      Window{"PhasesInTenMinutesFrom0", 3, 0, 600, 5, 7, 0, 0},
-                      Window{"PhasesInTenMinutesFrom600", 3, 600, 1200, 5, 7, 0, 0},
-                      Window{"PhasesInTenMinutesFrom1200", 3, 1200, 1800, 5, 7, 0, 0},
-                      Window{"PhasesInTenMinutesFrom1800", 3, 1800, 2400, 5, 7, 0, 0},
-                      Window{"PhasesInTenMinutesFrom2400", 3, 2400, 3000, 5, 7, 0, 0},
-                      Window{"PhasesInTenMinutesFrom3000", 3, 3000, 3600, 5, 7, 0, 0},
-                      Window{"PhasesInTenMinutesFrom7777", 3, 7777, 8377, 5, 7, 0, 0}),
-    corvane::test::caseName<Window>);
+INSTANTIATE_TEST_SUITE_P(Windows, TrafficCoverage,
+                         ::testing::ValuesIn(corvane::test::caseTable("sim/coverage.tsv")),
+                         corvane::test::caseName<corvane::test::CaseRow>);
 
 }  // namespace
 }  // namespace corvane::sim::test
