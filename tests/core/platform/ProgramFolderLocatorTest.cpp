@@ -3,12 +3,26 @@
 #include <filesystem>
 
 #include "platform/LocalFileSystem.h"
+#include "platform/ProgramFolder.h"
 #include "platform/ProgramFolderLocator.h"
 #include "support/CaseName.h"
 #include "support/TempFolder.h"
 
 namespace corvane {
 namespace {
+
+TEST(ProgramFolder, FindsTheDataFolderWhateverItsCaseAndNamesDataWhenThereIsNone) {
+    test::TempFolder home;
+    test::TempFolder bare;
+    LocalFileSystem files;
+    home.write("data/Airlines.dat", "");
+    const ProgramFolder folder(home.path(), files);
+    EXPECT_EQ(folder.dataFolder(), home.file("data"));
+    EXPECT_EQ(folder.dataFile("airlines.dat"), home.file("data/Airlines.dat"));
+    EXPECT_EQ(folder.dataFile("departure.txt"), home.file("data/departure.txt"));
+    EXPECT_EQ(ProgramFolder(bare.path(), files).dataFile("dirRecent.txt"),
+              bare.file("DATA/dirRecent.txt"));
+}
 
 class Locator : public ::testing::Test {
 protected:
@@ -33,10 +47,10 @@ TEST_F(Locator, TheHomeOptionComesFirstThenTheVariable) {
 }
 
 struct UnusableCase {
-    const char* name;
+    std::string name;
     bool byOption;       // named by --home, else by CORVANE_HOME
-    const char* folder;  // relative to the test's root, "" for an empty --home
-    const char* reason;  // after the named folder
+    std::string folder;  // relative to the test's root, "" for an empty --home
+    std::string reason;  // after the named folder
 };
 
 class UnusableFolders : public Locator, public ::testing::WithParamInterface<UnusableCase> {};
@@ -46,13 +60,14 @@ TEST_P(UnusableFolders, AreRefusedWithTheFolderNamed) {
     root.write("datafile/DATA", "");
     root.write("user/corvane/DATA/ssr_code.txt", "");
     sources.userDataFolder = root.file("user");
-    const std::string folder = *GetParam().folder == '\0' ? "" : root.file(GetParam().folder);
-    (GetParam().byOption ? sources.homeOption : sources.homeVariable) = folder;
+    const UnusableCase& c = GetParam();
+    const std::string folder = c.folder.empty() ? "" : root.file(c.folder);
+    (c.byOption ? sources.homeOption : sources.homeVariable) = folder;
     EXPECT_FALSE(locate());
-    const std::string named = std::string(GetParam().name) == "DataIsAFile"
+    const std::string named = c.name == "DataIsAFile"
                                   ? "the DATA folder " + root.file("datafile/DATA")
                                   : "the program folder " + folder;
-    EXPECT_EQ(error, *GetParam().folder == '\0' ? GetParam().reason : named + GetParam().reason);
+    EXPECT_EQ(error, c.folder.empty() ? c.reason : named + c.reason);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -88,18 +103,15 @@ TEST_F(Locator, OtherwiseAPerUserFolderIsMadeAndSeededWithoutOverwriting) {
     EXPECT_EQ(root.read("user/corvane/DATA/airlines.dat"), "mine\r\n");
 }
 
-TEST_F(Locator, DefaultsAreLookedForBesideTheExecutableFirst) {
+TEST_F(Locator, DefaultsAreLookedForBesideTheExecutableFirstAndNoUserFolderIsAnError) {
+    EXPECT_FALSE(locate());
+    EXPECT_FALSE(error.empty());
     sources = ProgramFolderLocator::fromEnvironment(std::nullopt, "corvane");
     ASSERT_EQ(sources.defaultsFolders.size(), 2u);
     EXPECT_EQ(sources.defaultsFolders[0],
               (std::filesystem::path(sources.executableFolder).parent_path() / "share/corvane")
                   .lexically_normal()
                   .string());
-}
-
-TEST_F(Locator, NoUserFolderIsAnError) {
-    EXPECT_FALSE(locate());
-    EXPECT_FALSE(error.empty());
 }
 
 }  // namespace
