@@ -9,7 +9,6 @@
 #include <string>
 
 #include "platform/LocalFileSystem.h"
-#include "support/CaseName.h"
 #include "support/PosixOnly.h"
 #include "support/TempFolder.h"
 
@@ -45,40 +44,32 @@ TEST(LocalFileSystem, TellsWhyAFileCannotBeOpened) {
     EXPECT_EQ(openStatus(folder.file("a")), FileStatus::LinkLoop);
 }
 
-struct OwnFileCase {
-    std::string name;  // what stands where one of the program's own files belongs
-    FileStatus status;
-};
-
-class OwnFiles : public ::testing::TestWithParam<OwnFileCase> {};
-
-TEST_P(OwnFiles, AreNeverWrittenOrReadThroughWhatStandsInTheirPlace) {
+TEST(LocalFileSystem, NeverWritesOrReadsOwnFilesThroughWhatStandsInTheirPlace) {
     CORVANE_SKIP_UNLESS_POSIX("symbolic links without privileges, nor named pipes");
-    test::TempFolder folder;
-    folder.write("elsewhere.txt", "kept\r\n");
-    const std::string own = folder.file("departure.txt");
-    if (GetParam().name == "Pipe") {
-        ASSERT_TRUE(test::makePipe(own));
-    } else {
-        fs::create_symlink(
-            folder.file(GetParam().name == "LinkToAFile" ? "elsewhere.txt" : "absent.txt"), own);
+    for (const std::string standing : {"LinkToAFile", "DanglingLink", "Pipe"}) {
+        SCOPED_TRACE(standing);
+        test::TempFolder folder;
+        folder.write("elsewhere.txt", "kept\r\n");
+        const std::string own = folder.file("departure.txt");
+        if (standing == "Pipe") {
+            ASSERT_TRUE(test::makePipe(own));
+        } else {
+            fs::create_symlink(
+                folder.file(standing == "LinkToAFile" ? "elsewhere.txt" : "absent.txt"), own);
+        }
+        const FileStatus refused =
+            standing == "Pipe" ? FileStatus::NotRegularFile : FileStatus::SymbolicLink;
+        LocalFileSystem files;
+        FileStatus status = FileStatus::Ok;
+        EXPECT_EQ(files.openOwnLines(own, status), nullptr);
+        EXPECT_EQ(status, refused);
+        EXPECT_EQ(files.appendLine(own, "ABC12  /CLEARANCE/"), refused);
+        EXPECT_EQ(files.replaceFile(own, {"/radar"}), refused);
+        EXPECT_EQ(folder.read("elsewhere.txt"), "kept\r\n");
+        EXPECT_FALSE(folder.exists("absent.txt"));
+        EXPECT_NE(fs::symlink_status(own).type(), fs::file_type::regular);
     }
-    LocalFileSystem files;
-    FileStatus status = FileStatus::Ok;
-    EXPECT_EQ(files.openOwnLines(own, status), nullptr);
-    EXPECT_EQ(status, GetParam().status);
-    EXPECT_EQ(files.appendLine(own, "ABC12  /CLEARANCE/"), GetParam().status);
-    EXPECT_EQ(files.replaceFile(own, {"/radar"}), GetParam().status);
-    EXPECT_EQ(folder.read("elsewhere.txt"), "kept\r\n");
-    EXPECT_FALSE(folder.exists("absent.txt"));
-    EXPECT_NE(fs::symlink_status(own).type(), fs::file_type::regular);
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, OwnFiles,
-                         ::testing::Values(OwnFileCase{"LinkToAFile", FileStatus::SymbolicLink},
-                                           OwnFileCase{"DanglingLink", FileStatus::SymbolicLink},
-                                           OwnFileCase{"Pipe", FileStatus::NotRegularFile}),
-                         test::caseName<OwnFileCase>);
 
 // Writes half of what it is given each time, then fails with `failingError`.
 int failingError = 0;
@@ -90,32 +81,22 @@ ssize_t halfThenFail(int fd, const void* data, std::size_t size) {
     return -1;
 }
 
-struct HalfWriteCase {
-    std::string name;
-    int error;
-    FileStatus status;
-};
-
-class HalfWrites : public ::testing::TestWithParam<HalfWriteCase> {};
-
-TEST_P(HalfWrites, AreCutBackSoTheFileHoldsOnlyWholeLines) {
-    test::TempFolder folder;
-    folder.write("departure.txt", "ABC12  /FIRST/\r\n");
-    failingError = GetParam().error;
-    LocalFileSystem files(halfThenFail);
-    EXPECT_EQ(files.appendLine(folder.file("departure.txt"), "XYZ345 /SECOND/"), GetParam().status);
-    EXPECT_EQ(folder.read("departure.txt"), "ABC12  /FIRST/\r\n");
-    EXPECT_EQ(LocalFileSystem().appendLine(folder.file("departure.txt"), "XYZ345 /THIRD/"),
-              FileStatus::Ok);
-    EXPECT_EQ(folder.read("departure.txt"), "ABC12  /FIRST/\r\nXYZ345 /THIRD/\r\n");
+TEST(LocalFileSystem, CutsHalfWritesBackSoTheFileHoldsOnlyWholeLines) {
+    const std::pair<int, FileStatus> failures[] = {
+        {ENOSPC, FileStatus::DiskFull}, {EDQUOT, FileStatus::DiskFull}, {EIO, FileStatus::IoError}};
+    for (const auto& [error, expected] : failures) {
+        SCOPED_TRACE(error);
+        test::TempFolder folder;
+        folder.write("departure.txt", "ABC12  /FIRST/\r\n");
+        failingError = error;
+        LocalFileSystem files(halfThenFail);
+        EXPECT_EQ(files.appendLine(folder.file("departure.txt"), "XYZ345 /SECOND/"), expected);
+        EXPECT_EQ(folder.read("departure.txt"), "ABC12  /FIRST/\r\n");
+        EXPECT_EQ(LocalFileSystem().appendLine(folder.file("departure.txt"), "XYZ345 /THIRD/"),
+                  FileStatus::Ok);
+        EXPECT_EQ(folder.read("departure.txt"), "ABC12  /FIRST/\r\nXYZ345 /THIRD/\r\n");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, HalfWrites,
-                         ::testing::Values(HalfWriteCase{"DiskFull", ENOSPC, FileStatus::DiskFull},
-                                           HalfWriteCase{"QuotaUsedUp", EDQUOT,
-                                                         FileStatus::DiskFull},
-                                           HalfWriteCase{"DeviceError", EIO, FileStatus::IoError}),
-                         test::caseName<HalfWriteCase>);
 
 TEST(LocalFileSystem, RemovesOnlyTheTemporariesOfInterruptedReplacements) {
     test::TempFolder folder;

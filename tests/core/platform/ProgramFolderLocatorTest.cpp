@@ -5,7 +5,6 @@
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ProgramFolderLocator.h"
-#include "support/CaseName.h"
 #include "support/TempFolder.h"
 
 namespace corvane {
@@ -46,39 +45,27 @@ TEST_F(Locator, TheHomeOptionComesFirstThenTheVariable) {
     EXPECT_EQ(locate(), root.file("b"));
 }
 
-struct UnusableCase {
-    std::string name;
-    bool byOption;       // named by --home, else by CORVANE_HOME
-    std::string folder;  // relative to the test's root, "" for an empty --home
-    std::string reason;  // after the named folder
-};
-
-class UnusableFolders : public Locator, public ::testing::WithParamInterface<UnusableCase> {};
-
-TEST_P(UnusableFolders, AreRefusedWithTheFolderNamed) {
+TEST_F(Locator, UnusableFoldersAreRefusedWithTheFolderNamed) {
     root.write("file", "");
     root.write("datafile/DATA", "");
     root.write("user/corvane/DATA/ssr_code.txt", "");
     sources.userDataFolder = root.file("user");
-    const UnusableCase& c = GetParam();
-    const std::string folder = c.folder.empty() ? "" : root.file(c.folder);
-    (c.byOption ? sources.homeOption : sources.homeVariable) = folder;
-    EXPECT_FALSE(locate());
-    const std::string named = c.name == "DataIsAFile"
-                                  ? "the DATA folder " + root.file("datafile/DATA")
-                                  : "the program folder " + folder;
-    EXPECT_EQ(error, c.folder.empty() ? c.reason : named + c.reason);
+    const std::string folder = "the program folder " + root.file("");
+    // By --home (or by CORVANE_HOME), the folder named, what is wrong with it.
+    const std::tuple<bool, std::string, std::string> cases[] = {
+        {true, "missing", folder + "missing does not exist"},
+        {true, "file", folder + "file is not a folder"},
+        {true, "datafile", "the DATA folder " + root.file("datafile/DATA") + " is not a folder"},
+        {true, "", "the program folder is named by an empty text"},
+        {false, "missing", folder + "missing does not exist"}};
+    for (const auto& [byOption, name, reason] : cases) {
+        sources.homeOption.reset();
+        (byOption ? sources.homeOption : sources.homeVariable) =
+            name.empty() ? "" : root.file(name);
+        EXPECT_FALSE(locate());
+        EXPECT_EQ(error, reason);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, UnusableFolders,
-    ::testing::Values(UnusableCase{"MissingHome", true, "missing", " does not exist"},
-                      UnusableCase{"HomeIsAFile", true, "file", " is not a folder"},
-                      UnusableCase{"DataIsAFile", true, "datafile", " is not a folder"},
-                      UnusableCase{"EmptyHome", true, "",
-                                   "the program folder is named by an empty text"},
-                      UnusableCase{"MissingVariableFolder", false, "missing", " does not exist"}),
-    test::caseName<UnusableCase>);
 
 TEST_F(Locator, TheExecutablesFolderCountsWhenItHoldsData) {
     root.write("bin/data/ssr_code.txt", "");
