@@ -1,12 +1,11 @@
 // The live feed turned into snapshot lines: a feed document written from the feed's notes
-// against its golden snapshot, and the reader's handling of times and broken documents.
+// against its golden snapshot; the reader's handling of times, broken documents and outages.
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "feed/FeedOutage.h"
 #include "feed/FeedReader.h"
@@ -40,6 +39,15 @@ const TextFunctions kFeed = {
          EXPECT_EQ(feed.has_value(), error.empty());
          return feed ? std::to_string(snapshotFromFeed(*feed, {}).pilots) + " pilots" : error;
      }},
+    {"outage",  // the reader's lines ("|" between), then the reader stopping; the warnings shown
+     [](const CaseRow& c) {
+         FeedOutage outage;
+         std::string shown;
+         for (const std::string& line : splitAt(c[1], '|')) {
+             shown += outage.take(line).value_or("") + "|";
+         }
+         return shown + outage.readerStopped("the reader ended").value_or("");
+     }},
     {"time",
      [](const CaseRow& c) {
          const auto millis = FeedReader::timeMillis(c[1]);
@@ -48,31 +56,6 @@ const TextFunctions kFeed = {
 };
 
 CORVANE_TEXT_TABLE(FeedTexts, kFeed, "feed/documents.tsv");
-
-// The reader's reports as the window follows them: one warning per outage, none for the lines
-// in between, and a new one only after the feed was back.
-TEST(FeedOutage, WarnsOncePerOutage) {
-    FeedOutage outage;
-    std::vector<std::string> shown;
-    for (const char* line :
-         {"corvane-feed: left out 1 clients whose callsign cannot be written",
-          "corvane-feed: feed unavailable, keeping the last snapshot: HTTP status 403",
-          "corvane-feed: feed unavailable, keeping the last snapshot: HTTP status 500",
-          "corvane-feed: feed back, snapshot updated",
-          "corvane-feed: feed unavailable, keeping the last snapshot: Timeout was reached"}) {
-        if (auto warning = outage.take(line)) {
-            shown.push_back(*warning);
-        }
-    }
-    if (auto warning = outage.readerStopped("the reader ended")) {
-        shown.push_back(*warning);
-    }
-    EXPECT_EQ(shown, (std::vector<std::string>{
-                         "PAY ATTENTION!!! THE LIVE IVAO FEED IS UNAVAILABLE (HTTP status 403). "
-                         "THE LAST TRAFFIC SNAPSHOT STAYS IN USE",
-                         "PAY ATTENTION!!! THE LIVE IVAO FEED IS UNAVAILABLE (Timeout was "
-                         "reached). THE LAST TRAFFIC SNAPSHOT STAYS IN USE"}));
-}
 
 }  // namespace
 }  // namespace corvane::test

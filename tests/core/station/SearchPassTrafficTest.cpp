@@ -18,14 +18,6 @@ std::string pilot(const std::string& callsign, const std::string& dep, const std
     return test::pilotLine(callsign, 22, dep, dest);
 }
 
-std::string file(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const auto& line : lines) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
-
 const std::vector<std::string> kSnapshot = {pilot("F1", "EDDF", "LIRF"), "EDDF_APP:123456:JANE DOE",
                                             pilot("F2", "LIRF", "EDDF"), pilot("F3", "EDDF", "")};
 
@@ -43,7 +35,8 @@ TEST_P(SearchPass, ListsTheTrafficOfTheMatchedStation) {
     state().SnapshotPath = home.file("recent.dat");
     state().AirportCode = "EDDF";
     state().CentreMode = false;
-    home.write("recent.dat", file(kSnapshot));
+    home.write("recent.dat", kSnapshot[0] + "\r\n" + kSnapshot[1] + "\r\n" + kSnapshot[2] + "\r\n" +
+                                 kSnapshot[3] + "\r\n");
     // What the search read after the match is what gets listed, not the file's lines read anew.
     std::vector<std::string> read = kSnapshot;
     read[3] = c.name == "ReadsOnlyTheLinesBeforeTheMatchAgain" ? pilot("G3", "EDDF", "") : read[3];
@@ -57,8 +50,8 @@ TEST_P(SearchPass, ListsTheTrafficOfTheMatchedStation) {
         traffic.add(read[i]);
     }
     if (c.afterSearch == "rewrite") {
-        home.write("recent.dat", file({pilot("N1", "EDDF", ""), pilot("N2", "EDDF", "EDDF"),
-                                       pilot("N3", "LOWW", "EDDF")}));
+        home.write("recent.dat", pilot("N1", "EDDF", "") + "\r\n" + pilot("N2", "EDDF", "EDDF") +
+                                     "\r\n" + pilot("N3", "LOWW", "EDDF") + "\r\n");
     } else if (c.afterSearch == "remove") {
         std::remove(state().SnapshotPath.c_str());
     } else if (!c.afterSearch.empty()) {
