@@ -93,7 +93,8 @@ inline std::vector<CaseRow> caseTable(const std::string& relative) {
 /// (column 0 is its name) and gives its result as text, compared with the row's last column.
 using TextFunctions = std::map<std::string, std::function<std::string(const CaseRow&)>>;
 
-/// Test `suite` runs `functions` (TextFunctions) on every row of tests/data/`table`.
+/// Test `suite` runs `functions` (TextFunctions) on every row of tests/data/`table`: column 0
+/// names the function, the last column is the text it must give.
 #define CORVANE_TEXT_TABLE(suite, functions, table)                                                \
     class suite : public ::testing::TestWithParam<::corvane::test::CaseRow> {};                    \
     TEST_P(suite, GivesTheExpectedText) {                                                          \
