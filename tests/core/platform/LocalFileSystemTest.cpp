@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,85 +8,67 @@
 #include <string>
 
 #include "platform/LocalFileSystem.h"
-#include "support/CaseName.h"
 #include "support/PosixOnly.h"
 #include "support/TempFolder.h"
 
 namespace corvane {
 namespace {
 
+namespace fs = std::filesystem;
+
 FileStatus openStatus(const std::string& path) {
-    LocalFileSystem files;
     FileStatus status = FileStatus::Ok;
-    files.openLines(path, status);
+    LocalFileSystem().openLines(path, status);
     return status;
 }
 
-TEST(LocalFileSystem, TellsAMissingFileFromAMissingFolder) {
+std::set<std::string> names(const std::string& folder) {
+    std::set<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        left.insert(entry.path().filename().string());
+    }
+    return left;
+}
+
+TEST(LocalFileSystem, TellsWhyAFileCannotBeOpened) {
     test::TempFolder folder;
     EXPECT_EQ(openStatus(folder.file("recent.dat")), FileStatus::FileNotFound);
     EXPECT_EQ(openStatus(folder.file("nowhere/recent.dat")), FileStatus::PathNotFound);
     EXPECT_EQ(openStatus(folder.path()), FileStatus::IsDirectory);
     EXPECT_EQ(openStatus(""), FileStatus::PathNotFound);
-}
-
-TEST(LocalFileSystem, RefusesDevicesThatCouldBeReadForever) {
-    CORVANE_SKIP_UNLESS_POSIX("/dev/zero");
-    EXPECT_EQ(openStatus("/dev/zero"), FileStatus::NotRegularFile);
-}
-
-TEST(LocalFileSystem, NamesALinkLoop) {
-    CORVANE_SKIP_UNLESS_POSIX("symbolic links without privileges");
-    test::TempFolder folder;
-    std::filesystem::create_symlink(folder.file("b"), folder.file("a"));
-    std::filesystem::create_symlink(folder.file("a"), folder.file("b"));
+    CORVANE_SKIP_UNLESS_POSIX("/dev/zero nor symbolic links without privileges");
+    EXPECT_EQ(openStatus("/dev/zero"), FileStatus::NotRegularFile);  // could be read forever
+    fs::create_symlink(folder.file("b"), folder.file("a"));
+    fs::create_symlink(folder.file("a"), folder.file("b"));
     EXPECT_EQ(openStatus(folder.file("a")), FileStatus::LinkLoop);
 }
 
-// What stands where one of the program's own files belongs.
-enum class Standing { LinkToAFile, DanglingLink, Pipe };
-
-struct OwnFileCase {
-    const char* name;
-    Standing standing;
-    FileStatus status;
-};
-
-class OwnFiles : public ::testing::TestWithParam<OwnFileCase> {};
-
-TEST_P(OwnFiles, AreNeverWrittenOrReadThroughWhatStandsInTheirPlace) {
+TEST(LocalFileSystem, NeverWritesOrReadsOwnFilesThroughWhatStandsInTheirPlace) {
     CORVANE_SKIP_UNLESS_POSIX("symbolic links without privileges, nor named pipes");
-    test::TempFolder folder;
-    folder.write("elsewhere.txt", "kept\r\n");
-    const std::string own = folder.file("departure.txt");
-    switch (GetParam().standing) {
-        case Standing::LinkToAFile:
-            std::filesystem::create_symlink(folder.file("elsewhere.txt"), own);
-            break;
-        case Standing::DanglingLink:
-            std::filesystem::create_symlink(folder.file("absent.txt"), own);
-            break;
-        case Standing::Pipe:
+    for (const std::string standing : {"LinkToAFile", "DanglingLink", "Pipe"}) {
+        SCOPED_TRACE(standing);
+        test::TempFolder folder;
+        folder.write("elsewhere.txt", "kept\r\n");
+        const std::string own = folder.file("departure.txt");
+        if (standing == "Pipe") {
             ASSERT_TRUE(test::makePipe(own));
-            break;
+        } else {
+            fs::create_symlink(
+                folder.file(standing == "LinkToAFile" ? "elsewhere.txt" : "absent.txt"), own);
+        }
+        const FileStatus refused =
+            standing == "Pipe" ? FileStatus::NotRegularFile : FileStatus::SymbolicLink;
+        LocalFileSystem files;
+        FileStatus status = FileStatus::Ok;
+        EXPECT_EQ(files.openOwnLines(own, status), nullptr);
+        EXPECT_EQ(status, refused);
+        EXPECT_EQ(files.appendLine(own, "ABC12  /CLEARANCE/"), refused);
+        EXPECT_EQ(files.replaceFile(own, {"/radar"}), refused);
+        EXPECT_EQ(folder.read("elsewhere.txt"), "kept\r\n");
+        EXPECT_FALSE(folder.exists("absent.txt"));
+        EXPECT_NE(fs::symlink_status(own).type(), fs::file_type::regular);
     }
-    LocalFileSystem files;
-    FileStatus status = FileStatus::Ok;
-    EXPECT_EQ(files.openOwnLines(own, status), nullptr);
-    EXPECT_EQ(status, GetParam().status);
-    EXPECT_EQ(files.appendLine(own, "ABC12  /CLEARANCE/"), GetParam().status);
-    EXPECT_EQ(files.replaceFile(own, {"/radar"}), GetParam().status);
-    EXPECT_EQ(folder.read("elsewhere.txt"), "kept\r\n");
-    EXPECT_FALSE(folder.exists("absent.txt"));
-    EXPECT_NE(std::filesystem::symlink_status(own).type(), std::filesystem::file_type::regular);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, OwnFiles,
-    ::testing::Values(OwnFileCase{"LinkToAFile", Standing::LinkToAFile, FileStatus::SymbolicLink},
-                      OwnFileCase{"DanglingLink", Standing::DanglingLink, FileStatus::SymbolicLink},
-                      OwnFileCase{"Pipe", Standing::Pipe, FileStatus::NotRegularFile}),
-    test::caseName<OwnFileCase>);
 
 // Writes half of what it is given each time, then fails with `failingError`.
 int failingError = 0;
@@ -99,32 +80,22 @@ ssize_t halfThenFail(int fd, const void* data, std::size_t size) {
     return -1;
 }
 
-struct HalfWriteCase {
-    const char* name;
-    int error;
-    FileStatus status;
-};
-
-class HalfWrites : public ::testing::TestWithParam<HalfWriteCase> {};
-
-TEST_P(HalfWrites, AreCutBackSoTheFileHoldsOnlyWholeLines) {
-    test::TempFolder folder;
-    folder.write("departure.txt", "ABC12  /FIRST/\r\n");
-    failingError = GetParam().error;
-    LocalFileSystem files(halfThenFail);
-    EXPECT_EQ(files.appendLine(folder.file("departure.txt"), "XYZ345 /SECOND/"), GetParam().status);
-    EXPECT_EQ(folder.read("departure.txt"), "ABC12  /FIRST/\r\n");
-    EXPECT_EQ(LocalFileSystem().appendLine(folder.file("departure.txt"), "XYZ345 /THIRD/"),
-              FileStatus::Ok);
-    EXPECT_EQ(folder.read("departure.txt"), "ABC12  /FIRST/\r\nXYZ345 /THIRD/\r\n");
+TEST(LocalFileSystem, CutsHalfWritesBackSoTheFileHoldsOnlyWholeLines) {
+    const std::pair<int, FileStatus> failures[] = {
+        {ENOSPC, FileStatus::DiskFull}, {EDQUOT, FileStatus::DiskFull}, {EIO, FileStatus::IoError}};
+    for (const auto& [error, expected] : failures) {
+        SCOPED_TRACE(error);
+        test::TempFolder folder;
+        folder.write("departure.txt", "ABC12  /FIRST/\r\n");
+        failingError = error;
+        LocalFileSystem files(halfThenFail);
+        EXPECT_EQ(files.appendLine(folder.file("departure.txt"), "XYZ345 /SECOND/"), expected);
+        EXPECT_EQ(folder.read("departure.txt"), "ABC12  /FIRST/\r\n");
+        EXPECT_EQ(LocalFileSystem().appendLine(folder.file("departure.txt"), "XYZ345 /THIRD/"),
+                  FileStatus::Ok);
+        EXPECT_EQ(folder.read("departure.txt"), "ABC12  /FIRST/\r\nXYZ345 /THIRD/\r\n");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, HalfWrites,
-                         ::testing::Values(HalfWriteCase{"DiskFull", ENOSPC, FileStatus::DiskFull},
-                                           HalfWriteCase{"QuotaUsedUp", EDQUOT,
-                                                         FileStatus::DiskFull},
-                                           HalfWriteCase{"DeviceError", EIO, FileStatus::IoError}),
-                         test::caseName<HalfWriteCase>);
 
 TEST(LocalFileSystem, RemovesOnlyTheTemporariesOfInterruptedReplacements) {
     test::TempFolder folder;
@@ -134,19 +105,15 @@ TEST(LocalFileSystem, RemovesOnlyTheTemporariesOfInterruptedReplacements) {
         folder.write(std::string("DATA/") + name, "x");
     }
     LocalFileSystem().removeStaleTemporaries(folder.file("DATA/dirRecent.txt"));
-    std::set<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.file("DATA"))) {
-        left.insert(entry.path().filename().string());
-    }
-    EXPECT_EQ(left, (std::set<std::string>{"dirRecent.txt", "dirRecent.txt.backup",
-                                           "dirRecent.txt.partial-toolong",
-                                           "dirSidStar.txt.partial-a1B2c3"}));
+    EXPECT_EQ(
+        names(folder.file("DATA")),
+        (std::set<std::string>{"dirRecent.txt", "dirRecent.txt.backup",
+                               "dirRecent.txt.partial-toolong", "dirSidStar.txt.partial-a1B2c3"}));
 }
 
 std::optional<FileVersion> versionOf(const std::string& path) {
-    LocalFileSystem files;
     FileStatus status = FileStatus::Ok;
-    const auto lines = files.openLines(path, status);
+    const auto lines = LocalFileSystem().openLines(path, status);
     return lines ? lines->version() : std::nullopt;
 }
 
@@ -157,57 +124,29 @@ TEST(LocalFileSystem, TellsTheVersionsOfARewrittenFileApart) {
     const auto first = versionOf(path);
     ASSERT_TRUE(first.has_value());
     EXPECT_EQ(versionOf(path), first) << "an unchanged file keeps its version";
-
     folder.write("recent.dat", "DLH1:111111\r\nBAW2:222222\r\n");  // rewritten in place
     const auto rewritten = versionOf(path);
     EXPECT_NE(rewritten, first);
-
-    LocalFileSystem files;
-    ASSERT_EQ(files.replaceFile(path, {"DLH1:111111", "BAW2:222222"}), FileStatus::Ok);
+    ASSERT_EQ(LocalFileSystem().replaceFile(path, {"DLH1:111111", "BAW2:222222"}), FileStatus::Ok);
     EXPECT_NE(versionOf(path), rewritten) << "a replacement by rename is another file";
 }
 
-TEST(LocalFileSystem, ReplaceWritesCrLfLinesAndLeavesNoTemporaryFile) {
+TEST(LocalFileSystem, WritesCrLfLinesAndFindsNamesIgnoringCase) {
     test::TempFolder folder;
     LocalFileSystem files;
     folder.write("DATA/dirRecent.txt", "old contents that are longer\r\n");
     ASSERT_EQ(files.replaceFile(folder.file("DATA/dirRecent.txt"), {"/radar/data/recent.dat"}),
               FileStatus::Ok);
     EXPECT_EQ(folder.read("DATA/dirRecent.txt"), "/radar/data/recent.dat\r\n");
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry :
-         std::filesystem::directory_iterator(folder.file("DATA"))) {
-        ++entries;
-    }
-    EXPECT_EQ(entries, 1);
-}
-
-TEST(LocalFileSystem, ReplaceInAMissingFolderFails) {
-    test::TempFolder folder;
-    LocalFileSystem files;
-    EXPECT_EQ(files.replaceFile(folder.file("DATA/x.txt"), {"v"}), FileStatus::PathNotFound);
-}
-
-TEST(LocalFileSystem, AppendCreatesThenAppends) {
-    test::TempFolder folder;
-    LocalFileSystem files;
+    EXPECT_EQ(names(folder.file("DATA")), std::set<std::string>{"dirRecent.txt"});
+    EXPECT_EQ(files.replaceFile(folder.file("NONE/x.txt"), {"v"}), FileStatus::PathNotFound);
     ASSERT_EQ(files.appendLine(folder.file("log.txt"), "one"), FileStatus::Ok);
     ASSERT_EQ(files.appendLine(folder.file("log.txt"), "two"), FileStatus::Ok);
     EXPECT_EQ(folder.read("log.txt"), "one\r\ntwo\r\n");
-}
-
-TEST(LocalFileSystem, RemovingAMissingFileIsNotAnError) {
-    test::TempFolder folder;
-    LocalFileSystem files;
     EXPECT_EQ(files.remove(folder.file("absent.txt")), FileStatus::Ok);
-}
-
-TEST(LocalFileSystem, FindsNamesIgnoringCasePreferringTheExactOne) {
-    test::TempFolder folder;
-    LocalFileSystem files;
-    folder.write("Data/SSR_CODE.TXT", "");
-    EXPECT_EQ(files.findIgnoringCase(folder.path(), "DATA"), "Data");
-    EXPECT_EQ(files.findIgnoringCase(folder.file("Data"), "ssr_code.txt"), "SSR_CODE.TXT");
+    folder.write("home/Data/SSR_CODE.TXT", "");
+    EXPECT_EQ(files.findIgnoringCase(folder.file("home"), "DATA"), "Data");
+    EXPECT_EQ(files.findIgnoringCase(folder.file("home/Data"), "ssr_code.txt"), "SSR_CODE.TXT");
     EXPECT_FALSE(files.findIgnoringCase(folder.path(), "missing"));
 }
 

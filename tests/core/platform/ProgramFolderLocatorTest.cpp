@@ -3,12 +3,25 @@
 #include <filesystem>
 
 #include "platform/LocalFileSystem.h"
+#include "platform/ProgramFolder.h"
 #include "platform/ProgramFolderLocator.h"
-#include "support/CaseName.h"
 #include "support/TempFolder.h"
 
 namespace corvane {
 namespace {
+
+TEST(ProgramFolder, FindsTheDataFolderWhateverItsCaseAndNamesDataWhenThereIsNone) {
+    test::TempFolder home;
+    test::TempFolder bare;
+    LocalFileSystem files;
+    home.write("data/Airlines.dat", "");
+    const ProgramFolder folder(home.path(), files);
+    EXPECT_EQ(folder.dataFolder(), home.file("data"));
+    EXPECT_EQ(folder.dataFile("airlines.dat"), home.file("data/Airlines.dat"));
+    EXPECT_EQ(folder.dataFile("departure.txt"), home.file("data/departure.txt"));
+    EXPECT_EQ(ProgramFolder(bare.path(), files).dataFile("dirRecent.txt"),
+              bare.file("DATA/dirRecent.txt"));
+}
 
 class Locator : public ::testing::Test {
 protected:
@@ -32,38 +45,27 @@ TEST_F(Locator, TheHomeOptionComesFirstThenTheVariable) {
     EXPECT_EQ(locate(), root.file("b"));
 }
 
-struct UnusableCase {
-    const char* name;
-    bool byOption;       // named by --home, else by CORVANE_HOME
-    const char* folder;  // relative to the test's root, "" for an empty --home
-    const char* reason;  // after the named folder
-};
-
-class UnusableFolders : public Locator, public ::testing::WithParamInterface<UnusableCase> {};
-
-TEST_P(UnusableFolders, AreRefusedWithTheFolderNamed) {
+TEST_F(Locator, UnusableFoldersAreRefusedWithTheFolderNamed) {
     root.write("file", "");
     root.write("datafile/DATA", "");
     root.write("user/corvane/DATA/ssr_code.txt", "");
     sources.userDataFolder = root.file("user");
-    const std::string folder = *GetParam().folder == '\0' ? "" : root.file(GetParam().folder);
-    (GetParam().byOption ? sources.homeOption : sources.homeVariable) = folder;
-    EXPECT_FALSE(locate());
-    const std::string named = std::string(GetParam().name) == "DataIsAFile"
-                                  ? "the DATA folder " + root.file("datafile/DATA")
-                                  : "the program folder " + folder;
-    EXPECT_EQ(error, *GetParam().folder == '\0' ? GetParam().reason : named + GetParam().reason);
+    const std::string folder = "the program folder " + root.file("");
+    // By --home (or by CORVANE_HOME), the folder named, what is wrong with it.
+    const std::tuple<bool, std::string, std::string> cases[] = {
+        {true, "missing", folder + "missing does not exist"},
+        {true, "file", folder + "file is not a folder"},
+        {true, "datafile", "the DATA folder " + root.file("datafile/DATA") + " is not a folder"},
+        {true, "", "the program folder is named by an empty text"},
+        {false, "missing", folder + "missing does not exist"}};
+    for (const auto& [byOption, name, reason] : cases) {
+        sources.homeOption.reset();
+        (byOption ? sources.homeOption : sources.homeVariable) =
+            name.empty() ? "" : root.file(name);
+        EXPECT_FALSE(locate());
+        EXPECT_EQ(error, reason);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, UnusableFolders,
-    ::testing::Values(UnusableCase{"MissingHome", true, "missing", " does not exist"},
-                      UnusableCase{"HomeIsAFile", true, "file", " is not a folder"},
-                      UnusableCase{"DataIsAFile", true, "datafile", " is not a folder"},
-                      UnusableCase{"EmptyHome", true, "",
-                                   "the program folder is named by an empty text"},
-                      UnusableCase{"MissingVariableFolder", false, "missing", " does not exist"}),
-    test::caseName<UnusableCase>);
 
 TEST_F(Locator, TheExecutablesFolderCountsWhenItHoldsData) {
     root.write("bin/data/ssr_code.txt", "");
@@ -88,18 +90,15 @@ TEST_F(Locator, OtherwiseAPerUserFolderIsMadeAndSeededWithoutOverwriting) {
     EXPECT_EQ(root.read("user/corvane/DATA/airlines.dat"), "mine\r\n");
 }
 
-TEST_F(Locator, DefaultsAreLookedForBesideTheExecutableFirst) {
+TEST_F(Locator, DefaultsAreLookedForBesideTheExecutableFirstAndNoUserFolderIsAnError) {
+    EXPECT_FALSE(locate());
+    EXPECT_FALSE(error.empty());
     sources = ProgramFolderLocator::fromEnvironment(std::nullopt, "corvane");
     ASSERT_EQ(sources.defaultsFolders.size(), 2u);
     EXPECT_EQ(sources.defaultsFolders[0],
               (std::filesystem::path(sources.executableFolder).parent_path() / "share/corvane")
                   .lexically_normal()
                   .string());
-}
-
-TEST_F(Locator, NoUserFolderIsAnError) {
-    EXPECT_FALSE(locate());
-    EXPECT_FALSE(error.empty());
 }
 
 }  // namespace

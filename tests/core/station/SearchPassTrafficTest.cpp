@@ -13,94 +13,68 @@
 namespace corvane {
 namespace {
 
-using Callsigns = std::vector<std::string>;
-
 // A pilot line of 22 fields, the last the destination.
 std::string pilot(const std::string& callsign, const std::string& dep, const std::string& dest) {
     return test::pilotLine(callsign, 22, dep, dest);
 }
 
-class SearchPassTrafficTest : public test::AppFixture {
-protected:
-    SearchPassTrafficTest() {
-        state().SnapshotPath = home.file("recent.dat");
-        state().AirportCode = "EDDF";
-        state().CentreMode = false;
-    }
-    // The lines of the snapshot as the search read them: the station matched on line `match`.
-    void search(const std::vector<std::string>& lines, std::size_t match) {
-        FileStatus status = FileStatus::Ok;
-        traffic.readingVersion(
-            context().files().openLines(state().SnapshotPath, status)->version());
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (i == match) {
-                traffic.follow("EDDF", false, i);
-            }
-            traffic.add(lines[i]);
-        }
-    }
-    static std::string file(const std::vector<std::string>& lines) {
-        std::string bytes;
-        for (const auto& line : lines) {
-            bytes += line + "\r\n";
-        }
-        return bytes;
-    }
-
-    SearchPassTraffic traffic;
-};
-
 const std::vector<std::string> kSnapshot = {pilot("F1", "EDDF", "LIRF"), "EDDF_APP:123456:JANE DOE",
                                             pilot("F2", "LIRF", "EDDF"), pilot("F3", "EDDF", "")};
 
-TEST_F(SearchPassTrafficTest, ReadsOnlyTheLinesBeforeTheMatchAgain) {
-    home.write("recent.dat", file(kSnapshot));
+struct PassCase {
+    std::string name;
+    std::size_t match;        // the line the station matched on
+    std::string afterSearch;  // what happens between the search and the second read
+    std::vector<std::string> departures, arrivals;
+};
+
+class SearchPass : public test::AppFixture, public ::testing::WithParamInterface<PassCase> {};
+
+TEST_P(SearchPass, ListsTheTrafficOfTheMatchedStation) {
+    const PassCase& c = GetParam();
+    state().SnapshotPath = home.file("recent.dat");
+    state().AirportCode = "EDDF";
+    state().CentreMode = false;
+    home.write("recent.dat", kSnapshot[0] + "\r\n" + kSnapshot[1] + "\r\n" + kSnapshot[2] + "\r\n" +
+                                 kSnapshot[3] + "\r\n");
     // What the search read after the match is what gets listed, not the file's lines read anew.
     std::vector<std::string> read = kSnapshot;
-    read[3] = pilot("G3", "EDDF", "");
-    search(read, 1);
-    ASSERT_TRUE(traffic.complete(context()));
-    EXPECT_EQ(window().LstDeparture.items, (Callsigns{"F1", "G3"}));
-    EXPECT_EQ(window().LstArrival.items, (Callsigns{"F2"}));
+    read[3] = c.name == "ReadsOnlyTheLinesBeforeTheMatchAgain" ? pilot("G3", "EDDF", "") : read[3];
+    SearchPassTraffic traffic;
+    FileStatus status = FileStatus::Ok;
+    traffic.readingVersion(context().files().openLines(state().SnapshotPath, status)->version());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (i == c.match) {
+            traffic.follow("EDDF", false, i);
+        }
+        traffic.add(read[i]);
+    }
+    if (c.afterSearch == "rewrite") {
+        home.write("recent.dat", pilot("N1", "EDDF", "") + "\r\n" + pilot("N2", "EDDF", "EDDF") +
+                                     "\r\n" + pilot("N3", "LOWW", "EDDF") + "\r\n");
+    } else if (c.afterSearch == "remove") {
+        std::remove(state().SnapshotPath.c_str());
+    } else if (!c.afterSearch.empty()) {
+        state().AirportCode = c.afterSearch;
+    }
+    EXPECT_EQ(traffic.complete(context()), c.name != "ASnapshotGoneBeforeTheSecondReadIsReported");
+    EXPECT_EQ(platform.messages.size(), c.departures.empty() ? 1u : 0u);
+    EXPECT_EQ(window().LstDeparture.items, c.departures);
+    EXPECT_EQ(window().LstArrival.items, c.arrivals);
 }
 
-TEST_F(SearchPassTrafficTest, ASnapshotRewrittenSinceTheSearchIsReadWhole) {
-    home.write("recent.dat", file(kSnapshot));
-    search(kSnapshot, 1);
-    // The radar client writes a new snapshot before the lines before the match are read again.
-    home.write("recent.dat", file({pilot("N1", "EDDF", ""), pilot("N2", "EDDF", "EDDF"),
-                                   pilot("N3", "LOWW", "EDDF")}));
-    ASSERT_TRUE(traffic.complete(context()));
-    EXPECT_EQ(window().LstDeparture.items, (Callsigns{"N1", "N2"}));
-    EXPECT_EQ(window().LstArrival.items, (Callsigns{"N2", "N3"}));
-}
+using V = std::vector<std::string>;
 
-TEST_F(SearchPassTrafficTest, TrafficGatheredForAnotherStationIsNotUsed) {
-    home.write("recent.dat", file(kSnapshot));
-    search(kSnapshot, 1);
-    state().AirportCode = "LIRF";
-    ASSERT_TRUE(traffic.complete(context()));
-    EXPECT_EQ(window().LstDeparture.items, (Callsigns{"F2"}));
-    EXPECT_EQ(window().LstArrival.items, (Callsigns{"F1"}));
-}
-
-TEST_F(SearchPassTrafficTest, ASnapshotGoneBeforeTheSecondReadIsReported) {
-    home.write("recent.dat", file(kSnapshot));
-    search(kSnapshot, 1);
-    std::remove(state().SnapshotPath.c_str());
-    EXPECT_FALSE(traffic.complete(context()));
-    EXPECT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(window().LstDeparture.items.empty());
-}
-
-TEST_F(SearchPassTrafficTest, AStationOnTheFirstLineNeedsNoSecondRead) {
-    home.write("recent.dat", file(kSnapshot));
-    search(kSnapshot, 0);
-    std::remove(state().SnapshotPath.c_str());
-    ASSERT_TRUE(traffic.complete(context()));
-    EXPECT_EQ(window().LstDeparture.items, (Callsigns{"F1", "F3"}));
-    EXPECT_EQ(window().LstArrival.items, (Callsigns{"F2"}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SearchPass,
+    ::testing::Values(
+        PassCase{"ReadsOnlyTheLinesBeforeTheMatchAgain", 1, "", V{"F1", "G3"}, V{"F2"}},
+        PassCase{"ASnapshotRewrittenSinceTheSearchIsReadWhole", 1, "rewrite", V{"N1", "N2"},
+                 V{"N2", "N3"}},
+        PassCase{"TrafficGatheredForAnotherStationIsNotUsed", 1, "LIRF", V{"F2"}, V{"F1"}},
+        PassCase{"ASnapshotGoneBeforeTheSecondReadIsReported", 1, "remove", V{}, V{}},
+        PassCase{"AStationOnTheFirstLineNeedsNoSecondRead", 0, "remove", V{"F1", "F3"}, V{"F2"}}),
+    test::caseName<PassCase>);
 
 }  // namespace
 }  // namespace corvane

@@ -2,6 +2,8 @@
 
 // Families of cases live in tab-separated files under tests/data, one case a line.
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <functional>
 #include <map>
@@ -11,6 +13,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "CaseName.h"
 
 namespace corvane::test {
 
@@ -88,6 +92,16 @@ inline std::vector<CaseRow> caseTable(const std::string& relative) {
 /// The functions a table of text cases calls by name: each reads its arguments from the row
 /// (column 0 is its name) and gives its result as text, compared with the row's last column.
 using TextFunctions = std::map<std::string, std::function<std::string(const CaseRow&)>>;
+
+/// Test `suite` runs `functions` (TextFunctions) on every row of tests/data/`table`: column 0
+/// names the function, the last column is the text it must give.
+#define CORVANE_TEXT_TABLE(suite, functions, table)                                                \
+    class suite : public ::testing::TestWithParam<::corvane::test::CaseRow> {};                    \
+    TEST_P(suite, GivesTheExpectedText) {                                                          \
+        EXPECT_EQ((functions).at(GetParam()[0])(GetParam()), GetParam().cells.back());             \
+    }                                                                                              \
+    INSTANTIATE_TEST_SUITE_P(Table, suite, ::testing::ValuesIn(::corvane::test::caseTable(table)), \
+                             ::corvane::test::caseName<::corvane::test::CaseRow>)
 
 /// `value` as short decimal text ("-0" reads "0").
 inline std::string decimal(double value) {

@@ -16,38 +16,26 @@ namespace corvane::test {
 class PilotLine {
 public:
     explicit PilotLine(std::string callsign) : fields_(snapshot::FlightType + 1) {
-        set(snapshot::Callsign, std::move(callsign));
-        set(snapshot::Vid, "345678");
-        set(snapshot::RealName, "Max Mustermann");
-        set(snapshot::Rating, "PILOT");  // the client kind on a pilot line
+        namespace f = snapshot;
+        // clang-format off
+        const std::pair<std::size_t, const char*> defaults[] = {
+            {f::Vid, "345678"}, {f::RealName, "Max Mustermann"}, {f::Rating, "PILOT"},
+            {f::PositionNear, "ZZZZ"}, {f::Altitude, "364"}, {f::GroundSpeed, "0"},
+            {f::AcType, "A320"}, {f::Equipment, "1/A320/M-SDFGRWY/S"}, {f::DepAirport, "EDDF"},
+            {f::DepLat, "50.0"}, {f::DepLon, "8.0"}, {f::DestAirport, "LIRF"}, {f::DestLat, "40.0"},
+            {f::DestLon, "8.0"}, {f::AltnAirport, "LIRN"}, {f::Altn2Airport, "LIMC"},
+            {f::CruiseLevel, "F360"}, {f::CruiseSpeed, "N0450"}, {f::FlightRules, "I"},
+            {f::DepTime, "930"}, {f::Eet, "150"}, {f::Endurance, "330"},
+            {f::Route, "ANEKI1L ANEKI Y163 NATOR UN850 TOP UL433 BOL"},
+            {f::Remarks, "PBN/A1B1 RMK/TCAS"}, {f::Squawk, "2301"}, {f::CtrCurrent, "EDGG"},
+            {f::CtrDep, "EDGG"}, {f::CtrArr, "LIRR"}, {f::PersonsOnBoard, "150"},
+            {f::FlightType, "S"}};  // "PILOT": the client kind on a pilot line
+        // clang-format on
+        for (const auto& [index, value] : defaults) {
+            set(index, value);
+        }
+        set(f::Callsign, std::move(callsign));
         at(50.0, 8.0);
-        set(snapshot::PositionNear, "ZZZZ");
-        set(snapshot::Altitude, "364");
-        set(snapshot::GroundSpeed, "0");
-        set(snapshot::AcType, "A320");
-        set(snapshot::Equipment, "1/A320/M-SDFGRWY/S");
-        set(snapshot::DepAirport, "EDDF");
-        set(snapshot::DepLat, "50.0");
-        set(snapshot::DepLon, "8.0");
-        set(snapshot::DestAirport, "LIRF");
-        set(snapshot::DestLat, "40.0");
-        set(snapshot::DestLon, "8.0");
-        set(snapshot::AltnAirport, "LIRN");
-        set(snapshot::Altn2Airport, "LIMC");
-        set(snapshot::CruiseLevel, "F360");
-        set(snapshot::CruiseSpeed, "N0450");
-        set(snapshot::FlightRules, "I");
-        set(snapshot::DepTime, "930");
-        set(snapshot::Eet, "150");
-        set(snapshot::Endurance, "330");
-        set(snapshot::Route, "ANEKI1L ANEKI Y163 NATOR UN850 TOP UL433 BOL");
-        set(snapshot::Remarks, "PBN/A1B1 RMK/TCAS");
-        set(snapshot::Squawk, "2301");
-        set(snapshot::CtrCurrent, "EDGG");
-        set(snapshot::CtrDep, "EDGG");
-        set(snapshot::CtrArr, "LIRR");
-        set(snapshot::PersonsOnBoard, "150");
-        set(snapshot::FlightType, "S");
     }
 
     /// Sets field `index`.
@@ -131,18 +119,9 @@ inline std::string pilotLine(const std::string& callsign, std::size_t count, con
 inline std::string stationLine(const std::string& callsign, const std::string& vid,
                                const std::string& name, const std::string& rating,
                                const std::string& location, const std::string& atis) {
-    std::vector<std::string> fields(snapshot::Atis + 2);
-    fields[snapshot::Callsign] = callsign;
-    fields[snapshot::Vid] = vid;
-    fields[snapshot::RealName] = name;
-    fields[snapshot::Rating] = rating;
-    fields[snapshot::LocationName] = location;
-    fields[snapshot::Atis] = atis;
-    std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        line += (i == 0 ? "" : ":") + fields[i];
-    }
-    return line;
+    PilotLine line = PilotLine::blank(callsign, snapshot::Atis + 2);
+    line.set(snapshot::Vid, vid).set(snapshot::RealName, name).set(snapshot::Rating, rating);
+    return line.set(snapshot::LocationName, location).set(snapshot::Atis, atis).text();
 }
 
 /// The index of the snapshot field called `name` (as in SnapshotField.h), for tables of cases;

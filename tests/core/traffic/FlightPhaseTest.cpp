@@ -37,14 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Table, PhaseRules,
                          ::testing::ValuesIn(test::caseTable("traffic/phase-rules.tsv")),
                          test::caseName<CaseRow>);
 
-TEST(ParameterMessage, ProblemIsRedAtFourteen) {
-    const ParameterAdvice advice = ParameterMessage::problem();
-    EXPECT_EQ(advice.caption, "P R O B L E M -  don't use aircraft");
-    EXPECT_EQ(advice.fontSize, 14);
-    EXPECT_TRUE(advice.warning);
-}
-
-TEST(ParameterMessage, AdviceBlinksInRedAndNormalIsSteadyYellow) {
+TEST(ParameterMessage, AdviceBlinksInRedNormalIsSteadyYellowProblemWarns) {
     Label label{"lblParam", "", false, colour::kYellow, 16};
     BlinkTimer timer{"Timer1", false, 500};
     ParameterMessage::show({"OVERSPEED", 13, true}, label, timer);
@@ -58,6 +51,10 @@ TEST(ParameterMessage, AdviceBlinksInRedAndNormalIsSteadyYellow) {
     EXPECT_EQ(label.backColour, colour::kYellow);
     EXPECT_EQ(label.fontSize, 22);
     EXPECT_EQ(label.text, "N O R M A L");
+    const ParameterAdvice problem = ParameterMessage::problem();  // red at fourteen
+    EXPECT_EQ(problem.caption, "P R O B L E M -  don't use aircraft");
+    EXPECT_EQ(problem.fontSize, 14);
+    EXPECT_TRUE(problem.warning);
 }
 
 }  // namespace

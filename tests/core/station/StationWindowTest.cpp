@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "station/AtisInformation.h"
+#include "station/SquawkTable.h"
 #include "support/AppFixture.h"
 #include "support/CaseName.h"
 
@@ -10,6 +11,7 @@ namespace {
 using test::CaseRow;
 using A = AtisInformation;
 
+// Squawk rows: the table's file name, its bytes; the window after the airport's line was read.
 class Atis : public test::AppFixture, public ::testing::WithParamInterface<CaseRow> {
 protected:
     std::string run(const CaseRow& c) {
@@ -25,10 +27,23 @@ protected:
                    std::to_string(state().QnhPosition) + "|" + message;
         }
         if (c[0] == "transitionLevel") {
-            A::showAtis(context(), "EDDF Q" + c[1]);
+            w.lblTL.text = "70";
+            w.lblPollici.text = "29.92";
+            c[1] == "-" ? void(w.lblQNH.text = "") : A::showAtis(context(), "EDDF Q" + c[1]);
             w.lblTA.text = c[2];
             A::showTransitionLevel(context());
             return w.lblTL.text + "|" + w.lblPollici.text + "|" + w.lblQNH.text;
+        }
+        if (c[0] == "squawk") {
+            state().AirportCode = "EDDF";
+            w.LblAtisInf.text = "EDDF Q1013";
+            w.lblQNH.text = "1013";
+            state().QnhPosition = 6;
+            w.lblTA.text = w.lblTL.text = w.lblPollici.text = "PREV";
+            home.write("DATA/" + c[1], c[2]);
+            EXPECT_TRUE(SquawkTable::load(context()));
+            return w.Lblr1_1.text + "|" + w.Lblr2_1.text + "|" + w.LblSquawk.text + "|" +
+                   w.lblTA.text + "|" + w.lblTL.text + "|" + value("messages");
         }
         if (c[0] == "increment") {
             return test::decimal(A::transitionIncrement(std::stod(c[1])));
@@ -47,18 +62,8 @@ TEST_P(Atis, GivesTheExpectedText) {
 
 INSTANTIATE_TEST_SUITE_P(Table, Atis, ::testing::ValuesIn(test::caseTable("station/atis.tsv")),
                          test::caseName<CaseRow>);
-
-using AtisFixture = test::AppFixture;
-
-TEST_F(AtisFixture, TransitionLevelWithoutQnhIsEmptied) {
-    window().lblQNH.text = "";
-    window().lblTL.text = "70";
-    window().lblPollici.text = "29.92";
-    window().lblTA.text = "5000";
-    AtisInformation::showTransitionLevel(context());
-    EXPECT_EQ(window().lblTL.text, "");
-    EXPECT_EQ(window().lblPollici.text, "29.92");
-}
+INSTANTIATE_TEST_SUITE_P(Squawks, Atis, ::testing::ValuesIn(test::caseTable("station/squawks.tsv")),
+                         test::caseName<CaseRow>);
 
 }  // namespace
 }  // namespace corvane

@@ -1,0 +1,43 @@
+#include "common/NumberText.h"
+#include "common/TextCodec.h"
+#include "common/TextColumns.h"
+#include "support/CaseTable.h"
+
+namespace corvane {
+namespace {
+
+using test::CaseRow;
+using TC = TextColumns;
+
+std::size_t at(const CaseRow& c, std::size_t i) {
+    return std::stoul(c[i]);
+}
+
+const test::TextFunctions kText = {
+    {"leading", [](const CaseRow& c) { return test::decimal(NumberText::leading(c[1])); }},
+    {"strict",
+     [](const CaseRow& c) {
+         const auto value = NumberText::strict(c[1]);
+         return value ? test::decimal(*value) : "(none)";
+     }},
+    {"format", [](const CaseRow& c) { return NumberText::format(std::stod(c[1])); }},
+    {"twoDigits", [](const CaseRow& c) { return NumberText::twoDigits(std::stoll(c[1])); }},
+    {"decode", [](const CaseRow& c) { return TextCodec::decodeLine(c[1]); }},
+    {"validUtf8", [](const CaseRow& c) { return TextCodec::isValidUtf8(c[1]) ? "yes" : "no"; }},
+    {"mid", [](const CaseRow& c) { return std::string(TC::mid(c[1], at(c, 2), at(c, 3))); }},
+    {"columns",
+     [](const CaseRow& c) { return std::string(TC::columns(c[1], at(c, 2), at(c, 3))); }},
+    {"left", [](const CaseRow& c) { return std::string(TC::left(c[1], at(c, 2))); }},
+    {"right", [](const CaseRow& c) { return std::string(TC::right(c[1], at(c, 2))); }},
+    {"length", [](const CaseRow& c) { return std::to_string(TC::length(c[1])); }},
+    {"trim", [](const CaseRow& c) { return std::string(trimSpaces(c[1])); }},
+    {"trimTrailing", [](const CaseRow& c) { return std::string(trimTrailingSpaces(c[1])); }},
+    {"upperCase", [](const CaseRow& c) { return upperCase(c[1]); }},
+    {"controls", [](const CaseRow& c) { return replaceControlCharacters(c[1]); }},
+};
+
+CORVANE_TEXT_TABLE(Numbers, kText, "common/numbers.tsv");
+CORVANE_TEXT_TABLE(Texts, kText, "common/text.tsv");
+
+}  // namespace
+}  // namespace corvane
