@@ -54,7 +54,7 @@ std::vector<std::vector<std::string>> pilotLines(const std::string& text) {
     std::vector<std::vector<std::string>> pilots;
     for (const std::string& line : snapshotLines(text)) {
         auto f = splitFields(line);
-        if (f.size() > 3 && f[Rating] == "PILOT") {
+        if (f.size() > 3 && f[ClientKind] == "PILOT") {
             pilots.push_back(std::move(f));
         }
     }
@@ -155,7 +155,7 @@ TEST(TrafficSimulator, StationsOfEveryCallsignLength) {
     std::map<std::size_t, int> lengths;
     for (const std::string& line : snapshotLines(snapshot(1, 5, 0))) {
         const auto f = splitFields(line);
-        if (f[Rating] != "PILOT") {
+        if (f[ClientKind] != "PILOT") {
             const std::size_t n = f[Callsign].size();
             ++lengths[n];
             EXPECT_EQ(line[n], ':');

@@ -19,7 +19,7 @@ public:
         set(snapshot::Callsign, std::move(callsign));
         set(snapshot::Vid, "345678");
         set(snapshot::RealName, "Max Mustermann");
-        set(snapshot::Rating, "PILOT");  // the client kind on a pilot line
+        set(snapshot::ClientKind, "PILOT");
         at(50.0, 8.0);
         set(snapshot::PositionNear, "ZZZZ");
         set(snapshot::Altitude, "364");
@@ -135,7 +135,7 @@ inline std::string stationLine(const std::string& callsign, const std::string& v
     fields[snapshot::Callsign] = callsign;
     fields[snapshot::Vid] = vid;
     fields[snapshot::RealName] = name;
-    fields[snapshot::Rating] = rating;
+    fields[snapshot::StationRating] = rating;
     fields[snapshot::LocationName] = location;
     fields[snapshot::Atis] = atis;
     std::string line;
@@ -151,7 +151,8 @@ inline std::size_t fieldIndex(const std::string& name) {
     // clang-format off
     static const std::pair<const char*, std::size_t> kFields[] = {
         {"Callsign", snapshot::Callsign}, {"Vid", snapshot::Vid}, {"RealName", snapshot::RealName},
-        {"Rating", snapshot::Rating}, {"LocationName", snapshot::LocationName},
+        {"StationRating", snapshot::StationRating}, {"ClientKind", snapshot::ClientKind},
+        {"LocationName", snapshot::LocationName},
         {"Latitude", snapshot::Latitude}, {"Longitude", snapshot::Longitude},
         {"PositionNear", snapshot::PositionNear}, {"Altitude", snapshot::Altitude},
         {"GroundSpeed", snapshot::GroundSpeed}, {"Atis", snapshot::Atis},
