@@ -23,39 +23,30 @@ struct PlannedAerodrome {
 /// as sent (no trimming); a coordinate is its field's leading number (NumberText::leading: 0
 /// when empty, not a number or too large to hold). A field the line lacks reads "" (or 0).
 struct PilotReading {
-    std::string callsign;
-    std::string pilotName;
+    std::string callsign, pilotName;
     Coordinates position;
     /// The aerodrome the aircraft is near; "" for the feed's "ZZZZ" (none).
     std::string nearAerodrome;
     /// Feet and knots as sent: the panel shows them as they stand.
-    std::string altitude;
-    std::string groundSpeed;
+    std::string altitude, groundSpeed;
     /// "NONE" when the pilot has filed no flight plan.
     std::string aircraftType;
-    /// The equipment after the radar client's 9-character prefix ("1/A320/M-").
+    /// The equipment after the radar client's own prefix, its first 9 characters ("1/A320/M-");
+    /// "" for a field no longer than that.
     std::string equipment;
     PlannedAerodrome departure;
     PlannedAerodrome destination;
-    std::string alternate;
-    std::string alternate2;
+    std::string alternate, alternate2;
     /// Level and speed in their ICAO form ("F360", "N0450", "M078").
-    std::string cruiseLevel;
-    std::string cruiseSpeed;
+    std::string cruiseLevel, cruiseSpeed;
     std::string flightRules;
     /// HHMM without leading zeros ("930").
-    std::string departureTime;
-    std::string totalEet;
-    std::string endurance;
-    std::string route;
-    std::string remarks;
-    std::string squawk;
-    std::string departureCentre;
-    std::string arrivalCentre;
-    std::string personsOnBoard;
-    std::string flightType;
+    std::string departureTime, totalEet, endurance;
+    std::string route, remarks, squawk;
+    std::string departureCentre, arrivalCentre;
+    std::string personsOnBoard, flightType;
 
-    /// The reading of `line`, split up to the fields it needs (AircraftLineScan splits them all).
+    /// The reading of `line`; each field is read only when `line` was split up to it.
     static PilotReading read(const SnapshotLine& line);
 
     bool filedPlan() const { return aircraftType != "NONE"; }
