@@ -44,7 +44,7 @@ Seen sample(std::uint64_t seed, double fromS, double toS, double stepS) {
         std::istringstream lines(out.str());
         for (std::string line; std::getline(lines, line);) {
             f.split(line);
-            if (!f.fieldIs(snapshot::Rating, "PILOT") || f.fieldIs(snapshot::AcType, "NONE")) {
+            if (!f.fieldIs(snapshot::ClientKind, "PILOT") || f.fieldIs(snapshot::AcType, "NONE")) {
                 continue;
             }
             const FlightFigures figures{

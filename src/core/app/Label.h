@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/Colours.h"
+#include "common/NumberText.h"
 
 namespace corvane {
 
@@ -13,6 +14,10 @@ struct Label {
     bool visible = true;
     int backColour = colour::kYellow;
     int fontSize = 10;
+
+    /// The number the label shows, by the leading-number reading (empty or text is 0): the
+    /// program's rules take a figure as the user sees it, not as it was computed.
+    double shownNumber() const { return NumberText::leading(text); }
 };
 
 }  // namespace corvane

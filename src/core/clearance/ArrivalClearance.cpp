@@ -5,7 +5,7 @@
 #include "clearance/ClearanceWording.h"
 #include "clearance/ProcedureLines.h"
 #include "common/TextColumns.h"
-#include "traffic/DepartureAnalysis.h"
+#include "traffic/AircraftAnalysis.h"
 
 namespace corvane {
 
@@ -70,7 +70,7 @@ void ArrivalClearance::generate(AppContext& context) {
         return;
     }
     if (plan->Record.FlightRules == "V") {
-        w.lblIfrStar.text = DepartureAnalysis::kVfrClearance;
+        w.lblIfrStar.text = AircraftAnalysis::kVfrClearance;
         w.lblExpStar.text = "VFR";
         w.txtStarAss.text = "NO STAR AVAILABLE IN THIS AIRPORT";
         return;

@@ -8,9 +8,10 @@
 #include "clearance/ProcedureFile.h"
 #include "clearance/ProcedureLines.h"
 #include "common/TextColumns.h"
+#include "snapshot/PilotReading.h"
 #include "station/SnapshotField.h"
 #include "station/SnapshotLine.h"
-#include "traffic/DepartureAnalysis.h"
+#include "traffic/AircraftAnalysis.h"
 
 namespace corvane {
 
@@ -26,11 +27,13 @@ void markSquawkedCodes(AppContext& context, std::string_view callsign, SquawkAll
         return;
     }
     std::string_view raw;
-    SnapshotLine fields;
+    SnapshotLine line;
     while (source->next(raw)) {
-        fields.split(raw, snapshot::Squawk);
-        if (fields.has(snapshot::Squawk) && fields.field(snapshot::Callsign) != callsign) {
-            codes.markTaken(fields.field(snapshot::Squawk));
+        // A line without a squawk (or too short to have one) names no code to mark.
+        line.split(raw, snapshot::Squawk);
+        const SquawkSighting seen = SquawkSighting::read(line);
+        if (seen.callsign != callsign) {
+            codes.markTaken(seen.squawk);
         }
     }
 }
@@ -123,7 +126,7 @@ void DepartureClearance::generate(AppContext& context) {
         return;
     }
     if (plan->Record.FlightRules == "V") {
-        w.LblIfrSid.text = DepartureAnalysis::kVfrClearance;
+        w.LblIfrSid.text = AircraftAnalysis::kVfrClearance;
         w.LblExpSid.text = "VFR";
         w.txtSidAss.text = "NO SID AVAILABLE IN THIS AIRPORT";
         return;

@@ -15,7 +15,6 @@ constexpr std::size_t kStationFields = 16;
 constexpr std::size_t kPilotFields = 47;
 constexpr std::size_t kFrequencyField = 4;
 constexpr std::size_t kStationKindField = 5;
-constexpr std::size_t kPilotKindField = 3;
 constexpr std::size_t kHeadingField = 9;
 constexpr std::size_t kMaxCallsignLength = 16;
 constexpr long long kSecondsPerDay = 24 * 3600;
@@ -115,7 +114,7 @@ void appendStation(std::string& out, const FeedStation& station) {
     std::array<std::string, kStationFields> f;
     f[snapshot::Callsign] = station.callsign;
     f[snapshot::Vid] = number(station.vid);
-    f[snapshot::Rating] = number(station.rating);
+    f[snapshot::StationRating] = number(station.rating);
     f[kFrequencyField] = station.frequency ? SnapshotWriter::fixed(*station.frequency, 3) : "";
     f[kStationKindField] = "ATC";
     f[snapshot::LocationName] = station.atisLines.size() > 1 ? safeText(station.atisLines[1]) : "";
@@ -139,7 +138,7 @@ void appendPilot(std::string& out, const FeedPilot& pilot, const AirportTable& a
     std::array<std::string, kPilotFields> f;
     f[snapshot::Callsign] = pilot.callsign;
     f[snapshot::Vid] = number(pilot.vid);
-    f[kPilotKindField] = "PILOT";
+    f[snapshot::ClientKind] = "PILOT";
     f[snapshot::Latitude] = degrees(pilot.latitude);
     f[snapshot::Longitude] = degrees(pilot.longitude);
     f[kHeadingField] = number(pilot.heading);

@@ -52,7 +52,7 @@ void AtisInformation::showAtis(AppContext& context, std::string_view atisField) 
     w.LblAtisInf.text = std::string(atis);
     context.state.QnhPosition = qnhPosition(atis);
     w.lblQNH.text = std::string(qnhText(atis, context.state.QnhPosition));
-    if (NumberText::leading(w.lblQNH.text) == 0.0) {
+    if (w.lblQNH.shownNumber() == 0.0) {
         w.lblQNH.text.clear();
         context.warn(kNoQnh);
     }
@@ -121,8 +121,8 @@ void AtisInformation::showTransitionLevel(AppContext& context) {
         return;
     }
     w.lblQNH.text = std::string(qnhText(w.LblAtisInf.text, context.state.QnhPosition));
-    const double qnh = NumberText::leading(w.lblQNH.text);
-    const double altitude = NumberText::leading(w.lblTA.text);
+    const double qnh = w.lblQNH.shownNumber();
+    const double altitude = w.lblTA.shownNumber();
     w.lblTL.text = NumberText::format((altitude + transitionIncrement(qnh)) / 100.0);
     w.lblPollici.text = inchesOfMercury(qnh);
 }

@@ -20,7 +20,10 @@ enum Field : std::size_t {
     Callsign = 0,
     Vid = 1,
     RealName = 2,
-    Rating = 3,
+    /// The same column holds a controller's rating on a station line and the client kind
+    /// ("PILOT") on a pilot line.
+    StationRating = 3,
+    ClientKind = 3,
     LocationName = 6,
     Latitude = 7,
     Longitude = 8,

@@ -103,9 +103,9 @@ void StationSearch::showFields(std::string_view line) {
         w.LblPositionName.text = std::string(fields_.field(snapshot::Callsign));
         positionName_ = w.LblPositionName.text;
     }
-    if (fields_.has(snapshot::Rating)) {
+    if (fields_.has(snapshot::StationRating)) {
         // A rating that is no whole number names no rating; the connect goes on without one.
-        rating_ = RatingTable::number(fields_.field(snapshot::Rating)).value_or(0);
+        rating_ = RatingTable::number(fields_.field(snapshot::StationRating)).value_or(0);
     }
     if (fields_.has(snapshot::LocationName)) {
         w.LblNomeApt.text = std::string(fields_.field(snapshot::LocationName));

@@ -16,7 +16,8 @@ class MainWindowModel;
 
 /// The station's traffic: the callsigns for `LstDeparture` and `LstArrival`, gathered from
 /// snapshot lines for one station code. A line departs from or arrives at the station by its
-/// fields 16 and 21; for a centre, also by its area (42) and departure or arrival area (43, 44).
+/// DepAirport and DestAirport; for a centre, also by its area (CtrCurrent) and departure or
+/// arrival area (CtrDep, CtrArr).
 class TrafficLists {
 public:
     /// Gathers the traffic of `airportCode`, as a centre when `centreMode`.

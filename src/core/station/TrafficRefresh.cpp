@@ -32,7 +32,7 @@ struct SnapshotRead {
     std::vector<std::string> aircraftLines;
 };
 
-// The start of every line whose field 0 is `callsign`, or nothing when no line can have it.
+// The start of every line whose Callsign field is `callsign`, or nothing when no line can have it.
 std::optional<std::string> lineKey(const std::string& callsign) {
     if (callsign.empty() || callsign.find(':') != std::string::npos) {
         return std::nullopt;

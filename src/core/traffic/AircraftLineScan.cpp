@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "common/TextColumns.h"
 #include "platform/FileStatus.h"
+#include "snapshot/PilotReading.h"
 #include "station/SnapshotField.h"
 #include "station/SnapshotLine.h"
 
@@ -38,7 +39,7 @@ std::string AircraftLineScan::wakeCategory(std::string_view raw) {
 }
 
 ScanResult AircraftLineScan::run(AppContext& context, const std::string& callsign,
-                                 const FieldWork& work) {
+                                 const ReadingWork& work) {
     ScanResult result;
     FileStatus status = FileStatus::Ok;
     auto source = context.files().openLines(context.state.SnapshotPath, status);
@@ -53,25 +54,24 @@ ScanResult AircraftLineScan::run(AppContext& context, const std::string& callsig
     std::string_view raw;
     SnapshotLine line;
     while (source->next(raw)) {
-        // Field 0 equals the callsign and a second field exists exactly when the raw line
-        // starts with "CALLSIGN:", so the other aircraft's lines are never split.
+        // The callsign field equals the callsign and another field follows exactly when the
+        // raw line starts with "CALLSIGN:", so the other aircraft's lines are never split.
         if (!searchable || !raw.starts_with(key)) {
             continue;
         }
-        line.split(raw, kHighestField);
-        if (!line.has(kHighestField)) {
+        line.split(raw, snapshot::FlightType);
+        if (!line.has(snapshot::FlightType)) {
             continue;
         }
         result.found = true;
         // Always the aircraft's own category, never one left by the aircraft analysed before.
         context.state.FlightPlan.WakeCategory = wakeCategory(raw);
-        if (line.fieldIs(snapshot::AcType, "NONE")) {
+        const PilotReading pilot = PilotReading::read(line);
+        if (!pilot.filedPlan()) {
             result.outcome = ScanOutcome::NoFlightPlan;
             return result;
         }
-        for (std::size_t index = 1; line.has(index); ++index) {
-            work(index, line);
-        }
+        work(pilot);
     }
     if (source->failed()) {
         reportUnreadable(context, FileStatus::IoError);

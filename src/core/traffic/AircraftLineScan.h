@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -8,7 +7,7 @@
 namespace corvane {
 
 class AppContext;
-class SnapshotLine;
+struct PilotReading;
 
 /// How a search of the traffic snapshot for the selected aircraft ended.
 enum class ScanOutcome {
@@ -31,19 +30,18 @@ struct ScanResult {
 
 /// The one streaming pass over the snapshot that both aircraft analyses make: every line whose
 /// callsign field equals the selected callsign gets the wake-category search, the "NONE" test
-/// and then its fields visited in increasing index from 1, each handed to the side's work.
+/// and then its reading handed to the side's work.
 class AircraftLineScan {
 public:
-    /// The highest field any analysis reads (flight type).
-    static constexpr std::size_t kHighestField = 46;
-
-    /// Work done when field `index` of a matching line is visited.
-    using FieldWork = std::function<void(std::size_t index, const SnapshotLine& line)>;
+    /// Work done on the reading of each matching line.
+    using ReadingWork = std::function<void(const PilotReading& pilot)>;
 
     /// Reads the snapshot at the state's SnapshotPath once, handing each matching line to
-    /// `work`. A line without every field up to kHighestField was cut by a rewrite in place and
-    /// is passed over. A snapshot that cannot be opened or read is reported in a message box.
-    static ScanResult run(AppContext& context, const std::string& callsign, const FieldWork& work);
+    /// `work`. A line without every field up to the last one read (FlightType) was cut by a
+    /// rewrite in place and is passed over. A snapshot that cannot be opened or read is reported
+    /// in a message box.
+    static ScanResult run(AppContext& context, const std::string& callsign,
+                          const ReadingWork& work);
     /// Tells the user that the snapshot holds no line of `callsign`, so its panel was emptied.
     static void reportMissing(AppContext& context, const std::string& callsign);
     /// The wake category the raw line names: "S" when it holds "S-", else "H" for "H-", else

@@ -2,33 +2,28 @@
 
 #include "app/AppContext.h"
 #include "common/NumberText.h"
-#include "station/SnapshotField.h"
-#include "station/SnapshotLine.h"
+#include "snapshot/PilotReading.h"
 #include "traffic/GreatCircle.h"
 
 namespace corvane {
 
 namespace {
 
-double coordinate(const SnapshotLine& line, snapshot::Field field) {
-    return NumberText::leading(line.field(field));
+double distanceNm(const Coordinates& from, const Coordinates& to) {
+    return GreatCircle::distanceNm(from.latitude, from.longitude, to.latitude, to.longitude);
 }
 
 }  // namespace
 
-void RouteDistance::totalRouteDistance(AppContext& context, const SnapshotLine& line) {
-    const double nm = GreatCircle::distanceNm(
-        coordinate(line, snapshot::DepLat), coordinate(line, snapshot::DepLon),
-        coordinate(line, snapshot::DestLat), coordinate(line, snapshot::DestLon));
+void RouteDistance::totalRouteDistance(AppContext& context, const PilotReading& pilot) {
+    const double nm = distanceNm(pilot.departure.position, pilot.destination.position);
     context.window.LblDistanceFP.text = NumberText::format(nm);
 }
 
-void RouteDistance::distanceToDestination(AppContext& context, const SnapshotLine& line) {
+void RouteDistance::distanceToDestination(AppContext& context, const PilotReading& pilot) {
     ProgramState& state = context.state;
     MainWindowModel& w = context.window;
-    state.DistanceToGo = GreatCircle::distanceNm(
-        coordinate(line, snapshot::Latitude), coordinate(line, snapshot::Longitude),
-        coordinate(line, snapshot::DestLat), coordinate(line, snapshot::DestLon));
+    state.DistanceToGo = distanceNm(pilot.position, pilot.destination.position);
     w.lblCallSign.text = w.Label1_13.text;
     w.lblDistanceArr.text = NumberText::format(state.DistanceToGo);
 }

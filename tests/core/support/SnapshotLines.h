@@ -19,7 +19,7 @@ public:
         namespace f = snapshot;
         // clang-format off
         const std::pair<std::size_t, const char*> defaults[] = {
-            {f::Vid, "345678"}, {f::RealName, "Max Mustermann"}, {f::Rating, "PILOT"},
+            {f::Vid, "345678"}, {f::RealName, "Max Mustermann"}, {f::ClientKind, "PILOT"},
             {f::PositionNear, "ZZZZ"}, {f::Altitude, "364"}, {f::GroundSpeed, "0"},
             {f::AcType, "A320"}, {f::Equipment, "1/A320/M-SDFGRWY/S"}, {f::DepAirport, "EDDF"},
             {f::DepLat, "50.0"}, {f::DepLon, "8.0"}, {f::DestAirport, "LIRF"}, {f::DestLat, "40.0"},
@@ -29,7 +29,7 @@ public:
             {f::Route, "ANEKI1L ANEKI Y163 NATOR UN850 TOP UL433 BOL"},
             {f::Remarks, "PBN/A1B1 RMK/TCAS"}, {f::Squawk, "2301"}, {f::CtrCurrent, "EDGG"},
             {f::CtrDep, "EDGG"}, {f::CtrArr, "LIRR"}, {f::PersonsOnBoard, "150"},
-            {f::FlightType, "S"}};  // "PILOT": the client kind on a pilot line
+            {f::FlightType, "S"}};
         // clang-format on
         for (const auto& [index, value] : defaults) {
             set(index, value);
@@ -120,7 +120,7 @@ inline std::string stationLine(const std::string& callsign, const std::string& v
                                const std::string& name, const std::string& rating,
                                const std::string& location, const std::string& atis) {
     PilotLine line = PilotLine::blank(callsign, snapshot::Atis + 2);
-    line.set(snapshot::Vid, vid).set(snapshot::RealName, name).set(snapshot::Rating, rating);
+    line.set(snapshot::Vid, vid).set(snapshot::RealName, name).set(snapshot::StationRating, rating);
     return line.set(snapshot::LocationName, location).set(snapshot::Atis, atis).text();
 }
 
@@ -130,7 +130,8 @@ inline std::size_t fieldIndex(const std::string& name) {
     // clang-format off
     static const std::pair<const char*, std::size_t> kFields[] = {
         {"Callsign", snapshot::Callsign}, {"Vid", snapshot::Vid}, {"RealName", snapshot::RealName},
-        {"Rating", snapshot::Rating}, {"LocationName", snapshot::LocationName},
+        {"StationRating", snapshot::StationRating}, {"ClientKind", snapshot::ClientKind},
+        {"LocationName", snapshot::LocationName},
         {"Latitude", snapshot::Latitude}, {"Longitude", snapshot::Longitude},
         {"PositionNear", snapshot::PositionNear}, {"Altitude", snapshot::Altitude},
         {"GroundSpeed", snapshot::GroundSpeed}, {"Atis", snapshot::Atis},
