@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the CI build (warnings are errors) and a first start
-# from its install, a short fuzzing run, then the same tests under AddressSanitizer +
-# UndefinedBehaviorSanitizer, and the programs without Qt built for Windows with their tests run
-# under Wine.
+# Builds everything and runs every test: the core's layer check, the CI build (warnings are
+# errors) and a first start from its install, a short fuzzing run, then the same tests under
+# AddressSanitizer + UndefinedBehaviorSanitizer, and the programs without Qt built for Windows
+# with their tests run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
+tools/check-layers.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

@@ -5,6 +5,7 @@
 
 #include "ScriptLine.h"
 #include "StateDump.h"
+#include "common/TextCodec.h"
 
 namespace corvane {
 
@@ -29,20 +30,6 @@ std::optional<ClockTime> clockTime(const std::string& text) {
         return std::nullopt;
     }
     return ClockTime{static_cast<int>(*hour), static_cast<int>(*minute)};
-}
-
-// Decodes the next UTF-8 character of `text` at `pos`; invalid bytes pass as themselves.
-char32_t nextCodePoint(const std::string& text, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos++]);
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    char32_t code = extra == 3   ? lead & 0x07u
-                    : extra == 2 ? lead & 0x0Fu
-                    : extra == 1 ? lead & 0x1Fu
-                                 : lead;
-    while (extra-- > 0 && pos < text.size()) {
-        code = (code << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3Fu);
-    }
-    return code;
 }
 
 std::string argumentOrEmpty(const std::vector<std::string>& arguments, std::size_t index) {
@@ -168,7 +155,7 @@ std::string ScriptRunner::runWindowCommand(const std::string& command,
         } else {
             const std::string text = argumentOrEmpty(arguments, 1);
             for (std::size_t pos = 0; pos < text.size();) {
-                codes.push_back(nextCodePoint(text, pos));
+                codes.push_back(TextCodec::nextCodePoint(text, pos));
             }
         }
         for (const char32_t code : codes) {
@@ -273,8 +260,6 @@ std::string ScriptRunner::describe(ActionResult result, const std::string& contr
         case ActionResult::Done:
         case ActionResult::Ignored:
             return {};
-        case ActionResult::NotAvailable:
-            return control + " is not available yet";
         case ActionResult::UnknownControl:
             return "unknown control " + control;
         case ActionResult::BadIndex:

@@ -1,19 +1,13 @@
 #include "app/MainWindowController.h"
 
-#include <set>
-
+#include "app/ActionWiring.h"
 #include "app/ExitOperation.h"
 #include "app/KeyFilters.h"
 #include "app/PanelNavigation.h"
 #include "app/StartupSequence.h"
-#include "clearance/ClearanceActions.h"
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
-#include "flightplan/FlightPlanActions.h"
-#include "reference/ReferenceActions.h"
-#include "station/StationActions.h"
 #include "station/TrafficRefresh.h"
-#include "traffic/TrafficActions.h"
 
 namespace corvane {
 
@@ -39,11 +33,7 @@ int command3Index(const std::string& control) {
 
 MainWindowController::MainWindowController(Platform& platform, const std::string& programFolder)
     : context_(window_, state_, platform, ProgramFolder(programFolder, platform.files())) {
-    installStationActions(actions_, context_);
-    installTrafficActions(actions_, context_);
-    installClearanceActions(actions_, context_);
-    installFlightPlanActions(actions_, context_);
-    installReferenceActions(actions_, context_);
+    installActions(actions_, context_);
 }
 
 void MainWindowController::start() {
@@ -55,13 +45,6 @@ void MainWindowController::start() {
 
 void MainWindowController::activate() {
     StartupSequence::activate(context_);
-}
-
-bool MainWindowController::selectionHasHandler(const std::string& control) {
-    static const std::set<std::string> handled = {
-        "LstDeparture", "LstArrival", "List1",      "List2",     "List3",
-        "List4",        "CmbTORwy",   "cmbLandRwy", "lstRulTum", "List5"};
-    return handled.count(control) > 0;
 }
 
 ActionResult MainWindowController::click(const std::string& control) {
@@ -76,7 +59,7 @@ ActionResult MainWindowController::click(const std::string& control) {
     }
     const int index = command3Index(control);
     if (index < 0 && action == nullptr) {
-        return ActionResult::NotAvailable;
+        return ActionResult::UnknownControl;
     }
     if (!button->enabled) {
         return ActionResult::Ignored;
@@ -96,9 +79,6 @@ ActionResult MainWindowController::select(const std::string& control, int index)
         return ActionResult::UnknownControl;
     }
     const auto* action = actions_.select(control);
-    if (selectionHasHandler(control) && action == nullptr) {
-        return ActionResult::NotAvailable;
-    }
     if (list != nullptr) {
         if (!list->hasIndex(index)) {
             return ActionResult::BadIndex;
@@ -185,7 +165,7 @@ bool MainWindowController::requestClose() {
 ActionResult MainWindowController::closeSheet() {
     const auto* action = actions_.sheetClosed();
     if (action == nullptr) {
-        return ActionResult::NotAvailable;
+        return ActionResult::Ignored;
     }
     (*action)();
     return ActionResult::Done;

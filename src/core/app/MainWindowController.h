@@ -13,7 +13,6 @@ namespace corvane {
 enum class ActionResult {
     Done,            ///< the action ran
     Ignored,         ///< the control is disabled (or the timer stopped): nothing happened
-    NotAvailable,    ///< this version of the program does not handle the action yet
     UnknownControl,  ///< the window has no such control of the right kind
     BadIndex,        ///< the list or combo box has no item of that index
 };
@@ -55,9 +54,6 @@ public:
     bool requestClose();
     /// The flight plan sheet's close box.
     ActionResult closeSheet();
-
-    /// True for the lists and combo boxes whose selection runs a handler of its own.
-    static bool selectionHasHandler(const std::string& control);
 
 private:
     MainWindowModel window_;

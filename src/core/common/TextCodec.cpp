@@ -51,6 +51,19 @@ bool TextCodec::isAscii(std::string_view bytes) {
     return (seen & kHighBits) == 0;
 }
 
+char32_t TextCodec::nextCodePoint(std::string_view text, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos++]);
+    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    char32_t code = extra == 3   ? lead & 0x07u
+                    : extra == 2 ? lead & 0x0Fu
+                    : extra == 1 ? lead & 0x1Fu
+                                 : lead;
+    while (extra-- > 0 && pos < text.size()) {
+        code = (code << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3Fu);
+    }
+    return code;
+}
+
 bool TextCodec::isValidUtf8(std::string_view bytes) {
     std::size_t i = 0;
     const std::size_t n = bytes.size();

@@ -16,6 +16,10 @@ public:
     static void appendWindows1252AsUtf8(std::string_view bytes, std::string& out);
     /// Appends the UTF-8 form of the code point `code` to `out`.
     static void appendCodePoint(char32_t code, std::string& out);
+    /// The character of UTF-8 `text` at `pos`, moving `pos` past it. Lenient, for text typed
+    /// by hand: a byte that starts no sequence stands for itself, and a cut sequence ends at
+    /// the end of the text.
+    static char32_t nextCodePoint(std::string_view text, std::size_t& pos);
     /// A line as the program reads it: kept when valid UTF-8, otherwise decoded as Windows-1252.
     static std::string decodeLine(std::string_view bytes);
     /// A field of the raw line `rawLine` as it reads once the whole line is decoded.

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <sys/types.h>
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 #include <cstddef>
 
@@ -18,14 +15,11 @@ public:
     /// The system call that writes to a file descriptor, as ::write.
     using WriteCall = ssize_t (*)(int fd, const void* data, std::size_t size);
 
-    /// `write` stands in for ::write in every write, so a test can make a write fail part-way.
-#ifdef _WIN32
+    /// `write` stands in for the system's write in every write, so a test can make a write
+    /// fail part-way.
     explicit LocalFileSystem(WriteCall write = systemWrite);
-    /// ::_write with a size_t count, as ::write takes it elsewhere.
+    /// The system's write (::_write on Windows, with a size_t count as ::write takes it).
     static ssize_t systemWrite(int fd, const void* data, std::size_t size);
-#else
-    explicit LocalFileSystem(WriteCall write = ::write);
-#endif
 
     bool exists(const std::string& path) const override;
     bool isDirectory(const std::string& path) const override;
@@ -37,9 +31,6 @@ public:
     void removeStaleTemporaries(const std::string& path) override;
     std::optional<std::string> findIgnoringCase(const std::string& folder,
                                                 const std::string& name) const override;
-
-    /// The status that an `errno` of a failed open of `path` stands for.
-    static FileStatus statusFromErrno(int error, const std::string& path);
 
 private:
     bool writeAll(int fd, std::string_view data) const;

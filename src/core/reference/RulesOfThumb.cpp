@@ -133,4 +133,17 @@ std::optional<std::string_view> RulesOfThumb::shownFor(int position) {
     return kTexts[*number];
 }
 
+void RulesOfThumb::showTitles(ListBox& list) {
+    list.clear();
+    for (const std::string_view title : titles()) {
+        list.add(std::string(title));
+    }
+}
+
+void RulesOfThumb::showRule(Label& field, int position) {
+    if (const auto text = shownFor(position)) {
+        field.text = std::string(*text);
+    }
+}
+
 }  // namespace corvane

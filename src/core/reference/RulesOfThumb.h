@@ -5,6 +5,9 @@
 #include <optional>
 #include <string_view>
 
+#include "app/Label.h"
+#include "app/ListBox.h"
+
 namespace corvane {
 
 /// The pilots' rules of thumb both clearance panels offer: the titles their lists show and the
@@ -31,6 +34,12 @@ public:
     /// for the title without a text (so no other title's rule stays on screen beside it), none
     /// when `position` names no title (the field is then left as it is).
     static std::optional<std::string_view> shownFor(int position);
+
+    /// Fills a panel's list with the titles.
+    static void showTitles(ListBox& list);
+    /// Shows the rule for a choice of list `position` in its panel's text field: each panel's
+    /// list writes only its own field, and a position without a title leaves it as it is.
+    static void showRule(Label& field, int position);
 };
 
 }  // namespace corvane

@@ -1,0 +1,76 @@
+#include "app/ActionWiring.h"
+
+#include "app/ActionRegistry.h"
+#include "app/AppContext.h"
+#include "clearance/ArrivalClearance.h"
+#include "clearance/AssignedLists.h"
+#include "clearance/DepartureClearance.h"
+#include "clearance/RunwaySelection.h"
+#include "flightplan/FlightPlanSheet.h"
+#include "reference/RulesOfThumb.h"
+#include "station/ConnectOperation.h"
+#include "station/TrafficRefresh.h"
+#include "traffic/TrafficSelection.h"
+
+namespace corvane {
+
+namespace {
+
+void installStationActions(ActionRegistry& registry, AppContext& context) {
+    registry.onClick("CmdExecute", [&context] { ConnectOperation::connect(context); });
+    registry.onClick("lblQNH", [&context] { TrafficRefresh::qnhSeen(context); });
+    registry.onClick("lblPollici", [&context] { TrafficRefresh::qnhSeen(context); });
+}
+
+void installTrafficActions(ActionRegistry& registry, AppContext& context) {
+    registry.onSelect("LstDeparture",
+                      [&context](int /*index*/) { TrafficSelection::departureClicked(context); });
+    registry.onSelect("LstArrival",
+                      [&context](int /*index*/) { TrafficSelection::arrivalClicked(context); });
+}
+
+void installClearanceActions(ActionRegistry& registry, AppContext& context) {
+    registry.onSelect("CmbTORwy",
+                      [&context](int) { RunwaySelection::takeOffRunwaySelected(context); });
+    registry.onSelect("cmbLandRwy",
+                      [&context](int) { RunwaySelection::landingRunwaySelected(context); });
+    registry.onSelect("List3", [&context](int) { RunwaySelection::approachNameClicked(context); });
+    registry.onSelect("List4",
+                      [&context](int) { RunwaySelection::approachDescriptionClicked(context); });
+    registry.onClick("cmdSidGen", [&context] { DepartureClearance::generate(context); });
+    registry.onClick("cmdStarGen", [&context] { ArrivalClearance::generate(context); });
+    registry.onSelect("List1", [&context](int) { AssignedLists::departureClicked(context); });
+    registry.onSelect("List2", [&context](int) { AssignedLists::arrivalClicked(context); });
+    registry.onClick("cmdRemoveDep", [&context] { AssignedLists::removeDeparture(context); });
+    registry.onClick("cmdRemoveArr", [&context] { AssignedLists::removeArrival(context); });
+}
+
+void installFlightPlanActions(ActionRegistry& registry, AppContext& context) {
+    registry.onClick("cmdFPDep",
+                     [&context] { FlightPlanSheet::open(context, FlightPlanSheet::kDeparture); });
+    registry.onClick("cmdFPArr",
+                     [&context] { FlightPlanSheet::open(context, FlightPlanSheet::kArrival); });
+    registry.onSheetClosed([&context] { FlightPlanSheet::close(context); });
+}
+
+void installReferenceActions(ActionRegistry& registry, AppContext& context) {
+    RulesOfThumb::showTitles(context.window.lstRulTum);
+    RulesOfThumb::showTitles(context.window.List5);
+    registry.onSelect("lstRulTum", [&context](int index) {
+        RulesOfThumb::showRule(context.window.lblRulTum, index);
+    });
+    registry.onSelect(
+        "List5", [&context](int index) { RulesOfThumb::showRule(context.window.Label6, index); });
+}
+
+}  // namespace
+
+void installActions(ActionRegistry& registry, AppContext& context) {
+    installStationActions(registry, context);
+    installTrafficActions(registry, context);
+    installClearanceActions(registry, context);
+    installFlightPlanActions(registry, context);
+    installReferenceActions(registry, context);
+}
+
+}  // namespace corvane
