@@ -16,7 +16,7 @@
 #include "TextFit.h"
 #include "UiText.h"
 #include "WidgetFactory.h"
-#include "app/MainWindowModel.h"
+#include "window/MainWindowModel.h"
 
 namespace corvane {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "AirportCatalog.h"
-#include "station/SnapshotWriter.h"
+#include "snapshot/SnapshotWriter.h"
 
 namespace corvane::sim {
 

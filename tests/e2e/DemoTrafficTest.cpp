@@ -12,8 +12,8 @@
 #include "DemoHome.h"
 #include "TrafficSimulator.h"
 #include "app/MainWindowController.h"
-#include "station/SnapshotField.h"
-#include "station/SnapshotLine.h"
+#include "snapshot/SnapshotField.h"
+#include "snapshot/SnapshotLine.h"
 #include "support/FakePlatform.h"
 #include "traffic/ParameterMessage.h"
 

@@ -14,7 +14,7 @@
 #include "HoldingLoop.h"
 #include "RouteBook.h"
 #include "TrafficSimulator.h"
-#include "clearance/ProcedureFile.h"
+#include "station/ProcedureFile.h"
 #include "station/SquawkTable.h"
 #include "support/CaseName.h"
 #include "support/CaseTable.h"

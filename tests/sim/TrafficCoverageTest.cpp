@@ -10,8 +10,8 @@
 
 #include "TrafficSimulator.h"
 #include "common/NumberText.h"
-#include "station/SnapshotField.h"
-#include "station/SnapshotLine.h"
+#include "snapshot/SnapshotField.h"
+#include "snapshot/SnapshotLine.h"
 #include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "traffic/FlightPhase.h"

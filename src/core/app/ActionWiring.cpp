@@ -1,7 +1,7 @@
 #include "app/ActionWiring.h"
 
-#include "app/ActionRegistry.h"
-#include "app/AppContext.h"
+#include "window/ActionRegistry.h"
+#include "window/AppContext.h"
 #include "clearance/ArrivalClearance.h"
 #include "clearance/AssignedLists.h"
 #include "clearance/DepartureClearance.h"
@@ -9,7 +9,7 @@
 #include "flightplan/FlightPlanSheet.h"
 #include "reference/RulesOfThumb.h"
 #include "station/ConnectOperation.h"
-#include "station/TrafficRefresh.h"
+#include "traffic/TrafficRefresh.h"
 #include "traffic/TrafficSelection.h"
 
 namespace corvane {

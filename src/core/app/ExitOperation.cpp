@@ -1,7 +1,7 @@
 #include "app/ExitOperation.h"
 
-#include "app/AppContext.h"
-#include "app/ConnectionReset.h"
+#include "window/AppContext.h"
+#include "window/ConnectionReset.h"
 
 namespace corvane {
 

@@ -1,6 +1,6 @@
 #include "app/KeyFilters.h"
 
-#include "app/MainWindowModel.h"
+#include "window/MainWindowModel.h"
 
 namespace corvane {
 

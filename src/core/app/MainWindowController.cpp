@@ -4,10 +4,10 @@
 #include "app/ExitOperation.h"
 #include "app/KeyFilters.h"
 #include "app/PanelNavigation.h"
-#include "app/StartupSequence.h"
+#include "window/StartupSequence.h"
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
-#include "station/TrafficRefresh.h"
+#include "traffic/TrafficRefresh.h"
 
 namespace corvane {
 

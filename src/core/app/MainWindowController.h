@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/ActionRegistry.h"
-#include "app/AppContext.h"
-#include "app/MainWindowModel.h"
-#include "app/ProgramState.h"
+#include "window/ActionRegistry.h"
+#include "window/AppContext.h"
+#include "window/MainWindowModel.h"
+#include "window/ProgramState.h"
 
 namespace corvane {
 

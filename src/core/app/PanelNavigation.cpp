@@ -1,9 +1,9 @@
 #include "app/PanelNavigation.h"
 
-#include "app/AppContext.h"
-#include "app/ConnectionReset.h"
+#include "window/AppContext.h"
+#include "window/ConnectionReset.h"
 #include "app/ExitOperation.h"
-#include "app/WindowLayouts.h"
+#include "window/WindowLayouts.h"
 #include "settings/FolderChoice.h"
 
 namespace corvane {

@@ -1,9 +1,9 @@
 #include "clearance/ArrivalClearance.h"
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "clearance/ClearanceLog.h"
 #include "clearance/ClearanceWording.h"
-#include "clearance/ProcedureLines.h"
+#include "station/ProcedureLines.h"
 #include "common/TextColumns.h"
 #include "traffic/AircraftAnalysis.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "clearance/ClearanceLog.h"
 #include "common/TextColumns.h"
 #include "traffic/ArrivalAnalysis.h"

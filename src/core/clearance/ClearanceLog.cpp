@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "clearance/ClearanceWording.h"
 #include "common/TextColumns.h"
 #include "platform/FileStatus.h"

@@ -2,15 +2,15 @@
 
 #include <string>
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "clearance/ClearanceLog.h"
 #include "clearance/ClearanceWording.h"
-#include "clearance/ProcedureFile.h"
-#include "clearance/ProcedureLines.h"
+#include "station/ProcedureFile.h"
+#include "station/ProcedureLines.h"
 #include "common/TextColumns.h"
 #include "snapshot/PilotReading.h"
-#include "station/SnapshotField.h"
-#include "station/SnapshotLine.h"
+#include "snapshot/SnapshotField.h"
+#include "snapshot/SnapshotLine.h"
 #include "traffic/AircraftAnalysis.h"
 
 namespace corvane {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
-#include "clearance/ProcedureFile.h"
-#include "clearance/ProcedureLines.h"
+#include "window/AppContext.h"
+#include "station/ProcedureFile.h"
+#include "station/ProcedureLines.h"
 
 namespace corvane {
 

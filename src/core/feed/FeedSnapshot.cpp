@@ -3,8 +3,8 @@
 #include <array>
 #include <string_view>
 
-#include "station/SnapshotField.h"
-#include "station/SnapshotWriter.h"
+#include "snapshot/SnapshotField.h"
+#include "snapshot/SnapshotWriter.h"
 
 namespace corvane {
 

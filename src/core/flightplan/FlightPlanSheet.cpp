@@ -3,9 +3,9 @@
 #include <optional>
 #include <string_view>
 
-#include "app/AppContext.h"
-#include "app/ProgramState.h"
-#include "app/StartupSequence.h"
+#include "window/AppContext.h"
+#include "window/ProgramState.h"
+#include "window/StartupSequence.h"
 #include "common/TextColumns.h"
 #include "flightplan/FlightPlanSheetLayout.h"
 

@@ -1,6 +1,6 @@
 #include "flightplan/FlightPlanSheetLayout.h"
 
-#include "app/Colours.h"
+#include "window/Colours.h"
 
 namespace corvane {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/Label.h"
-#include "app/ListBox.h"
+#include "window/Label.h"
+#include "window/ListBox.h"
 
 namespace corvane {
 

@@ -1,6 +1,6 @@
 #include "settings/FolderChoice.h"
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "platform/NativePath.h"
 #include "settings/SettingsStore.h"
 

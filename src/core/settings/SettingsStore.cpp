@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 

@@ -2,8 +2,8 @@
 
 #include "common/NumberText.h"
 #include "common/TextColumns.h"
-#include "station/SnapshotField.h"
-#include "station/SnapshotLine.h"
+#include "snapshot/SnapshotField.h"
+#include "snapshot/SnapshotLine.h"
 
 namespace corvane {
 

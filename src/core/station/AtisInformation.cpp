@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "common/NumberText.h"
 #include "common/TextColumns.h"
 

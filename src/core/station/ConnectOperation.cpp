@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/ConnectionReset.h"
-#include "app/WindowLayouts.h"
-#include "clearance/ProcedureFile.h"
-#include "clearance/ProcedureLines.h"
-#include "clearance/RunwayReader.h"
+#include "window/AppContext.h"
+#include "window/ConnectionReset.h"
+#include "window/WindowLayouts.h"
+#include "station/ProcedureFile.h"
+#include "station/ProcedureLines.h"
+#include "station/RunwayReader.h"
 #include "common/TextColumns.h"
 #include "settings/SettingsStore.h"
 #include "station/ConnectErrorTrap.h"

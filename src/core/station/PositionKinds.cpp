@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/MainWindowModel.h"
+#include "window/MainWindowModel.h"
 #include "common/TextColumns.h"
 
 namespace corvane {

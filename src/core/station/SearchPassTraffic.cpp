@@ -1,6 +1,6 @@
 #include "station/SearchPassTraffic.h"
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "station/ConnectErrorTrap.h"
 
 namespace corvane {

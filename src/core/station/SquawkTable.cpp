@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/AppContext.h"
-#include "app/ConnectionReset.h"
+#include "window/AppContext.h"
+#include "window/ConnectionReset.h"
 #include "common/TextColumns.h"
 #include "station/AtisInformation.h"
 #include "station/ConnectErrorTrap.h"

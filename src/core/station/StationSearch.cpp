@@ -1,13 +1,13 @@
 #include "station/StationSearch.h"
 
-#include "app/AppContext.h"
-#include "app/ConnectionReset.h"
+#include "window/AppContext.h"
+#include "window/ConnectionReset.h"
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
 #include "station/AccountMatch.h"
 #include "station/AtisInformation.h"
 #include "station/RatingTable.h"
-#include "station/SnapshotField.h"
+#include "snapshot/SnapshotField.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "station/SnapshotLine.h"
+#include "snapshot/SnapshotLine.h"
 #include "station/StationLayout.h"
 
 namespace corvane {

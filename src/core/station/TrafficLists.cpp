@@ -2,11 +2,11 @@
 
 #include <iterator>
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "common/TextCodec.h"
 #include "platform/LineSource.h"
 #include "station/ConnectErrorTrap.h"
-#include "station/SnapshotField.h"
+#include "snapshot/SnapshotField.h"
 
 namespace corvane {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "station/SnapshotLine.h"
+#include "snapshot/SnapshotLine.h"
 
 namespace corvane {
 

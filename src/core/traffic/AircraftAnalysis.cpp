@@ -1,6 +1,6 @@
 #include "traffic/AircraftAnalysis.h"
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "common/TextColumns.h"
 #include "snapshot/PilotReading.h"
 #include "traffic/FlightPhase.h"

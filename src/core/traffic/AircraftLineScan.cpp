@@ -1,11 +1,11 @@
 #include "traffic/AircraftLineScan.h"
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "common/TextColumns.h"
 #include "platform/FileStatus.h"
 #include "snapshot/PilotReading.h"
-#include "station/SnapshotField.h"
-#include "station/SnapshotLine.h"
+#include "snapshot/SnapshotField.h"
+#include "snapshot/SnapshotLine.h"
 
 namespace corvane {
 

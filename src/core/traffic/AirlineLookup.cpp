@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "common/TextColumns.h"
 #include "platform/FileStatus.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "common/NumberText.h"
 #include "common/TextColumns.h"
 #include "snapshot/PilotReading.h"

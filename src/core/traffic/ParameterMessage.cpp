@@ -1,8 +1,8 @@
 #include "traffic/ParameterMessage.h"
 
-#include "app/BlinkTimer.h"
-#include "app/Colours.h"
-#include "app/Label.h"
+#include "window/BlinkTimer.h"
+#include "window/Colours.h"
+#include "window/Label.h"
 
 namespace corvane {
 

@@ -1,6 +1,6 @@
 #include "traffic/RouteDistance.h"
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "common/NumberText.h"
 #include "snapshot/PilotReading.h"
 #include "traffic/GreatCircle.h"

@@ -1,6 +1,6 @@
 #include "traffic/TrafficSelection.h"
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "traffic/AirlineLookup.h"
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"

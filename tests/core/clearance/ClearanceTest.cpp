@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ClearanceFixture.h"
-#include "app/ConnectionReset.h"
+#include "window/ConnectionReset.h"
 #include "clearance/DepartureClearance.h"
 #include "support/CaseName.h"
 #include "support/SnapshotLines.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "snapshot/PilotReading.h"
-#include "station/SnapshotLine.h"
+#include "snapshot/SnapshotLine.h"
 #include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "support/SnapshotLines.h"

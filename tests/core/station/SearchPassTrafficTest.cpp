@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "platform/FileSystem.h"
 #include "station/SearchPassTraffic.h"
 #include "support/AppFixture.h"

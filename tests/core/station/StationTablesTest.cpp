@@ -1,12 +1,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/MainWindowModel.h"
+#include "window/MainWindowModel.h"
 #include "common/TextColumns.h"
 #include "station/AccountMatch.h"
 #include "station/PositionKinds.h"
 #include "station/RatingTable.h"
-#include "station/SnapshotLine.h"
+#include "snapshot/SnapshotLine.h"
 #include "station/TrafficLists.h"
 #include "support/CaseTable.h"
 #include "support/SnapshotLines.h"

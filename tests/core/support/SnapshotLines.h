@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "station/SnapshotField.h"
+#include "snapshot/SnapshotField.h"
 
 namespace corvane::test {
 

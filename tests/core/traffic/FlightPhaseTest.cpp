@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/BlinkTimer.h"
-#include "app/Colours.h"
-#include "app/Label.h"
+#include "window/BlinkTimer.h"
+#include "window/Colours.h"
+#include "window/Label.h"
 #include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "traffic/ParameterMessage.h"

@@ -2,7 +2,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/ConnectionReset.h"
+#include "window/ConnectionReset.h"
 #include "support/AppFixture.h"
 #include "support/CaseTable.h"
 #include "support/SnapshotLines.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "clearance/ProcedureFile.h"
+#include "station/ProcedureFile.h"
 #include "platform/LocalFileSystem.h"
 #include "support/CaseName.h"
 #include "support/CaseTable.h"

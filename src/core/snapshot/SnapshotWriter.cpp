@@ -1,4 +1,4 @@
-#include "station/SnapshotWriter.h"
+#include "snapshot/SnapshotWriter.h"
 
 #include <array>
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "app/WindowLayouts.h"
+#include "window/WindowLayouts.h"
 
-#include "app/MainWindowModel.h"
+#include "window/MainWindowModel.h"
 
 namespace corvane {
 

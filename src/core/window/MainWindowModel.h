@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "app/BlinkTimer.h"
-#include "app/Button.h"
-#include "app/ComboBox.h"
-#include "app/Frame.h"
-#include "app/Label.h"
-#include "app/ListBox.h"
-#include "app/TextBox.h"
+#include "window/BlinkTimer.h"
+#include "window/Button.h"
+#include "window/ComboBox.h"
+#include "window/Frame.h"
+#include "window/Label.h"
+#include "window/ListBox.h"
+#include "window/TextBox.h"
 
 namespace corvane {
 

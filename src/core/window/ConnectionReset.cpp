@@ -1,7 +1,7 @@
-#include "app/ConnectionReset.h"
+#include "window/ConnectionReset.h"
 
-#include "app/AppContext.h"
-#include "app/WindowLayouts.h"
+#include "window/AppContext.h"
+#include "window/WindowLayouts.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "clearance/ProcedureFile.h"
+#include "station/ProcedureFile.h"
 
 #include "common/TextColumns.h"
 #include "platform/FileSystem.h"

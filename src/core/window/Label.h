@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Colours.h"
+#include "window/Colours.h"
 #include "common/NumberText.h"
 
 namespace corvane {

@@ -1,6 +1,6 @@
-#include "traffic/FlightPlanRecord.h"
+#include "window/FlightPlanRecord.h"
 
-#include "app/MainWindowModel.h"
+#include "window/MainWindowModel.h"
 
 namespace corvane {
 

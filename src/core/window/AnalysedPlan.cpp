@@ -1,4 +1,4 @@
-#include "traffic/AnalysedPlan.h"
+#include "window/AnalysedPlan.h"
 
 #include "common/TextColumns.h"
 

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "traffic/AnalysedPlan.h"
-#include "traffic/FlightPlanRecord.h"
+#include "window/AnalysedPlan.h"
+#include "window/FlightPlanRecord.h"
 
 namespace corvane {
 

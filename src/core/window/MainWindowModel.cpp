@@ -1,4 +1,4 @@
-#include "app/MainWindowModel.h"
+#include "window/MainWindowModel.h"
 
 namespace corvane {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "traffic/FlightPlanRecord.h"
+#include "window/FlightPlanRecord.h"
 
 namespace corvane {
 

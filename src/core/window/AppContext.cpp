@@ -1,4 +1,4 @@
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 
 #include <utility>
 

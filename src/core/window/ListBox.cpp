@@ -1,4 +1,4 @@
-#include "app/ListBox.h"
+#include "window/ListBox.h"
 
 namespace corvane {
 

@@ -1,8 +1,8 @@
-#include "app/StartupSequence.h"
+#include "window/StartupSequence.h"
 
-#include "app/AppContext.h"
-#include "app/ConnectionReset.h"
-#include "app/WindowLayouts.h"
+#include "window/AppContext.h"
+#include "window/ConnectionReset.h"
+#include "window/WindowLayouts.h"
 
 namespace corvane {
 

@@ -1,9 +1,9 @@
-#include "clearance/RunwayReader.h"
+#include "station/RunwayReader.h"
 
 #include <string>
 
-#include "app/MainWindowModel.h"
-#include "clearance/ProcedureFile.h"
+#include "window/MainWindowModel.h"
+#include "station/ProcedureFile.h"
 #include "platform/LineSource.h"
 
 namespace corvane {

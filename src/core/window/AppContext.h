@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/MainWindowModel.h"
-#include "app/ProgramState.h"
+#include "window/MainWindowModel.h"
+#include "window/ProgramState.h"
 #include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
 

@@ -1,7 +1,7 @@
-#include "clearance/ProcedureLines.h"
+#include "station/ProcedureLines.h"
 
-#include "app/AppContext.h"
-#include "clearance/ProcedureFile.h"
+#include "window/AppContext.h"
+#include "station/ProcedureFile.h"
 #include "platform/FileStatus.h"
 
 namespace corvane {

@@ -1,4 +1,4 @@
-#include "station/SnapshotLine.h"
+#include "snapshot/SnapshotLine.h"
 
 #include <algorithm>
 #include <bit>

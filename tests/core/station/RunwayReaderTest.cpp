@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/MainWindowModel.h"
-#include "clearance/RunwayReader.h"
+#include "window/MainWindowModel.h"
+#include "station/RunwayReader.h"
 #include "platform/LineSource.h"
 #include "support/CaseName.h"
 #include "support/CaseTable.h"

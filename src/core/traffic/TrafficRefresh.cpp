@@ -1,4 +1,4 @@
-#include "station/TrafficRefresh.h"
+#include "traffic/TrafficRefresh.h"
 
 #include <algorithm>
 #include <optional>
@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "app/AppContext.h"
+#include "window/AppContext.h"
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
 #include "station/AtisInformation.h"
 #include "station/HeldSnapshot.h"
-#include "station/SnapshotField.h"
-#include "station/SnapshotLine.h"
+#include "snapshot/SnapshotField.h"
+#include "snapshot/SnapshotLine.h"
 #include "station/TrafficLists.h"
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"

@@ -1,4 +1,4 @@
-#include "app/ActionRegistry.h"
+#include "window/ActionRegistry.h"
 
 #include <utility>
 
