@@ -14,7 +14,7 @@ namespace corvane {
 namespace {
 
 using F = WidgetFactory;
-using Layout = FlightPlanSheetLayout;
+namespace Layout = FlightPlanSheetLayout;
 
 constexpr int kCaptionHeight = 240;
 constexpr int kValueHeight = 330;

@@ -7,17 +7,16 @@ namespace corvane {
 class MainWindowModel;
 
 /// The key-press filters of the three text boxes the user types into.
-class KeyFilters {
-public:
-    static constexpr char32_t kBackspace = 8;
+namespace KeyFilters {
+inline constexpr char32_t kBackspace = 8;
 
-    /// `UpperKey`: a to z become A to Z; every other code passes unchanged.
-    static char32_t upperKey(char32_t key);
-    /// Filters a key typed into `control`: returns the code that reaches the box, or 0 when the
-    /// key is swallowed. The operator name filter also enables `CmdExecute`.
-    static char32_t filter(MainWindowModel& window, const std::string& control, char32_t key);
-    /// True for the text boxes that have a key filter.
-    static bool hasFilter(const std::string& control);
-};
+/// `UpperKey`: a to z become A to Z; every other code passes unchanged.
+char32_t upperKey(char32_t key);
+/// Filters a key typed into `control`: returns the code that reaches the box, or 0 when the
+/// key is swallowed. The operator name filter also enables `CmdExecute`.
+char32_t filter(MainWindowModel& window, const std::string& control, char32_t key);
+/// True for the text boxes that have a key filter.
+bool hasFilter(const std::string& control);
+}  // namespace KeyFilters
 
 }  // namespace corvane

@@ -7,16 +7,15 @@ class AppContext;
 /// The lists of aircraft that hold a clearance, `List1` (departures) and `List2` (arrivals): a
 /// click selects the aircraft again and shows its logged clearance; the remove buttons take it
 /// off the list after a confirmation.
-class AssignedLists {
-public:
-    /// Click on an entry of `List1`.
-    static void departureClicked(AppContext& context);
-    /// Click on an entry of `List2`.
-    static void arrivalClicked(AppContext& context);
-    /// Click on `cmdRemoveDep`.
-    static void removeDeparture(AppContext& context);
-    /// Click on `cmdRemoveArr`.
-    static void removeArrival(AppContext& context);
-};
+namespace AssignedLists {
+/// Click on an entry of `List1`.
+void departureClicked(AppContext& context);
+/// Click on an entry of `List2`.
+void arrivalClicked(AppContext& context);
+/// Click on `cmdRemoveDep`.
+void removeDeparture(AppContext& context);
+/// Click on `cmdRemoveArr`.
+void removeArrival(AppContext& context);
+}  // namespace AssignedLists
 
 }  // namespace corvane

@@ -13,36 +13,34 @@ class AppContext;
 /// The two clearance logs of the DATA folder: one record per clearance, "callsign/clearance/
 /// procedure text", the callsign padded to seven characters, lines ended by CR LF. The logs
 /// live for one connection (the reset deletes them).
-class ClearanceLog {
-public:
-    /// A clearance read back from a record.
-    struct Entry {
-        /// The clearance text as it was shown.
-        std::string clearance;
-        /// The procedure text, trimmed and cut to 300 characters.
-        std::string procedure;
-    };
-
-    /// The record line (without its line end) for a clearance.
-    static std::string record(std::string_view callsign, std::string_view clearance,
-                              std::string_view procedure);
-    /// The clearance and procedure text of `line` when its first seven characters, trimmed,
-    /// are `callsign`; nothing otherwise. A clearance text that holds "/" is read whole: it
-    /// ends at the first "/" after its fixed closing words.
-    static std::optional<Entry> parse(std::string_view line, std::string_view callsign,
-                                      ClearanceSide side);
-
-    /// `WriteDepartureLog` / `WriteArrivalLog`: pads the side's selected callsign in place and
-    /// appends the record of the clearance on screen. A log that cannot be written is reported;
-    /// the clearance stays on screen and in the assigned list.
-    static void write(AppContext& context, ClearanceSide side);
-    /// `ShowDepartureLogRecord` / `ShowArrivalLogRecord`: shows the last logged clearance of the
-    /// side's selected callsign; fields stay as they are when there is none or the log cannot
-    /// be read (reported).
-    static void show(AppContext& context, ClearanceSide side);
-
-    /// The path of the side's log in the DATA folder.
-    static std::string path(AppContext& context, ClearanceSide side);
+namespace ClearanceLog {
+/// A clearance read back from a record.
+struct Entry {
+    /// The clearance text as it was shown.
+    std::string clearance;
+    /// The procedure text, trimmed and cut to 300 characters.
+    std::string procedure;
 };
+
+/// The record line (without its line end) for a clearance.
+std::string record(std::string_view callsign, std::string_view clearance,
+                   std::string_view procedure);
+/// The clearance and procedure text of `line` when its first seven characters, trimmed,
+/// are `callsign`; nothing otherwise. A clearance text that holds "/" is read whole: it
+/// ends at the first "/" after its fixed closing words.
+std::optional<Entry> parse(std::string_view line, std::string_view callsign, ClearanceSide side);
+
+/// `WriteDepartureLog` / `WriteArrivalLog`: pads the side's selected callsign in place and
+/// appends the record of the clearance on screen. A log that cannot be written is reported;
+/// the clearance stays on screen and in the assigned list.
+void write(AppContext& context, ClearanceSide side);
+/// `ShowDepartureLogRecord` / `ShowArrivalLogRecord`: shows the last logged clearance of the
+/// side's selected callsign; fields stay as they are when there is none or the log cannot
+/// be read (reported).
+void show(AppContext& context, ClearanceSide side);
+
+/// The path of the side's log in the DATA folder.
+std::string path(AppContext& context, ClearanceSide side);
+}  // namespace ClearanceLog
 
 }  // namespace corvane

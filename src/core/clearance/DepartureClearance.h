@@ -13,32 +13,30 @@ class AppContext;
 /// The IFR departure clearance of the departure panel: checks the inputs, collects the SID's
 /// procedure lines, gives the aircraft a transponder code, moves it to the assigned list and
 /// logs the clearance.
-class DepartureClearance {
-public:
-    /// `ValidateDeparture`: runway, SID, initial climb and a transponder code to give out. The
-    /// first failing check shows its message and gives false; on success `cmdSidGen` is enabled.
-    static bool validate(AppContext& context);
-    /// `GenerateDepartureClearance`: the click on `cmdSidGen`.
-    static void generate(AppContext& context);
+namespace DepartureClearance {
+/// `ValidateDeparture`: runway, SID, initial climb and a transponder code to give out. The
+/// first failing check shows its message and gives false; on success `cmdSidGen` is enabled.
+bool validate(AppContext& context);
+/// `GenerateDepartureClearance`: the click on `cmdSidGen`.
+void generate(AppContext& context);
 
-    /// The allocator of the airport's range with the codes that are not free for `callsign`:
-    /// those squawked by other aircraft of the snapshot and those given out in this connection.
-    static SquawkAllocator allocator(AppContext& context, std::string_view callsign);
-    /// The procedure text of a SID as it is collected line by line.
-    struct SidText {
-        /// The matched SID line and the runway lines taken after it, joined.
-        std::string text;
-        /// True from the matched SID line up to the next SID line or "ENDSIDS".
-        bool open = false;
-    };
-    /// Reads `line` of the procedure file into `collected`: a line of the SID `sid` starts it
-    /// afresh, a line of the take-off runway `runway` under that SID is added to it.
-    static void collectLine(SidText& collected, std::string_view line, std::string_view sid,
-                            std::string_view runway);
-
-private:
-    static std::optional<SquawkAllocator::Allocation> check(AppContext& context,
-                                                            std::string_view callsign);
+/// The allocator of the airport's range with the codes that are not free for `callsign`:
+/// those squawked by other aircraft of the snapshot and those given out in this connection.
+SquawkAllocator allocator(AppContext& context, std::string_view callsign);
+/// The procedure text of a SID as it is collected line by line.
+struct SidText {
+    /// The matched SID line and the runway lines taken after it, joined.
+    std::string text;
+    /// True from the matched SID line up to the next SID line or "ENDSIDS".
+    bool open = false;
 };
+/// Reads `line` of the procedure file into `collected`: a line of the SID `sid` starts it
+/// afresh, a line of the take-off runway `runway` under that SID is added to it.
+void collectLine(SidText& collected, std::string_view line, std::string_view sid,
+                 std::string_view runway);
+
+// The steps the functions above are built of.
+std::optional<SquawkAllocator::Allocation> check(AppContext& context, std::string_view callsign);
+}  // namespace DepartureClearance
 
 }  // namespace corvane

@@ -8,23 +8,22 @@ namespace corvane {
 
 /// Fixed-column reads on UTF-8 text. Columns count characters (code points) from 1; a range
 /// that runs past the end of the text is cut there and is empty when the text ends before it.
-class TextColumns {
-public:
-    /// Characters `start`..`start + count - 1` (1-based) of `text`.
-    static std::string_view mid(std::string_view text, std::size_t start, std::size_t count);
-    /// Characters from `start` (1-based) to the end of `text`.
-    static std::string_view from(std::string_view text, std::size_t start);
-    /// Characters `first`..`last` (1-based, inclusive) of `text`.
-    static std::string_view columns(std::string_view text, std::size_t first, std::size_t last);
-    /// The first `count` characters of `text`.
-    static std::string_view left(std::string_view text, std::size_t count);
-    /// The last `count` characters of `text`.
-    static std::string_view right(std::string_view text, std::size_t count);
-    /// Number of characters (code points) in `text`.
-    static std::size_t length(std::string_view text);
-    /// Byte offset of the character with 1-based index `column`, or text.size() when beyond.
-    static std::size_t byteOffset(std::string_view text, std::size_t column);
-};
+namespace TextColumns {
+/// Characters `start`..`start + count - 1` (1-based) of `text`.
+std::string_view mid(std::string_view text, std::size_t start, std::size_t count);
+/// Characters from `start` (1-based) to the end of `text`.
+std::string_view from(std::string_view text, std::size_t start);
+/// Characters `first`..`last` (1-based, inclusive) of `text`.
+std::string_view columns(std::string_view text, std::size_t first, std::size_t last);
+/// The first `count` characters of `text`.
+std::string_view left(std::string_view text, std::size_t count);
+/// The last `count` characters of `text`.
+std::string_view right(std::string_view text, std::size_t count);
+/// Number of characters (code points) in `text`.
+std::size_t length(std::string_view text);
+/// Byte offset of the character with 1-based index `column`, or text.size() when beyond.
+std::size_t byteOffset(std::string_view text, std::size_t column);
+}  // namespace TextColumns
 
 /// Removes leading and trailing spaces (only the space character, as the program's trim does).
 std::string_view trimSpaces(std::string_view text);

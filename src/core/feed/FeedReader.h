@@ -11,15 +11,14 @@ namespace corvane {
 /// Reads IVAO's public JSON network feed. The document comes from outside: unknown members are
 /// ignored, every member may be missing, null or of another type, and nothing in it can make
 /// the reader throw or crash.
-class FeedReader {
-public:
-    /// The feed held in `document`, or nothing with a one-line reason in `error` when the text
-    /// is not JSON or not a feed document.
-    static std::optional<LiveFeed> parse(std::string_view document, std::string& error);
+namespace FeedReader {
+/// The feed held in `document`, or nothing with a one-line reason in `error` when the text
+/// is not JSON or not a feed document.
+std::optional<LiveFeed> parse(std::string_view document, std::string& error);
 
-    /// `updatedAt` as milliseconds since 1970 (with or without fractional seconds), or nothing
-    /// when it is not an ISO-8601 UTC time.
-    static std::optional<long long> timeMillis(std::string_view isoTime);
-};
+/// `updatedAt` as milliseconds since 1970 (with or without fractional seconds), or nothing
+/// when it is not an ISO-8601 UTC time.
+std::optional<long long> timeMillis(std::string_view isoTime);
+}  // namespace FeedReader
 
 }  // namespace corvane

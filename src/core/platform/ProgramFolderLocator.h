@@ -27,20 +27,18 @@ struct ProgramFolderSources {
 /// holds a DATA subfolder (any letter case), else `<user data>/corvane`, created and seeded with
 /// the installed default DATA files the first time (those beside the executable,
 /// `<bin>/../share/corvane`, before those of the configured install folder).
-class ProgramFolderLocator {
-public:
-    /// The program folder, or nothing with `error` set when none can be had. A folder named by
-    /// `--home` (even an empty one) or CORVANE_HOME must pass `problemWith`.
-    static std::optional<std::string> locate(const ProgramFolderSources& sources, FileSystem& files,
-                                             std::string& error);
-    /// Why `folder` cannot be the program folder (empty, missing, a file, or its DATA entry is
-    /// not a folder), naming it; nothing when it can. A folder without DATA can: the program
-    /// says what is missing when it needs it.
-    static std::optional<std::string> problemWith(const std::string& folder,
-                                                  const FileSystem& files);
-    /// The sources of this process: the environment, the executable's folder, the XDG folder.
-    static ProgramFolderSources fromEnvironment(std::optional<std::string> homeOption,
-                                                const std::string& executablePath);
-};
+namespace ProgramFolderLocator {
+/// The program folder, or nothing with `error` set when none can be had. A folder named by
+/// `--home` (even an empty one) or CORVANE_HOME must pass `problemWith`.
+std::optional<std::string> locate(const ProgramFolderSources& sources, FileSystem& files,
+                                  std::string& error);
+/// Why `folder` cannot be the program folder (empty, missing, a file, or its DATA entry is
+/// not a folder), naming it; nothing when it can. A folder without DATA can: the program
+/// says what is missing when it needs it.
+std::optional<std::string> problemWith(const std::string& folder, const FileSystem& files);
+/// The sources of this process: the environment, the executable's folder, the XDG folder.
+ProgramFolderSources fromEnvironment(std::optional<std::string> homeOption,
+                                     const std::string& executablePath);
+}  // namespace ProgramFolderLocator
 
 }  // namespace corvane

@@ -7,18 +7,17 @@ namespace corvane {
 class AppContext;
 
 /// The two folder buttons: the radar client's data folder and the procedures folder.
-class FolderChoice {
-public:
-    /// "DATA EYE FOLDER": picks the data folder and saves `<folder>/recent.dat`.
-    static void chooseDataFolder(AppContext& context);
-    /// Saves `<folder>/recent.dat` as the data folder setting, as "DATA EYE FOLDER" does for a
-    /// chosen folder (the live feed mode names its own folder).
-    static void useDataFolder(AppContext& context, const std::string& folder);
-    /// "SID/STAR FOLDER": picks the procedures folder and saves it.
-    static void chooseProcedureFolder(AppContext& context);
-    /// `BrowseForDataFolder`: the folder browser with the prompt `FolderSelector` asks for; the
-    /// chosen path (with "/recent.dat" for the data folder), or "" when nothing was chosen.
-    static std::string browseForDataFolder(AppContext& context);
-};
+namespace FolderChoice {
+/// "DATA EYE FOLDER": picks the data folder and saves `<folder>/recent.dat`.
+void chooseDataFolder(AppContext& context);
+/// Saves `<folder>/recent.dat` as the data folder setting, as "DATA EYE FOLDER" does for a
+/// chosen folder (the live feed mode names its own folder).
+void useDataFolder(AppContext& context, const std::string& folder);
+/// "SID/STAR FOLDER": picks the procedures folder and saves it.
+void chooseProcedureFolder(AppContext& context);
+/// `BrowseForDataFolder`: the folder browser with the prompt `FolderSelector` asks for; the
+/// chosen path (with "/recent.dat" for the data folder), or "" when nothing was chosen.
+std::string browseForDataFolder(AppContext& context);
+}  // namespace FolderChoice
 
 }  // namespace corvane

@@ -9,19 +9,18 @@ namespace corvane {
 /// Writes traffic snapshot lines the way the program reads them: fields separated by ":",
 /// numbers with a "." decimal mark whatever the locale, every line ended by CR LF. The
 /// simulator and the live feed reader both write through it.
-class SnapshotWriter {
-public:
-    /// Appends `text` and the ":" that ends a field.
-    static void appendField(std::string& out, std::string_view text);
+namespace SnapshotWriter {
+/// Appends `text` and the ":" that ends a field.
+void appendField(std::string& out, std::string_view text);
 
-    /// Appends `text` as the last field of a line, with its CR LF.
-    static void appendLastField(std::string& out, std::string_view text);
+/// Appends `text` as the last field of a line, with its CR LF.
+void appendLastField(std::string& out, std::string_view text);
 
-    /// Appends a whole line made of `fields`, in order.
-    static void appendLine(std::string& out, std::span<const std::string> fields);
+/// Appends a whole line made of `fields`, in order.
+void appendLine(std::string& out, std::span<const std::string> fields);
 
-    /// A number with exactly `decimals` digits after the ".".
-    static std::string fixed(double value, int decimals);
-};
+/// A number with exactly `decimals` digits after the ".".
+std::string fixed(double value, int decimals);
+}  // namespace SnapshotWriter
 
 }  // namespace corvane

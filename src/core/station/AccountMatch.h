@@ -17,29 +17,26 @@ enum class AccountMatchKind {
 
 /// The fixed-column tests on a raw snapshot line that find the operator's station, made
 /// before the line is split and without allocating.
-class AccountMatch {
-public:
-    /// Compares the `length` characters at the layout's name and VID columns with `typed`
-    /// (`length` is the character count of `typed` without surrounding spaces, so a typed text
-    /// with such spaces never matches).
-    static AccountMatchKind match(std::string_view line, const StationLayout& layout,
-                                  std::string_view typed, std::size_t length);
-    /// The same, for a line whose first `asciiHeadBytes` bytes are known to be ASCII: there
-    /// columns are byte positions, which spares counting characters on every line.
-    static AccountMatchKind match(std::string_view line, const StationLayout& layout,
-                                  std::string_view typed, std::size_t length,
-                                  std::size_t asciiHeadBytes);
-    /// How many bytes of the line's head the layouts' tests read for an account of `length`.
-    static std::size_t headBytes(std::size_t length);
-    /// The whole-name check after a match by name: the character right after the name and its
-    /// ":" (column name + length + 1) must be a digit 1 to 9, the rating's first digit.
-    static bool followedByRating(std::string_view line, const StationLayout& layout,
-                                 std::size_t length);
-    /// The layout's position-kind columns, upper-cased, read "CTR".
-    static bool isCentre(std::string_view line, const StationLayout& layout);
-    /// True when `fileText` upper-cased (a-z and the accented Latin-1 letters, as upperCase()
-    /// does) equals `typed`.
-    static bool equalsUpperCased(std::string_view fileText, std::string_view typed);
-};
+namespace AccountMatch {
+/// Compares the `length` characters at the layout's name and VID columns with `typed`
+/// (`length` is the character count of `typed` without surrounding spaces, so a typed text
+/// with such spaces never matches).
+AccountMatchKind match(std::string_view line, const StationLayout& layout, std::string_view typed,
+                       std::size_t length);
+/// The same, for a line whose first `asciiHeadBytes` bytes are known to be ASCII: there
+/// columns are byte positions, which spares counting characters on every line.
+AccountMatchKind match(std::string_view line, const StationLayout& layout, std::string_view typed,
+                       std::size_t length, std::size_t asciiHeadBytes);
+/// How many bytes of the line's head the layouts' tests read for an account of `length`.
+std::size_t headBytes(std::size_t length);
+/// The whole-name check after a match by name: the character right after the name and its
+/// ":" (column name + length + 1) must be a digit 1 to 9, the rating's first digit.
+bool followedByRating(std::string_view line, const StationLayout& layout, std::size_t length);
+/// The layout's position-kind columns, upper-cased, read "CTR".
+bool isCentre(std::string_view line, const StationLayout& layout);
+/// True when `fileText` upper-cased (a-z and the accented Latin-1 letters, as upperCase()
+/// does) equals `typed`.
+bool equalsUpperCased(std::string_view fileText, std::string_view typed);
+}  // namespace AccountMatch
 
 }  // namespace corvane

@@ -16,14 +16,13 @@ struct PositionKind {
 };
 
 /// The five position kinds the program describes.
-class PositionKinds {
-public:
-    /// The kind named by `kind` (case-sensitive), or null.
-    static const PositionKind* find(std::string_view kind);
-    /// Shows the kind of `positionName` (its last three characters) in `lblPosition` and its
-    /// description, both paragraphs joined directly, in `txtInfoPos`. Any other kind leaves both
-    /// as they were.
-    static void show(MainWindowModel& window, std::string_view positionName);
-};
+namespace PositionKinds {
+/// The kind named by `kind` (case-sensitive), or null.
+const PositionKind* find(std::string_view kind);
+/// Shows the kind of `positionName` (its last three characters) in `lblPosition` and its
+/// description, both paragraphs joined directly, in `txtInfoPos`. Any other kind leaves both
+/// as they were.
+void show(MainWindowModel& window, std::string_view positionName);
+}  // namespace PositionKinds
 
 }  // namespace corvane

@@ -11,13 +11,12 @@ class AppContext;
 /// Reads the station airport's procedure file from its first line to its end for one
 /// operation. A file that cannot be opened or read is reported with a message naming it, and
 /// the operation leaves the window as it was.
-class ProcedureLines {
-public:
-    /// Calls `visit` for every line of the procedure file. False (after the message) when the
-    /// file could not be opened or read to its end; the caller then changes nothing.
-    static bool read(AppContext& context, const std::function<void(std::string_view)>& visit);
-    /// The path of the station airport's procedure file.
-    static std::string path(AppContext& context);
-};
+namespace ProcedureLines {
+/// Calls `visit` for every line of the procedure file. False (after the message) when the
+/// file could not be opened or read to its end; the caller then changes nothing.
+bool read(AppContext& context, const std::function<void(std::string_view)>& visit);
+/// The path of the station airport's procedure file.
+std::string path(AppContext& context);
+}  // namespace ProcedureLines
 
 }  // namespace corvane

@@ -52,17 +52,16 @@ struct AnalysisSide {
 /// The analysis both panels run: reads the selected aircraft's snapshot line into the panel,
 /// the labels both panels share and the flight plan record, then classifies its flight phase
 /// and shows its parameter message.
-class AircraftAnalysis {
-public:
-    static constexpr const char* kVfrClearance =
-        "THIS IS A VFR FLIGHT OR LOCAL FLIGHT NO IFR DEPARTURE CLEARANCE. IF THIS IS A TRAINING "
-        "FLIGHT PLEASE USE MANUAL INSERT";
+namespace AircraftAnalysis {
+inline constexpr const char* kVfrClearance =
+    "THIS IS A VFR FLIGHT OR LOCAL FLIGHT NO IFR DEPARTURE CLEARANCE. IF THIS IS A TRAINING "
+    "FLIGHT PLEASE USE MANUAL INSERT";
 
-    /// Analyses the aircraft `side` selected. Only a found line with a filed plan stores the
-    /// side's AnalysedPlan, for the sheet and the clearance. Without a whole line of the
-    /// aircraft the panel's aircraft fields are emptied and the problem caption shown; the
-    /// caller tells the user (AircraftLineScan::reportMissing) when asked to.
-    static ScanResult analyse(AppContext& context, const AnalysisSide& side);
-};
+/// Analyses the aircraft `side` selected. Only a found line with a filed plan stores the
+/// side's AnalysedPlan, for the sheet and the clearance. Without a whole line of the
+/// aircraft the panel's aircraft fields are emptied and the problem caption shown; the
+/// caller tells the user (AircraftLineScan::reportMissing) when asked to.
+ScanResult analyse(AppContext& context, const AnalysisSide& side);
+}  // namespace AircraftAnalysis
 
 }  // namespace corvane

@@ -31,22 +31,20 @@ struct ScanResult {
 /// The one streaming pass over the snapshot that both aircraft analyses make: every line whose
 /// callsign field equals the selected callsign gets the wake-category search, the "NONE" test
 /// and then its reading handed to the side's work.
-class AircraftLineScan {
-public:
-    /// Work done on the reading of each matching line.
-    using ReadingWork = std::function<void(const PilotReading& pilot)>;
+namespace AircraftLineScan {
+/// Work done on the reading of each matching line.
+using ReadingWork = std::function<void(const PilotReading& pilot)>;
 
-    /// Reads the snapshot at the state's SnapshotPath once, handing each matching line to
-    /// `work`. A line without every field up to the last one read (FlightType) was cut by a
-    /// rewrite in place and is passed over. A snapshot that cannot be opened or read is reported
-    /// in a message box.
-    static ScanResult run(AppContext& context, const std::string& callsign,
-                          const ReadingWork& work);
-    /// Tells the user that the snapshot holds no line of `callsign`, so its panel was emptied.
-    static void reportMissing(AppContext& context, const std::string& callsign);
-    /// The wake category the raw line names: "S" when it holds "S-", else "H" for "H-", else
-    /// "M" for "M-", else "L" for "L-", else "".
-    static std::string wakeCategory(std::string_view raw);
-};
+/// Reads the snapshot at the state's SnapshotPath once, handing each matching line to
+/// `work`. A line without every field up to the last one read (FlightType) was cut by a
+/// rewrite in place and is passed over. A snapshot that cannot be opened or read is reported
+/// in a message box.
+ScanResult run(AppContext& context, const std::string& callsign, const ReadingWork& work);
+/// Tells the user that the snapshot holds no line of `callsign`, so its panel was emptied.
+void reportMissing(AppContext& context, const std::string& callsign);
+/// The wake category the raw line names: "S" when it holds "S-", else "H" for "H-", else
+/// "M" for "M-", else "L" for "L-", else "".
+std::string wakeCategory(std::string_view raw);
+}  // namespace AircraftLineScan
 
 }  // namespace corvane

@@ -9,15 +9,14 @@ struct Label;
 
 /// Finds an aircraft's airline in the airline table (DATA/airlines.dat): lines of
 /// "designator:...:display name", matched on their first three characters.
-class AirlineLookup {
-public:
-    static constexpr const char* kUnknown = "UNKNOWN";
+namespace AirlineLookup {
+inline constexpr const char* kUnknown = "UNKNOWN";
 
-    /// Shows in `airline` the display name of the first table line whose first three
-    /// characters equal those of `callsign` and that has at least three fields; "UNKNOWN" after
-    /// a scan without a match, the label unchanged for an empty table. A missing or unreadable
-    /// table shows "UNKNOWN" and is reported once per run.
-    static void lookup(AppContext& context, const std::string& callsign, Label& airline);
-};
+/// Shows in `airline` the display name of the first table line whose first three
+/// characters equal those of `callsign` and that has at least three fields; "UNKNOWN" after
+/// a scan without a match, the label unchanged for an empty table. A missing or unreadable
+/// table shows "UNKNOWN" and is reported once per run.
+void lookup(AppContext& context, const std::string& callsign, Label& airline);
+}  // namespace AirlineLookup
 
 }  // namespace corvane

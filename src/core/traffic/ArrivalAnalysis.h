@@ -9,11 +9,10 @@ class AppContext;
 /// `AnalyseArrival`: the aircraft analysis (AircraftAnalysis) of the arrival panel, with the
 /// distance still to fly, the flying time, the estimated time of arrival on the local clock and
 /// the squawk.
-class ArrivalAnalysis {
-public:
-    /// Analyses the aircraft named by SelectedArrivalCallsign into the arrival panel and the
-    /// ArrivalPlan (see AircraftAnalysis::analyse).
-    static ScanResult analyse(AppContext& context);
-};
+namespace ArrivalAnalysis {
+/// Analyses the aircraft named by SelectedArrivalCallsign into the arrival panel and the
+/// ArrivalPlan (see AircraftAnalysis::analyse).
+ScanResult analyse(AppContext& context);
+}  // namespace ArrivalAnalysis
 
 }  // namespace corvane

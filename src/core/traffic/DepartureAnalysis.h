@@ -8,11 +8,10 @@ class AppContext;
 
 /// `AnalyseDeparture`: the aircraft analysis (AircraftAnalysis) of the departure panel, with
 /// the distance of the whole route and the flying time.
-class DepartureAnalysis {
-public:
-    /// Analyses the aircraft named by SelectedDepartureCallsign into the departure panel and the
-    /// DeparturePlan (see AircraftAnalysis::analyse).
-    static ScanResult analyse(AppContext& context);
-};
+namespace DepartureAnalysis {
+/// Analyses the aircraft named by SelectedDepartureCallsign into the departure panel and the
+/// DeparturePlan (see AircraftAnalysis::analyse).
+ScanResult analyse(AppContext& context);
+}  // namespace DepartureAnalysis
 
 }  // namespace corvane

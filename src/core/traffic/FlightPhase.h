@@ -16,12 +16,11 @@ struct FlightFigures {
 };
 
 /// The flight-phase classification shared by both panels.
-class FlightPhase {
-public:
-    /// Tests the seven phase rules in order; every rule that holds overrides the earlier ones,
-    /// so the last one that holds is returned. Nothing when no rule holds (the label keeps its
-    /// text).
-    static std::optional<std::string> classify(const FlightFigures& figures);
-};
+namespace FlightPhase {
+/// Tests the seven phase rules in order; every rule that holds overrides the earlier ones,
+/// so the last one that holds is returned. Nothing when no rule holds (the label keeps its
+/// text).
+std::optional<std::string> classify(const FlightFigures& figures);
+}  // namespace FlightPhase
 
 }  // namespace corvane

@@ -19,22 +19,21 @@ struct ParameterAdvice {
 };
 
 /// The two tables of parameter messages and how a message is put on its label.
-class ParameterMessage {
-public:
-    static constexpr const char* kNormal = "N O R M A L";
-    static constexpr const char* kProblem = "P R O B L E M -  don't use aircraft";
+namespace ParameterMessage {
+inline constexpr const char* kNormal = "N O R M A L";
+inline constexpr const char* kProblem = "P R O B L E M -  don't use aircraft";
 
-    /// First rule of the departure table that holds for `phase` and `figures`.
-    static ParameterAdvice departure(const std::string& phase, const FlightFigures& figures);
-    /// First rule of the arrival table that holds for `phase` and `figures`.
-    static ParameterAdvice arrival(const std::string& phase, const FlightFigures& figures);
-    /// The problem message of a line without usable altitude and speed.
-    static ParameterAdvice problem();
-    /// Every message either panel can show, each with its font size.
-    static std::vector<ParameterAdvice> every();
-    /// Shows `advice` on `label`: an advice enables `timer` and turns the label red; the normal
-    /// result disables it and turns the label yellow.
-    static void show(const ParameterAdvice& advice, Label& label, BlinkTimer& timer);
-};
+/// First rule of the departure table that holds for `phase` and `figures`.
+ParameterAdvice departure(const std::string& phase, const FlightFigures& figures);
+/// First rule of the arrival table that holds for `phase` and `figures`.
+ParameterAdvice arrival(const std::string& phase, const FlightFigures& figures);
+/// The problem message of a line without usable altitude and speed.
+ParameterAdvice problem();
+/// Every message either panel can show, each with its font size.
+std::vector<ParameterAdvice> every();
+/// Shows `advice` on `label`: an advice enables `timer` and turns the label red; the normal
+/// result disables it and turns the label yellow.
+void show(const ParameterAdvice& advice, Label& label, BlinkTimer& timer);
+}  // namespace ParameterMessage
 
 }  // namespace corvane

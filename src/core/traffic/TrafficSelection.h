@@ -8,15 +8,14 @@ struct Label;
 
 /// The clicks on the two traffic lists: the only way an aircraft of LstDeparture or
 /// LstArrival gets selected and analysed.
-class TrafficSelection {
-public:
-    /// A click on LstDeparture: clears the departure message and clearance, selects the
-    /// aircraft, looks up its airline, analyses it and enables its flight plan button.
-    static void departureClicked(AppContext& context);
-    /// A click on LstArrival: the same for the arrival panel.
-    static void arrivalClicked(AppContext& context);
-    /// Puts a parameter message back to how a new selection starts it: blank, steady, yellow.
-    static void clearMessage(Label& message, BlinkTimer& timer);
-};
+namespace TrafficSelection {
+/// A click on LstDeparture: clears the departure message and clearance, selects the
+/// aircraft, looks up its airline, analyses it and enables its flight plan button.
+void departureClicked(AppContext& context);
+/// A click on LstArrival: the same for the arrival panel.
+void arrivalClicked(AppContext& context);
+/// Puts a parameter message back to how a new selection starts it: blank, steady, yellow.
+void clearMessage(Label& message, BlinkTimer& timer);
+}  // namespace TrafficSelection
 
 }  // namespace corvane

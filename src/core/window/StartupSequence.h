@@ -5,16 +5,15 @@ namespace corvane {
 class AppContext;
 
 /// What creating the main window does, and what each activation of it does.
-class StartupSequence {
-public:
-    /// Screen check (ends the program on a screen under 1024 x 768 pixels), collapsed layout,
-    /// always on top, only "EXIT" enabled.
-    static void run(AppContext& context);
-    /// Activation: the first-activation work while no flight plan sheet has been closed yet;
-    /// clears `CentreMode` every time.
-    static void activate(AppContext& context);
-    /// `ScreenAtLeast`: the screen is at least `width` x `height` pixels of 15 twips.
-    static bool screenAtLeast(const AppContext& context, int width, int height);
-};
+namespace StartupSequence {
+/// Screen check (ends the program on a screen under 1024 x 768 pixels), collapsed layout,
+/// always on top, only "EXIT" enabled.
+void run(AppContext& context);
+/// Activation: the first-activation work while no flight plan sheet has been closed yet;
+/// clears `CentreMode` every time.
+void activate(AppContext& context);
+/// `ScreenAtLeast`: the screen is at least `width` x `height` pixels of 15 twips.
+bool screenAtLeast(const AppContext& context, int width, int height);
+}  // namespace StartupSequence
 
 }  // namespace corvane

@@ -12,7 +12,7 @@ namespace corvane {
 namespace {
 
 using test::CaseRow;
-using W = ClearanceWording;
+namespace W = ClearanceWording;
 
 const test::TextFunctions kWording = {
     {"levelPhrase", [](const CaseRow& c) { return W::levelPhrase(c[1]); }},

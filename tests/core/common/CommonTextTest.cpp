@@ -7,7 +7,7 @@ namespace corvane {
 namespace {
 
 using test::CaseRow;
-using TC = TextColumns;
+namespace TC = TextColumns;
 
 std::size_t at(const CaseRow& c, std::size_t i) {
     return std::stoul(c[i]);

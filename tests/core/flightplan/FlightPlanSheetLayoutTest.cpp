@@ -11,7 +11,7 @@ namespace corvane {
 namespace {
 
 using test::CaseRow;
-using Layout = FlightPlanSheetLayout;
+namespace Layout = FlightPlanSheetLayout;
 
 std::string colour(Layout::Need need) {
     const auto highlight = Layout::highlight(need);

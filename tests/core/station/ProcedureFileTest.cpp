@@ -13,7 +13,7 @@ namespace corvane {
 namespace {
 
 using test::CaseRow;
-using P = ProcedureFile;
+namespace P = ProcedureFile;
 
 const test::TextFunctions kLines = {
     {"kinds",
@@ -48,13 +48,13 @@ const test::TextFunctions kLines = {
      [](const CaseRow& c) { return P::isSafeAirportCode(c[1]) ? "yes" : "no"; }},
 };
 
-class ProcedureLines : public ::testing::TestWithParam<CaseRow> {};
+class ProcedureLineCases : public ::testing::TestWithParam<CaseRow> {};
 
-TEST_P(ProcedureLines, GiveTheExpectedText) {
+TEST_P(ProcedureLineCases, GiveTheExpectedText) {
     EXPECT_EQ(kLines.at(GetParam()[0])(GetParam()), GetParam().cells.back());
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ProcedureLines,
+INSTANTIATE_TEST_SUITE_P(Table, ProcedureLineCases,
                          ::testing::ValuesIn(test::caseTable("clearance/procedure-lines.tsv")),
                          test::caseName<CaseRow>);
 

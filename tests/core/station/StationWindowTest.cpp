@@ -9,7 +9,7 @@ namespace corvane {
 namespace {
 
 using test::CaseRow;
-using A = AtisInformation;
+namespace A = AtisInformation;
 
 // Squawk rows: the table's file name, its bytes; the window after the airport's line was read.
 class Atis : public test::AppFixture, public ::testing::WithParamInterface<CaseRow> {

@@ -7,7 +7,7 @@
 namespace corvane {
 namespace {
 
-using D = FlightPlanDecoding;
+namespace D = FlightPlanDecoding;
 using test::CaseRow;
 
 double number(const CaseRow& c, std::size_t i) {
