@@ -14,9 +14,10 @@ Mutants that do not compile are skipped and do not count towards the sample. Wit
 the sample is drawn from src/core as that commit had it and each mutant is carried to today's
 line of the same text, so a run after the sources changed still tries the earlier run's mutants;
 a mutant whose line was changed or removed since is reported as gone and not counted.
-With --known-survivors LOG the mutants a run's LOG lists as survived are counted as survived
-without a build: this is sound only when the tests have lost cases since that run, never gained
-any, and it makes a rerun after a further cut of the tests cost the killed mutants only.
+With --known-survivors LOG the mutants a run's LOG lists as survived (by their place at
+--sources-at or today) are counted as survived without a build. The rate is then a lower bound:
+exact when the tests only lost cases since that run, and it makes a rerun after a further cut of
+the tests cost the killed mutants only.
 """
 
 import argparse
@@ -248,6 +249,7 @@ def main():
     for mutant in candidates:
         if compiled == args.sample:
             break
+        drawn = mutant.label()
         if line_map:
             carried = line_map.today(mutant)
             if carried is None:
@@ -255,7 +257,7 @@ def main():
                 print(f"     {mutant.label()}  gone", flush=True)
                 continue
             mutant = carried
-        if mutant.label() in known:
+        if drawn in known or mutant.label() in known:
             compiled += 1
             survivors.append(mutant)
             print(f"{compiled:4d} {mutant.label()}  SURVIVED (known)", flush=True)
