@@ -10,7 +10,6 @@
 #include "FeedOptions.h"
 #include "FeedRunner.h"
 #include "LoopbackServer.h"
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "support/TempFolder.h"
 
@@ -64,8 +63,7 @@ TEST_P(HttpFeed, WritesTheSnapshotOrKeepsTheLastGoodOne) {
     EXPECT_NE(server.request().find("\r\nAccept-Encoding: "), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Feed, HttpFeed, ::testing::ValuesIn(caseTable("feed/http.tsv")),
-                         caseName<CaseRow>);
+CORVANE_CASES(Feed, HttpFeed, "feed/http.tsv");
 
 const std::string kDocument = readFileBytes(kData + "whazzup.json");
 
@@ -131,8 +129,7 @@ TEST_P(FeedCommandLine, IsAcceptedOrRefused) {
     EXPECT_EQ(error, GetParam()[1]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Feed, FeedCommandLine, ::testing::ValuesIn(caseTable("feed/options.tsv")),
-                         caseName<CaseRow>);
+CORVANE_CASES(Feed, FeedCommandLine, "feed/options.tsv");
 
 }  // namespace
 }  // namespace corvane::test

@@ -119,8 +119,7 @@ TEST_P(BindingTest, ShowsTheModelAndPassesTheActionToTheController) {
     EXPECT_EQ(model(kind, name), row[6]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, BindingTest, ::testing::ValuesIn(caseTable("gui/binding.tsv")),
-                         caseName<CaseRow>);
+CORVANE_CASES(Controls, BindingTest, "gui/binding.tsv");
 
 class ModelBinderTest : public GuiFixture {};
 

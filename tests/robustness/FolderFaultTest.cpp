@@ -45,9 +45,7 @@ TEST_P(FolderFaultTest, ConnectSaysWhatCannotBeReadAndResets) {
     EXPECT_TRUE(window().TxtOperatorName.enabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, FolderFaultTest,
-                         ::testing::ValuesIn(test::caseTable("robustness/folders.tsv")),
-                         test::caseName<test::CaseRow>);
+CORVANE_CASES(Folders, FolderFaultTest, "robustness/folders.tsv");
 
 class FolderAfterConnectTest : public test::SessionFixture {};
 

@@ -160,9 +160,7 @@ TEST_P(BadLineTest, StopsTheScriptThere) {
     EXPECT_EQ(out.str(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, BadLineTest,
-                         ::testing::ValuesIn(test::caseTable("script/bad-lines.tsv")),
-                         test::caseName<test::CaseRow>);
+CORVANE_CASES(Scripts, BadLineTest, "script/bad-lines.tsv");
 
 // tests/data/script/lines.tsv; columns: the line, its command and arguments ("|" between).
 class ScriptLineTest : public ::testing::TestWithParam<test::CaseRow> {};
@@ -176,9 +174,7 @@ TEST_P(ScriptLineTest, ParsesTheLine) {
     EXPECT_EQ(read, GetParam()[1]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, ScriptLineTest,
-                         ::testing::ValuesIn(test::caseTable("script/lines.tsv")),
-                         test::caseName<test::CaseRow>);
+CORVANE_CASES(Lines, ScriptLineTest, "script/lines.tsv");
 
 }  // namespace
 }  // namespace corvane

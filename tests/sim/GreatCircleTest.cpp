@@ -6,7 +6,6 @@
 
 #include <cstdio>
 
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 
 namespace corvane::sim {
@@ -46,9 +45,7 @@ TEST_P(GreatCircleTable, Computes) {
     EXPECT_EQ(evaluate(GetParam()), GetParam()[6]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, GreatCircleTable,
-                         ::testing::ValuesIn(test::caseTable("sim/greatcircle.tsv")),
-                         test::caseName<test::CaseRow>);
+CORVANE_CASES(Table, GreatCircleTable, "sim/greatcircle.tsv");
 
 }  // namespace
 }  // namespace corvane::sim

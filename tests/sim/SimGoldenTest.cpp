@@ -16,7 +16,6 @@
 #include "TrafficSimulator.h"
 #include "clearance/ProcedureFile.h"
 #include "station/SquawkTable.h"
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "support/TempFolder.h"
 
@@ -52,11 +51,15 @@ std::string fingerprint(const std::string& bytes) {
 
 class SimulatorGolden : public ::testing::TestWithParam<test::CaseRow> {};
 
-// Columns: seed, aircraft, seconds advanced, golden file (or "fnv:" and the fingerprint).
+// Columns: seed, aircraft, seconds advanced, golden file (or "fnv:" and the fingerprint), and
+// the number of equal steps the time is advanced in (one when empty).
 TEST_P(SimulatorGolden, SnapshotMatches) {
     const test::CaseRow& row = GetParam();
     TrafficSimulator sim(std::stoull(row[0]), std::stoull(row[1]));
-    sim.advance(std::stod(row[2]));
+    const int steps = row[4].empty() ? 1 : row.number(4);
+    for (int i = 0; i < steps; ++i) {
+        sim.advance(std::stod(row[2]) / steps);
+    }
     const std::string text = snapshot(sim);
     if (row[3].starts_with("fnv:")) {
         EXPECT_EQ("fnv:" + fingerprint(text), row[3]);
@@ -65,17 +68,7 @@ TEST_P(SimulatorGolden, SnapshotMatches) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, SimulatorGolden,
-                         ::testing::ValuesIn(test::caseTable("sim/snapshots.tsv")),
-                         test::caseName<test::CaseRow>);
-
-TEST(SimulatorGolden, SteppedTimeGivesTheSameSnapshot) {
-    TrafficSimulator stepped(5, 60);
-    for (int i = 0; i < 10; ++i) {
-        stepped.advance(123.45);
-    }
-    expectGolden("s5_n60_t1234.5.dat", snapshot(stepped));
-}
+CORVANE_CASES(Runs, SimulatorGolden, "sim/snapshots.tsv");
 
 std::string stateLine(double t, const AircraftState& s) {
     char line[120];

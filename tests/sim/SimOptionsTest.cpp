@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 
 namespace corvane::sim {
@@ -35,9 +34,7 @@ TEST_P(SimOptionsTable, ReadsOrRefuses) {
     EXPECT_EQ(read, row[1]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SimOptionsTable,
-                         ::testing::ValuesIn(test::caseTable("sim/options.tsv")),
-                         test::caseName<test::CaseRow>);
+CORVANE_CASES(Table, SimOptionsTable, "sim/options.tsv");
 
 TEST(SimOptions, UsageNamesTheInPlaceOptionAndTheAccount) {
     EXPECT_NE(SimOptions::usage().find("--in-place"), std::string::npos);

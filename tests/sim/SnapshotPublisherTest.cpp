@@ -6,7 +6,6 @@
 #include <sstream>
 
 #include "platform/FilePublisher.h"
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "support/PosixOnly.h"
 #include "support/TempFolder.h"
@@ -61,9 +60,7 @@ TEST_P(SnapshotTargets, OnlyARegularFileOrANewOneIsWritten) {
     EXPECT_NE(std::filesystem::symlink_status(target).type(), std::filesystem::file_type::regular);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SnapshotTargets,
-                         ::testing::ValuesIn(test::caseTable("sim/targets.tsv")),
-                         test::caseName<test::CaseRow>);
+CORVANE_CASES(Table, SnapshotTargets, "sim/targets.tsv");
 
 }  // namespace
 }  // namespace corvane::sim

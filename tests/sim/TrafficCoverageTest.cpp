@@ -12,7 +12,6 @@
 #include "common/NumberText.h"
 #include "station/SnapshotField.h"
 #include "station/SnapshotLine.h"
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "traffic/FlightPhase.h"
 #include "traffic/FlightPlanDecoding.h"
@@ -88,9 +87,7 @@ TEST_P(TrafficCoverage, ShowsEveryPhaseAndMessageAsked) {
     EXPECT_FALSE(seen.arrivalMessages.contains(ParameterMessage::kProblem));
 }
 
-INSTANTIATE_TEST_SUITE_P(Windows, TrafficCoverage,
-                         ::testing::ValuesIn(corvane::test::caseTable("sim/coverage.tsv")),
-                         corvane::test::caseName<corvane::test::CaseRow>);
+CORVANE_CASES(Windows, TrafficCoverage, "sim/coverage.tsv");
 
 }  // namespace
 }  // namespace corvane::sim::test

@@ -1,11 +1,8 @@
 #include "clearance/ClearanceWording.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
 
 #include "clearance/ClearanceLog.h"
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 
 namespace corvane {
@@ -37,15 +34,7 @@ const test::TextFunctions kWording = {
      }},
 };
 
-class Wording : public ::testing::TestWithParam<CaseRow> {};
-
-TEST_P(Wording, GivesTheExpectedText) {
-    EXPECT_EQ(kWording.at(GetParam()[0])(GetParam()), GetParam().cells.back());
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, Wording,
-                         ::testing::ValuesIn(test::caseTable("clearance/wording.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_TEXT_TABLE(Wording, kWording, "clearance/wording.tsv");
 
 }  // namespace
 }  // namespace corvane

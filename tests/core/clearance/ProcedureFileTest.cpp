@@ -4,7 +4,6 @@
 
 #include "clearance/ProcedureFile.h"
 #include "platform/LocalFileSystem.h"
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "support/PosixOnly.h"
 #include "support/TempFolder.h"
@@ -48,15 +47,7 @@ const test::TextFunctions kLines = {
      [](const CaseRow& c) { return P::isSafeAirportCode(c[1]) ? "yes" : "no"; }},
 };
 
-class ProcedureLines : public ::testing::TestWithParam<CaseRow> {};
-
-TEST_P(ProcedureLines, GiveTheExpectedText) {
-    EXPECT_EQ(kLines.at(GetParam()[0])(GetParam()), GetParam().cells.back());
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, ProcedureLines,
-                         ::testing::ValuesIn(test::caseTable("clearance/procedure-lines.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_TEXT_TABLE(ProcedureLines, kLines, "clearance/procedure-lines.tsv");
 
 TEST(ProcedureFile, PathPrefersTheExactNameThenIgnoresCase) {
     test::TempFolder folder;

@@ -6,7 +6,6 @@
 #include "app/MainWindowModel.h"
 #include "clearance/RunwayReader.h"
 #include "platform/LineSource.h"
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 
 namespace corvane {
@@ -61,9 +60,7 @@ TEST_P(ReadRunways, FillsBothRunwayListsAndTheAirportLabels) {
     EXPECT_EQ(lines.read(), static_cast<std::size_t>(c.number(4)));
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, ReadRunways,
-                         ::testing::ValuesIn(test::caseTable("clearance/runway-reader.tsv")),
-                         test::caseName<test::CaseRow>);
+CORVANE_CASES(Files, ReadRunways, "clearance/runway-reader.tsv");
 
 TEST(RunwayReader, AReadFailureKeepsWhatWasRead) {
     MainWindowModel window;

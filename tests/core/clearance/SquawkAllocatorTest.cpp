@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 
 namespace corvane {
@@ -37,15 +36,7 @@ const test::TextFunctions kCodes = {
      }},
 };
 
-class SquawkCodes : public ::testing::TestWithParam<CaseRow> {};
-
-TEST_P(SquawkCodes, GiveTheExpectedText) {
-    EXPECT_EQ(kCodes.at(GetParam()[0])(GetParam()), GetParam().cells.back());
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, SquawkCodes,
-                         ::testing::ValuesIn(test::caseTable("clearance/squawk-codes.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_TEXT_TABLE(SquawkCodes, kCodes, "clearance/squawk-codes.tsv");
 
 TEST(SquawkAllocatorTest, EveryCodeOfARangeIsGivenOutOnceAndNeverLeavesIt) {
     SquawkAllocator allocator("6000", "6077");

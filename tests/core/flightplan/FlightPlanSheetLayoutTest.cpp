@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 
 namespace corvane {
@@ -43,15 +42,7 @@ const test::TextFunctions kLayout = {
      }},
 };
 
-class SheetLayout : public ::testing::TestWithParam<CaseRow> {};
-
-TEST_P(SheetLayout, GivesTheExpectedText) {
-    EXPECT_EQ(kLayout.at(GetParam()[0])(GetParam()), GetParam().cells.back());
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, SheetLayout,
-                         ::testing::ValuesIn(test::caseTable("flightplan/sheet-layout.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_TEXT_TABLE(SheetLayout, kLayout, "flightplan/sheet-layout.tsv");
 
 }  // namespace
 }  // namespace corvane

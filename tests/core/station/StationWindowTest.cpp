@@ -3,7 +3,6 @@
 #include "station/AtisInformation.h"
 #include "station/SquawkTable.h"
 #include "support/AppFixture.h"
-#include "support/CaseName.h"
 
 namespace corvane {
 namespace {
@@ -60,10 +59,8 @@ TEST_P(Atis, GivesTheExpectedText) {
     EXPECT_EQ(run(GetParam()), GetParam().cells.back());
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Atis, ::testing::ValuesIn(test::caseTable("station/atis.tsv")),
-                         test::caseName<CaseRow>);
-INSTANTIATE_TEST_SUITE_P(Squawks, Atis, ::testing::ValuesIn(test::caseTable("station/squawks.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_CASES(Table, Atis, "station/atis.tsv");
+CORVANE_CASES(Squawks, Atis, "station/squawks.tsv");
 
 }  // namespace
 }  // namespace corvane

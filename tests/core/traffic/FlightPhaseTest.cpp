@@ -5,7 +5,6 @@
 #include "app/BlinkTimer.h"
 #include "app/Colours.h"
 #include "app/Label.h"
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "traffic/ParameterMessage.h"
 
@@ -33,9 +32,7 @@ TEST_P(PhaseRules, GivePhaseAndBothMessages) {
     EXPECT_EQ(arrival.warning, c[9] != ParameterMessage::kNormal);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, PhaseRules,
-                         ::testing::ValuesIn(test::caseTable("traffic/phase-rules.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_CASES(Table, PhaseRules, "traffic/phase-rules.tsv");
 
 TEST(ParameterMessage, AdviceBlinksInRedNormalIsSteadyYellowProblemWarns) {
     Label label{"lblParam", "", false, colour::kYellow, 16};
