@@ -25,7 +25,7 @@ protected:
         home.write("radar/recent.dat",
                    snapshot.replace(snapshot.find(from), from.size(), to) + more);
         app->click("Command3(7)");
-        platform.fake.messages.clear();
+        platform.messages.clear();
         connect();
     }
     void expectPlainNumbers(const std::vector<const Label*>& labels) {
@@ -94,9 +94,7 @@ TEST_P(NumberFieldFaultTest, GivesPlainNumbersTheTextAsItStandsOrAClearMessage) 
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, NumberFieldFaultTest,
-                         ::testing::ValuesIn(test::caseTable("robustness/numbers.tsv")),
-                         test::caseName<test::CaseRow>);
+CORVANE_CASES(Values, NumberFieldFaultTest, "robustness/numbers.tsv");
 
 }  // namespace
 }  // namespace corvane

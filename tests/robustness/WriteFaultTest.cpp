@@ -23,10 +23,10 @@ protected:
 
 TEST_F(WriteFaultTest, ReadOnlyDataFolderKeepsBothFolderChoicesForThisRun) {
     home.write("radar2/recent.dat", sessionData("radar/recent.dat"));
-    home.write("procs/EDDT.txt", testData("script/clearance/home/SIDSTARS/EDDT.txt"));
+    home.write("procs/EDDT.txt", sessionData("SIDSTARS/EDDT.txt"));
     const std::string settings = home.read("DATA/dirRecent.txt");
-    platform.faulty.denyWrites = true;
-    platform.fake.folders = {home.file("radar2"), home.file("procs")};
+    platform.fileSystem.denyWrites = true;
+    platform.folders = {home.file("radar2"), home.file("procs")};
     app->click("Command3(6)");
     app->click("Command3(5)");
     EXPECT_EQ(messages(), (Items{"PAY ATTENTION!!! CANNOT WRITE " + dataFile("dirRecent.txt") +
@@ -43,17 +43,18 @@ TEST_F(WriteFaultTest, ReadOnlyDataFolderKeepsBothFolderChoicesForThisRun) {
 TEST_F(WriteFaultTest, MissingDataFolderKeepsTheFolderChoiceForThisRun) {
     const std::string folder = app->context().folder.dataFolder();
     std::filesystem::remove_all(home.file("DATA"));
-    platform.fake.folders.push_back(home.file("radar"));
+    platform.folders.push_back(home.file("radar"));
     app->click("Command3(6)");
     EXPECT_EQ(messages(),
               (Items{"PAY ATTENTION!!! THE DATA FOLDER " + folder +
                      " DOES NOT EXIST, SO dirRecent.txt CANNOT BE SAVED." + kKeptForThisRun}));
     EXPECT_FALSE(home.exists("DATA"));
+    EXPECT_EQ(state().UnsavedSnapshotPath, home.file("radar/recent.dat"));
 }
 
 TEST_F(WriteFaultTest, ReadOnlyDataFolderStillClearsAndListsButSaysTheLogIsNotWritten) {
     connect();
-    platform.faulty.denyWrites = true;
+    platform.fileSystem.denyWrites = true;
     ASSERT_TRUE(prepare("ABC12"));
     app->click("cmdSidGen");
     ASSERT_TRUE(prepare("ABC123", true));
@@ -74,12 +75,12 @@ TEST_F(WriteFaultTest, ReadOnlyDataFolderStillClearsAndListsButSaysTheLogIsNotWr
 
 TEST_F(WriteFaultTest, AFullDiskIsNamedAndTheNextClearanceIsReadBackWhole) {
     connect();
-    platform.faulty.denyWrites = true;
-    platform.faulty.failure = FileStatus::DiskFull;
+    platform.fileSystem.denyWrites = true;
+    platform.fileSystem.failure = FileStatus::DiskFull;
     ASSERT_TRUE(prepare("ABC12"));
     app->click("cmdSidGen");
     EXPECT_EQ(messages(), (Items{notWritten("DEPARTURE", "departure.txt", "DISK FULL")}));
-    platform.faulty.denyWrites = false;
+    platform.fileSystem.denyWrites = false;
     ASSERT_TRUE(prepare("XYZ345"));
     app->click("cmdSidGen");
     const std::string second = window().LblIfrSid.text;
@@ -94,11 +95,11 @@ TEST_F(WriteFaultTest, LogsThatCannotBeDeletedDoNotStopResetOrExit) {
     connect();
     ASSERT_TRUE(prepare("ABC12"));
     app->click("cmdSidGen");
-    platform.faulty.denyWrites = true;
+    platform.fileSystem.denyWrites = true;
     app->click("Command3(7)");
     EXPECT_TRUE(window().List1.items.empty());
     EXPECT_TRUE(state().IssuedCodes.empty());
-    platform.fake.answers.push_back(true);
+    platform.answers.push_back(true);
     app->click("Command3(8)");
     EXPECT_FALSE(state().running);
 }
@@ -113,7 +114,7 @@ TEST_F(WriteFaultTest, ALogLeftByAKilledRunIsDeletedAtStartAndNeverReadBack) {
     EXPECT_FALSE(home.exists("DATA/dirRecent.txt.partial-Ab12Cd"));
     // A log that cannot be deleted still holds no record of this connection.
     home.write("DATA/departure.txt", old);
-    platform.faulty.denyWrites = true;
+    platform.fileSystem.denyWrites = true;
     app = std::make_unique<MainWindowController>(platform, home.path());
     app->start();
     connect();

@@ -1,12 +1,10 @@
 // The choices' files, state and messages are driver sessions too
-// (tests/data/script/startup/FolderChoice...); the prompts and failures need a fake platform.
-
-#include <sys/stat.h>
+// (tests/data/script/startup/FolderChoice...); the prompts need a fake platform, and a DATA
+// folder that is missing or refuses writes is tests/robustness/WriteFaultTest.cpp.
 
 #include "platform/NativePath.h"
 #include "settings/FolderChoice.h"
 #include "support/AppFixture.h"
-#include "support/PosixOnly.h"
 
 namespace corvane {
 namespace {
@@ -36,26 +34,6 @@ TEST_F(FolderChoiceTest, EachButtonPromptsAndSavesItsFolderACancelKeepsIt) {
     FolderChoice::useDataFolder(context(), "/home/corvane/live");
     EXPECT_EQ(home.read("DATA/dirRecent.txt"), "/home/corvane/live" + kRecent + "\r\n");
     EXPECT_EQ(state().SnapshotPath, "/home/corvane/live" + kRecent);
-}
-
-TEST_F(FolderChoiceTest, AMissingDataFolderKeepsTheChoiceForThisRun) {
-    std::filesystem::remove_all(home.file("DATA"));
-    platform.folders.push_back("/radar/data");
-    app->click("Command3(6)");
-    EXPECT_EQ(state().UnsavedSnapshotPath, "/radar/data" + kRecent);
-}
-
-TEST_F(FolderChoiceTest, AReadOnlyDataFolderIsReportedAndTheChoiceKept) {
-    if (test::permissionsIgnored()) {
-        GTEST_SKIP() << "root (and anyone on Windows) writes into read-only folders";
-    }
-    ::chmod(home.file("DATA").c_str(), 0555);
-    platform.folders.push_back("/procedures");
-    app->click("Command3(5)");
-    ::chmod(home.file("DATA").c_str(), 0755);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].text.find("CANNOT WRITE"), std::string::npos);
-    EXPECT_EQ(state().ProcFolder, "/procedures");
 }
 
 }  // namespace
