@@ -21,12 +21,12 @@ protected:
                        pilotLine("DEF4567", "LFPG", "EDDT", "4522")});
     }
     void clearDeparture(int sidIndex) {
-        prepareDeparture("ABC12");
+        preparePanel(false, "ABC12");
         window().CmbSid.select(sidIndex);
         ASSERT_EQ(app->click("cmdSidGen"), ActionResult::Done);
     }
     void clearArrival(const std::string& callsign, const std::string& squawk) {
-        prepareArrival(callsign);
+        preparePanel(true, callsign);
         window().lblSqAss.text = squawk;
         ASSERT_EQ(app->click("cmdStarGen"), ActionResult::Done);
     }

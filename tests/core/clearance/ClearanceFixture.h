@@ -1,7 +1,5 @@
 #pragma once
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -20,8 +18,7 @@ protected:
         home.write("SIDSTARS/EDDN.txt", testData("EDDN.txt"));
         state().ProcFolder = home.file("SIDSTARS");
         state().AirportCode = "EDDT";
-        state().SnapshotPath = home.file("recent.dat");
-        home.write("recent.dat", "");
+        writeSnapshot({});
         window().Lblr1_1.text = "2301";
         window().Lblr2_1.text = "2377";
         window().LblSquawk.text = "2301";
@@ -42,56 +39,33 @@ protected:
             .text();
     }
 
-    /// Writes the snapshot from `lines`, CR LF ended.
-    void writeSnapshot(const std::vector<std::string>& lines) {
-        std::string bytes;
-        for (const auto& line : lines) {
-            bytes += line + "\r\n";
-        }
-        home.write("recent.dat", bytes);
-    }
-
-    /// Makes the departure panel ready for a clearance of `callsign` without a connect: the
-    /// aircraft in LstDeparture and selected, runway, SID, climb, airline and destination.
-    void prepareDeparture(const std::string& callsign, const std::string& airline = "Some Air") {
+    /// Makes the departure (or arrival) panel ready for a clearance of `callsign` without a
+    /// connect: the aircraft listed and selected, runway, procedure, level, airline, and the
+    /// destination LIRF (or the expected STAR and code) and plan an analysis under IFR leaves.
+    void preparePanel(bool arrival, const std::string& callsign,
+                      const std::string& airline = "Some Air") {
         MainWindowModel& w = window();
-        w.LstDeparture.add(callsign);
-        w.LstDeparture.selected = static_cast<int>(w.LstDeparture.items.size()) - 1;
-        state().SelectedDepartureCallsign = callsign;
-        w.CmbTORwy.items = {"25L", "25R", "07"};
-        w.CmbTORwy.select(0);
-        w.CmbSid.items = {"ABCDE1", "ABC1A ", "ABCDEF"};
-        w.CmbSid.select(1);
-        w.TxtInClimb.text = "120";
-        w.lblCompanyDep.text = airline;
-        w.Label1_13.text = "LIRF";
-        state().DeparturePlan = analysedPlan(callsign, "LIRF");
-    }
-
-    /// The plan an analysis of `callsign`'s line to `destination` under IFR leaves.
-    static AnalysedPlan analysedPlan(const std::string& callsign, const std::string& destination) {
+        ListBox& list = arrival ? w.LstArrival : w.LstDeparture;
+        list.add(callsign);
+        list.selected = static_cast<int>(list.items.size()) - 1;
+        (arrival ? state().SelectedArrivalCallsign : state().SelectedDepartureCallsign) = callsign;
+        (arrival ? w.cmbLandRwy : w.CmbTORwy).items = {"25L", "25R", "07"};
+        (arrival ? w.cmbLandRwy : w.CmbTORwy).select(arrival ? 1 : 0);
+        ComboBox& procedure = arrival ? w.cmbStar : w.CmbSid;
+        procedure.items = arrival ? std::vector<std::string>{"XYZ1A ", "QRS2B "}
+                                  : std::vector<std::string>{"ABCDE1", "ABC1A ", "ABCDEF"};
+        procedure.select(arrival ? 0 : 1);
+        (arrival ? w.txtDescend : w.TxtInClimb).text = arrival ? "70" : "120";
+        (arrival ? w.lblCompanyArr : w.lblCompanyDep).text = airline;
+        (arrival ? w.lblExpStar : w.Label1_13).text = arrival ? "XYZ" : "LIRF";
+        if (arrival) {
+            w.lblSqAss.text = "4521";
+        }
         AnalysedPlan plan;
         plan.Callsign = callsign;
-        plan.Record.Destination = destination;
+        plan.Record.Destination = arrival ? "EDDT" : "LIRF";
         plan.Record.FlightRules = "I";
-        return plan;
-    }
-
-    /// The same for the arrival panel.
-    void prepareArrival(const std::string& callsign, const std::string& airline = "Some Air") {
-        MainWindowModel& w = window();
-        w.LstArrival.add(callsign);
-        w.LstArrival.selected = static_cast<int>(w.LstArrival.items.size()) - 1;
-        state().SelectedArrivalCallsign = callsign;
-        w.cmbLandRwy.items = {"25L", "25R", "07"};
-        w.cmbLandRwy.select(1);
-        w.cmbStar.items = {"XYZ1A ", "QRS2B "};
-        w.cmbStar.select(0);
-        w.txtDescend.text = "70";
-        w.lblCompanyArr.text = airline;
-        w.lblExpStar.text = "XYZ";
-        w.lblSqAss.text = "4521";
-        state().ArrivalPlan = analysedPlan(callsign, "EDDT");
+        (arrival ? state().ArrivalPlan : state().DeparturePlan) = plan;
     }
 };
 

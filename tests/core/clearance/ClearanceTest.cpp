@@ -8,7 +8,6 @@
 #include "ClearanceFixture.h"
 #include "app/ConnectionReset.h"
 #include "clearance/DepartureClearance.h"
-#include "support/CaseName.h"
 #include "support/SnapshotLines.h"
 
 namespace corvane {
@@ -40,7 +39,7 @@ TEST_P(Clearances, AreGivenOrRefused) {
         }
     }
     writeSnapshot(lines);
-    c[0] == "cmdSidGen" ? prepareDeparture(callsign, airline) : prepareArrival(callsign, airline);
+    preparePanel(c[0] != "cmdSidGen", callsign, airline);
     for (const auto& [key, value] : c.pairs(1)) {
         if (key != "callsign" && key != "airline" && key != "own" && key != "others") {
             preset(key, value);
@@ -56,14 +55,12 @@ TEST_P(Clearances, AreGivenOrRefused) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Clearances,
-                         ::testing::ValuesIn(test::caseTable("clearance/clearances.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_CASES(Table, Clearances, "clearance/clearances.tsv");
 
 class DepartureClearanceTest : public test::ClearanceFixture {
 protected:
     void generate(const std::string& callsign) {
-        prepareDeparture(callsign);
+        preparePanel(false, callsign);
         ASSERT_EQ(app->click("cmdSidGen"), ActionResult::Done);
     }
 };
@@ -97,7 +94,7 @@ TEST_F(DepartureClearanceTest, ACodeIsNeverGivenTwiceInAConnection) {
 }
 
 TEST_F(DepartureClearanceTest, ValidateEnablesTheButtonOnSuccess) {
-    prepareDeparture("ABC12");
+    preparePanel(false, "ABC12");
     window().cmdSidGen.enabled = false;
     EXPECT_TRUE(DepartureClearance::validate(context()));
     EXPECT_TRUE(window().cmdSidGen.enabled);

@@ -32,11 +32,9 @@ class SearchPass : public test::AppFixture, public ::testing::WithParamInterface
 
 TEST_P(SearchPass, ListsTheTrafficOfTheMatchedStation) {
     const PassCase& c = GetParam();
-    state().SnapshotPath = home.file("recent.dat");
     state().AirportCode = "EDDF";
     state().CentreMode = false;
-    home.write("recent.dat", kSnapshot[0] + "\r\n" + kSnapshot[1] + "\r\n" + kSnapshot[2] + "\r\n" +
-                                 kSnapshot[3] + "\r\n");
+    writeSnapshot(kSnapshot);
     // What the search read after the match is what gets listed, not the file's lines read anew.
     std::vector<std::string> read = kSnapshot;
     read[3] = c.name == "ReadsOnlyTheLinesBeforeTheMatchAgain" ? pilot("G3", "EDDF", "") : read[3];
@@ -50,8 +48,8 @@ TEST_P(SearchPass, ListsTheTrafficOfTheMatchedStation) {
         traffic.add(read[i]);
     }
     if (c.afterSearch == "rewrite") {
-        home.write("recent.dat", pilot("N1", "EDDF", "") + "\r\n" + pilot("N2", "EDDF", "EDDF") +
-                                     "\r\n" + pilot("N3", "LOWW", "EDDF") + "\r\n");
+        writeSnapshot(
+            {pilot("N1", "EDDF", ""), pilot("N2", "EDDF", "EDDF"), pilot("N3", "LOWW", "EDDF")});
     } else if (c.afterSearch == "remove") {
         std::remove(state().SnapshotPath.c_str());
     } else if (!c.afterSearch.empty()) {

@@ -29,14 +29,6 @@ std::string yes(bool value) {
     return value ? "yes" : "no";
 }
 
-std::string joined(const std::vector<std::string>& items) {
-    std::string text;
-    for (const auto& item : items) {
-        text += (text.empty() ? "" : ",") + item;
-    }
-    return text;
-}
-
 // A snapshot field by name (as in SnapshotField.h) or number.
 std::size_t field(const std::string& name) {
     return std::isdigit(static_cast<unsigned char>(name[0])) ? std::stoul(name)
@@ -124,7 +116,8 @@ const test::TextFunctions kStation = {
      [](const CaseRow& c) {
          TrafficLists traffic(c[1] == "yes" ? "LIRR" : "LIRF", c[1] == "yes");
          traffic.addRawLine(test::pilotLine(c[3], std::stoul(c[2]), c[4], c[5], c[6], c[7], c[8]));
-         return joined(traffic.departures()) + "|" + joined(traffic.arrivals());
+         return test::joined(traffic.departures(), ",") + "|" +
+                test::joined(traffic.arrivals(), ",");
      }},
     {"split",
      [](const CaseRow& c) {

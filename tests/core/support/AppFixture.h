@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/MainWindowController.h"
 #include "common/NumberText.h"
@@ -30,6 +31,16 @@ protected:
         for (const char c : text) {
             app->keyPress(control, static_cast<unsigned char>(c));
         }
+    }
+    /// Writes the snapshot radar/recent.dat from `lines`, CR LF ended, and points SnapshotPath
+    /// at it.
+    void writeSnapshot(const std::vector<std::string>& lines) {
+        std::string bytes;
+        for (const std::string& line : lines) {
+            bytes += line + "\r\n";
+        }
+        home.write("radar/recent.dat", bytes);
+        state().SnapshotPath = home.file("radar/recent.dat");
     }
     MainWindowModel& window() { return app->window(); }
     ProgramState& state() { return app->state(); }
@@ -127,11 +138,7 @@ protected:
             return combo->text;
         }
         if (const ListBox* list = w.list(key)) {
-            std::string items;
-            for (const std::string& item : list->items) {
-                items += (items.empty() ? "" : "|") + item;
-            }
-            return items;
+            return joined(list->items, "|");
         }
         if (key.rfind("file:", 0) == 0) {
             return home.exists(key.substr(5)) ? home.read(key.substr(5)) : "(none)";
@@ -147,11 +154,7 @@ protected:
             return std::to_string(state().CallsignNumberLength);
         }
         if (key == "IssuedCodes") {
-            std::string codes;
-            for (const std::string& code : state().IssuedCodes) {
-                codes += (codes.empty() ? "" : "|") + code;
-            }
-            return codes;
+            return joined(state().IssuedCodes, "|");
         }
         if (const BlinkTimer* timer = w.timer(key)) {
             return timer->enabled ? "on" : "off";

@@ -1,5 +1,4 @@
 #include <filesystem>
-#include <initializer_list>
 #include <string>
 
 #include "app/ConnectionReset.h"
@@ -21,15 +20,6 @@ class TrafficFixture : public test::AppFixture {
 protected:
     TrafficFixture() { start(); }
 
-    /// Writes the snapshot (CR LF lines) and points SnapshotPath at it.
-    void snapshot(std::initializer_list<std::string> lines) {
-        std::string bytes;
-        for (const std::string& line : lines) {
-            bytes += line + "\r\n";
-        }
-        home.write("radar/recent.dat", bytes);
-        state().SnapshotPath = home.file("radar/recent.dat");
-    }
     /// Copies the file at `relative` of the driver's traffic cases' program folder.
     void copyData(const std::string& relative) {
         home.write(relative, test::readFileBytes(std::string(CORVANE_TEST_DATA) +
@@ -73,7 +63,7 @@ TEST_P(AircraftAnalysis, FillsThePanel) {
     for (const auto& [key, value] : c.pairs(1)) {
         source = key == "snapshot" ? value : source;
     }
-    snapshot({line.text()});
+    writeSnapshot({line.text()});
     if (source == "recent.dat") {
         copyData("radar/recent.dat");
     } else if (source.rfind("missing", 0) == 0) {
@@ -93,14 +83,12 @@ TEST_P(AircraftAnalysis, FillsThePanel) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, AircraftAnalysis,
-                         ::testing::ValuesIn(test::caseTable("traffic/analysis.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_CASES(Table, AircraftAnalysis, "traffic/analysis.tsv");
 
 TEST_F(TrafficFixture, LaterLineOfTheSameCallsignStands) {
-    snapshot({PilotLine("DLH4AB").flying("1000", "150").text(),
-              PilotLine("DLH4ABC").flying("7000", "250").text(), "DLH4AB",
-              PilotLine("DLH4AB").flying("3000", "180").text()});
+    writeSnapshot({PilotLine("DLH4AB").flying("1000", "150").text(),
+                   PilotLine("DLH4ABC").flying("7000", "250").text(), "DLH4AB",
+                   PilotLine("DLH4AB").flying("3000", "180").text()});
     state().SelectedDepartureCallsign = "DLH4AB";
     DepartureAnalysis::analyse(context());
     EXPECT_EQ(window().lblCurrentAlt.text, "3000");
@@ -174,7 +162,7 @@ protected:
                     line.set(test::fieldIndex(edit.substr(0, edit.find(':'))),
                              edit.substr(edit.find(':') + 1));
                 }
-                snapshot({line.text()});
+                writeSnapshot({line.text()});
             }
         }
     }
@@ -191,9 +179,7 @@ TEST_P(TrafficSelection, ShowsTheSelectedAircraft) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TrafficSelection,
-                         ::testing::ValuesIn(test::caseTable("traffic/selection.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_CASES(Table, TrafficSelection, "traffic/selection.tsv");
 
 }  // namespace
 }  // namespace corvane
