@@ -107,35 +107,6 @@ protected:
         window().LstArrival.items = {"AZA123"};
         platform.clock = {14, 45};
     }
-    // "<label>.visible" and "<label>.back" (its colour number) besides the fixture's keys.
-    Label* labelPart(const std::string& key, std::string& part) {
-        const auto dot = key.find('.');
-        part = dot == std::string::npos ? "" : key.substr(dot + 1);
-        return part == "visible" || part == "back" ? window().label(key.substr(0, dot)) : nullptr;
-    }
-    void set(const std::string& key, const std::string& value) {
-        std::string part;
-        Label* label = labelPart(key, part);
-        if (!label) {
-            return key == "lblParam.size" ? void(window().lblParam.fontSize = std::stoi(value))
-                                          : preset(key, value);
-        }
-        part == "visible" ? void(label->visible = value == "on")
-                          : void(label->backColour = std::stoi(value));
-    }
-    std::string get(const std::string& key) {
-        std::string part;
-        const Label* label = labelPart(key, part);
-        const auto& plan = key[0] == 'D' ? state().DeparturePlan : state().ArrivalPlan;
-        if (key.find("Plan.") != std::string::npos) {
-            return !plan                          ? "(no plan)"
-                   : key.ends_with("Destination") ? plan->Record.Destination
-                                                  : plan->Record.PilotInCommand;
-        }
-        return !label              ? value(key)
-               : part == "visible" ? (label->visible ? "on" : "off")
-                                   : std::to_string(label->backColour);
-    }
     // Runs the actions of column `i`: departure/arrival=N (a click on that list item),
     // tick=TIMER, clearDeparture, airline=CALLSIGN and airlineArr=CALLSIGN (looked up for that
     // side's label), write=FILE|BYTES and line=FIELD:VALUE,... (DLH4AB's line of the snapshot,
@@ -171,11 +142,11 @@ protected:
 // Columns: what the window holds before, the actions, what it holds after.
 TEST_P(TrafficSelection, ShowsTheSelectedAircraft) {
     for (const auto& [key, v] : GetParam().pairs(0)) {
-        set(key, v);
+        preset(key, v);
     }
     act(GetParam(), 1);
     for (const auto& [key, expected] : GetParam().pairs(2)) {
-        EXPECT_EQ(get(key), expected) << key;
+        EXPECT_EQ(value(key), expected) << key;
     }
 }
 
