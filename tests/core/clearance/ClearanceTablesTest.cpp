@@ -1,8 +1,14 @@
+// The clearance's words, log records, procedure file lines and squawk codes, from the tables
+// under tests/data/clearance.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "clearance/ClearanceLog.h"
+#include "clearance/ClearanceWording.h"
 #include "clearance/ProcedureFile.h"
+#include "clearance/SquawkAllocator.h"
 #include "platform/LocalFileSystem.h"
 #include "support/CaseTable.h"
 #include "support/PosixOnly.h"
@@ -13,8 +19,29 @@ namespace {
 
 using test::CaseRow;
 using P = ProcedureFile;
+using W = ClearanceWording;
 
-const test::TextFunctions kLines = {
+const test::TextFunctions kClearance = {
+    {"levelPhrase", [](const CaseRow& c) { return W::levelPhrase(c[1]); }},
+    {"paddedCallsign", [](const CaseRow& c) { return W::paddedCallsign(c[1]); }},
+    {"spoken",
+     [](const CaseRow& c) {
+         const auto length = W::callsignNumberLength(c[1]);
+         return std::to_string(length) + " " + W::spokenNumber(c[1], length);
+     }},
+    {"spokenNumber",
+     [](const CaseRow& c) {
+         return W::spokenNumber(c[1], static_cast<std::int16_t>(std::stoi(c[2])));
+     }},
+    {"airlineName", [](const CaseRow& c) { return W::airlineName(c[1]); }},
+    {"assignedEntry", [](const CaseRow& c) { return W::assignedEntry(c[1], c[2]); }},
+    {"record", [](const CaseRow& c) { return ClearanceLog::record(c[1], c[2], c[3]); }},
+    {"parse",
+     [](const CaseRow& c) {
+         const auto side = c[1] == "Arrival" ? ClearanceSide::Arrival : ClearanceSide::Departure;
+         const auto entry = ClearanceLog::parse(c[2], c[3], side);
+         return entry ? entry->clearance + "|" + entry->procedure : "(none)";
+     }},
     {"kinds",
      [](const CaseRow& c) {
          const std::string line = c[1];
@@ -45,9 +72,32 @@ const test::TextFunctions kLines = {
      [](const CaseRow& c) { return std::to_string(P::approachRunwayHits(c[1], c[2])); }},
     {"isSafeAirportCode",
      [](const CaseRow& c) { return P::isSafeAirportCode(c[1]) ? "yes" : "no"; }},
+    {"allocate",
+     [](const CaseRow& c) {
+         SquawkAllocator allocator(c[1], c[2]);
+         for (const std::string& code : test::splitAt(c[4], '|')) {
+             allocator.markTaken(code);
+         }
+         const auto given = allocator.allocate(c[3]);
+         return given ? given->code + " " + given->next : "(none)";
+     }},
+    {"parseCode",
+     [](const CaseRow& c) {
+         const auto value = SquawkAllocator::parse(c[1]);
+         // A code read back is written the same.
+         return !value
+                    ? "(none)"
+                    : std::to_string(*value) + (SquawkAllocator::format(*value) == c[1] ? "" : "?");
+     }},
+    {"isReserved",
+     [](const CaseRow& c) {
+         return SquawkAllocator::isReserved(std::stoi(c[1], nullptr, 8)) ? "yes" : "no";
+     }},
 };
 
-CORVANE_TEXT_TABLE(ProcedureLines, kLines, "clearance/procedure-lines.tsv");
+CORVANE_TEXT_TABLE(Wording, kClearance, "clearance/wording.tsv");
+CORVANE_TEXT_TABLE(ProcedureLines, kClearance, "clearance/procedure-lines.tsv");
+CORVANE_TEXT_TABLE(SquawkCodes, kClearance, "clearance/squawk-codes.tsv");
 
 TEST(ProcedureFile, PathPrefersTheExactNameThenIgnoresCase) {
     test::TempFolder folder;
@@ -71,6 +121,23 @@ TEST(ProcedureFile, OpenTellsAMissingFileFromAMissingFolder) {
     EXPECT_EQ(status, FileStatus::FileNotFound);
     EXPECT_EQ(ProcedureFile::open(files, folder.file("none/EDDF.txt"), status), nullptr);
     EXPECT_EQ(status, FileStatus::PathNotFound);
+}
+
+TEST(SquawkAllocatorTest, EveryCodeOfARangeIsGivenOutOnceAndNeverLeavesIt) {
+    SquawkAllocator allocator("6000", "6077");
+    std::string current = "6000";
+    std::vector<std::string> given;
+    while (const auto allocation = allocator.allocate(current)) {
+        given.push_back(allocation->code);
+        allocator.markTaken(allocation->code);
+        current = allocation->next;
+        ASSERT_LE(given.size(), 64u);
+    }
+    ASSERT_EQ(given.size(), 64u);
+    EXPECT_EQ(given.front(), "6000");
+    EXPECT_EQ(given[8], "6010");
+    EXPECT_EQ(given.back(), "6077");
+    EXPECT_EQ(current, "6077");
 }
 
 }  // namespace
