@@ -1,12 +1,17 @@
+// Clearances given and refused on a window set by hand. The read-back and removal of whole
+// sessions, the records' bytes and the failures to write or read a log are driver sessions
+// (tests/data/script/clearance/WholeSession..., LogsThatCannot...); these need a window, a log
+// or a folder prepared by hand.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "ClearanceFixture.h"
 #include "app/ConnectionReset.h"
+#include "clearance/ClearanceLog.h"
 #include "clearance/DepartureClearance.h"
 #include "support/SnapshotLines.h"
 
@@ -100,6 +105,111 @@ TEST_F(DepartureClearanceTest, ValidateEnablesTheButtonOnSuccess) {
     EXPECT_TRUE(window().cmdSidGen.enabled);
     window().TxtInClimb.text.clear();
     EXPECT_FALSE(DepartureClearance::validate(context()));
+}
+
+class AssignedListsTest : public test::ClearanceFixture {
+protected:
+    AssignedListsTest() {
+        writeSnapshot({pilotLine("ABC12", "EDDT", "LIRF", "1000"),
+                       pilotLine("ABC123", "LIRF", "EDDT", "4521"),
+                       pilotLine("DEF4567", "LFPG", "EDDT", "4522")});
+    }
+    void clearDeparture(int sidIndex) {
+        preparePanel(false, "ABC12");
+        window().CmbSid.select(sidIndex);
+        ASSERT_EQ(app->click("cmdSidGen"), ActionResult::Done);
+    }
+    void clearArrival(const std::string& callsign, const std::string& squawk) {
+        preparePanel(true, callsign);
+        window().lblSqAss.text = squawk;
+        ASSERT_EQ(app->click("cmdStarGen"), ActionResult::Done);
+    }
+};
+
+TEST_F(AssignedListsTest, ADepartureClearedTwiceShowsTheSecondAndItsAnalysisAgain) {
+    clearDeparture(1);
+    window().LstDeparture.clear();
+    clearDeparture(2);
+    ASSERT_EQ(window().List1.items, (Items{"ABC12   - 2301", "ABC12   - 2302"}));
+    window().LblIfrSid.text.clear();
+    window().lblCompanyDep.text = "kept";
+    window().Label1_13.text.clear();
+    window().Timer1.enabled = true;
+    window().lblParam.visible = false;
+    window().lblParam.backColour = colour::kRed;
+    ASSERT_EQ(app->select("List1", 0), ActionResult::Done);
+    EXPECT_NE(window().LblIfrSid.text.find("VIA ABCDEF "), std::string::npos);
+    EXPECT_NE(window().LblIfrSid.text.find("SQUAWK 2302"), std::string::npos);
+    EXPECT_EQ(window().lblParam.fontSize, 22);
+    EXPECT_EQ(window().lblParam.backColour, colour::kYellow);
+    EXPECT_TRUE(window().lblParam.visible);
+    EXPECT_EQ(window().lblCompanyDep.text, "kept");
+    EXPECT_EQ(window().Label1_13.text, "LIRF");
+}
+
+TEST_F(AssignedListsTest, RemovingAnArrivalAskedYesTakesTheEntryOffAndKeepsTheLog) {
+    clearArrival("ABC123", "4521");
+    clearArrival("DEF4567", "4522");
+    ASSERT_EQ(app->select("List2", 0), ActionResult::Done);
+    platform.answers.push_back(true);
+    ASSERT_EQ(app->click("cmdRemoveArr"), ActionResult::Done);
+    EXPECT_EQ(platform.messages.back().title, "REMOVE AIRCRAFT");
+    EXPECT_EQ(window().List2.items, (Items{"DEF4567 - 4522"}));
+    EXPECT_FALSE(window().cmdRemoveArr.enabled || window().cmdFPArr.enabled);
+    EXPECT_TRUE(window().LstArrival.items.empty());
+    EXPECT_EQ(home.read("DATA/arrival.txt").substr(0, 8), "ABC123 /");
+    EXPECT_EQ(app->click("cmdRemoveArr"), ActionResult::Ignored);
+}
+
+TEST(ClearanceLogParseLimitTest, ProcedureTextIsCutAfter300CharactersAndTrimmed) {
+    const std::string procedure = "  " + std::string(298, 'A') + "BCDEF  ";
+    const auto entry =
+        ClearanceLog::parse("ABC12  /X/" + procedure, "ABC12", ClearanceSide::Departure);
+    ASSERT_TRUE(entry.has_value());
+    EXPECT_EQ(entry->procedure, std::string(298, 'A'));
+}
+
+class ClearanceLogFileTest : public test::ClearanceFixture {
+protected:
+    void show(const std::string& callsign) {
+        state().SelectedDepartureCallsign = callsign;
+        ClearanceLog::show(context(), ClearanceSide::Departure);
+    }
+};
+
+TEST_F(ClearanceLogFileTest, ShowsTheLastWholeRecordOfTheAircraftWrittenInThisConnection) {
+    home.write("DATA/departure.txt", "ABC12  /EARLIER RUN/P0\r\n");
+    for (const char* record : {"ABC12/FIRST/P1", "XYZ99/OTHER/P2", "ABC12/SECOND/P3"}) {
+        const auto part = test::splitAt(record, '/');
+        state().SelectedDepartureCallsign = part[0];
+        window().LblIfrSid.text = part[1];
+        window().txtSidAss.text = part[2];
+        ClearanceLog::write(context(), ClearanceSide::Departure);
+    }
+    std::ofstream(home.file("DATA/departure.txt"), std::ios::app) << "ABC12  /BROKEN/P4";
+    show("ABC12");
+    EXPECT_EQ(window().LblIfrSid.text, "SECOND");
+    EXPECT_EQ(window().txtSidAss.text, "P3");
+    show("XYZ99");
+    EXPECT_EQ(window().LblIfrSid.text, "OTHER");
+    EXPECT_EQ(window().txtSidAss.text, "P2");
+    show("QQQ1");
+    EXPECT_EQ(window().LblIfrSid.text, "OTHER");
+    EXPECT_EQ(window().txtSidAss.text, "P2");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ClearanceLogFileTest, AReadOnlyDataFolderIsReported) {
+    platform.fileSystem.denyWrites = true;
+    state().SelectedArrivalCallsign = "ABC12";
+    window().lblIfrStar.text = "X";
+    ClearanceLog::write(context(), ClearanceSide::Arrival);
+    EXPECT_EQ(platform.messageTexts(),
+              std::vector<std::string>{"PAY ATTENTION!!! THE ARRIVAL LOG " +
+                                       context().folder.dataFile("arrival.txt") +
+                                       " CANNOT BE WRITTEN (ACCESS DENIED). THE CLEARANCE IS NOT "
+                                       "RECORDED"});
+    EXPECT_EQ(window().lblIfrStar.text, "X");
 }
 
 }  // namespace
