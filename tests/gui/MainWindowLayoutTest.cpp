@@ -1,7 +1,12 @@
 // The forms as they stand, from tests/data/gui/layout.tsv: the main window after start, the
 // splash and the flight plan sheet. Then the window's own place, and a screen too small for it.
+// The splash ends after two seconds, at a key or at a click on its bare area; never twice.
+#include <gtest/gtest.h>
+
 #include <QAbstractScrollArea>
 #include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
 
 #include "FlightPlanSheetDialog.h"
 #include "GuiFixture.h"
@@ -86,6 +91,39 @@ TEST_F(MainWindowLayoutTest, ASmallScreenEndsTheProgramWithoutShowingTheWindow) 
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(QtPlatform::twipsOf(1024, 768).widthTwips, 15360);
     EXPECT_EQ(QtPlatform::twipsOf(1024, 768).heightTwips, 11520);
+}
+
+TEST(SplashWindowTest, EndsByItselfAfterTwoSecondsShowingItsPicture) {
+    SplashWindow splash;
+    QSignalSpy finished(&splash, &SplashWindow::finished);
+    splash.show();
+    EXPECT_EQ(splash.size(), QSize(632, 223));  // 9480 x 3345 twips
+    EXPECT_FALSE(splash.findChild<QLabel*>(QStringLiteral("Picture2"))->pixmap().isNull());
+    QTest::qWait(1500);
+    EXPECT_EQ(finished.count(), 0);
+    EXPECT_TRUE(finished.wait(1500));
+    EXPECT_FALSE(splash.isVisible());
+}
+
+TEST(SplashWindowTest, OnlyAKeyOrAClickOnTheBareFrameEndsItAndTheTimerNotAgain) {
+    for (const bool byKey : {true, false}) {
+        SplashWindow splash;
+        QSignalSpy finished(&splash, &SplashWindow::finished);
+        splash.show();
+        for (const QString name : {"Picture2", "Label1", "Label2", "lblPlatform", "lblVersion"}) {
+            QTest::mouseClick(splash.findChild<QWidget*>(name), Qt::LeftButton, {}, QPoint(5, 5));
+        }
+        EXPECT_EQ(finished.count(), 0);
+        if (byKey) {
+            QTest::keyClick(&splash, Qt::Key_Space);
+        } else {
+            QTest::mouseClick(splash.findChild<QWidget*>(QStringLiteral("Frame1")), Qt::LeftButton,
+                              {}, QPoint(600, 10));
+        }
+        EXPECT_EQ(finished.count(), 1);
+        QTest::qWait(byKey ? 2300 : 0);
+        EXPECT_EQ(finished.count(), 1);
+    }
 }
 
 }  // namespace
