@@ -25,8 +25,6 @@ protected:
         home.write(relative, test::readFileBytes(std::string(CORVANE_TEST_DATA) +
                                                  "/script/traffic/home/" + relative));
     }
-    /// The airline table of the tests in the DATA folder.
-    void airlineTable() { copyData("DATA/airlines.dat"); }
 };
 
 // The arrival of the cases: AZA123 from LIRF (40 N 8 E) to EDDF (50 N 8 E), 158 NM out.
@@ -100,7 +98,7 @@ TEST_F(TrafficFixture, LaterLineOfTheSameCallsignStands) {
 class TrafficSelection : public TrafficFixture, public ::testing::WithParamInterface<CaseRow> {
 protected:
     TrafficSelection() {
-        airlineTable();
+        copyData("DATA/airlines.dat");
         copyData("radar/recent.dat");
         state().SnapshotPath = home.file("radar/recent.dat");
         window().LstDeparture.items = {"DLH4AB", "CFG9NF", "XXX999"};
