@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "ClearanceFixture.h"
 #include "app/ConnectionReset.h"
 #include "clearance/ClearanceLog.h"
 #include "clearance/DepartureClearance.h"
+#include "support/AppFixture.h"
 #include "support/SnapshotLines.h"
 
 namespace corvane {
@@ -21,7 +21,68 @@ namespace {
 using Items = std::vector<std::string>;
 using test::CaseRow;
 
-class Clearances : public test::ClearanceFixture, public ::testing::WithParamInterface<CaseRow> {};
+/// A started window whose station is the test airport EDDT: its procedure file in the
+/// procedures folder, a squawk range, and a snapshot the test fills with aircraft lines.
+class ClearanceFixture : public test::AppFixture {
+protected:
+    ClearanceFixture() {
+        start();
+        home.write("SIDSTARS/EDDT.txt", testData("../script/clearance/home/SIDSTARS/EDDT.txt"));
+        home.write("SIDSTARS/EDDN.txt", testData("EDDN.txt"));
+        state().ProcFolder = home.file("SIDSTARS");
+        state().AirportCode = "EDDT";
+        writeSnapshot({});
+        window().Lblr1_1.text = "2301";
+        window().Lblr2_1.text = "2377";
+        window().LblSquawk.text = "2301";
+    }
+
+    /// The bytes of a file of the clearance test data.
+    static std::string testData(const std::string& name) {
+        return test::readFileBytes(std::string(CORVANE_TEST_DATA) + "/clearance/" + name);
+    }
+
+    /// A pilot line of the snapshot: departing `from`, arriving `to`, squawking `squawk`.
+    static std::string pilotLine(const std::string& callsign, const std::string& from,
+                                 const std::string& to, const std::string& squawk) {
+        return test::PilotLine(callsign)
+            .set(snapshot::DepAirport, from)
+            .set(snapshot::DestAirport, to)
+            .set(snapshot::Squawk, squawk)
+            .text();
+    }
+
+    /// Makes the departure (or arrival) panel ready for a clearance of `callsign` without a
+    /// connect: the aircraft listed and selected, runway, procedure, level, airline, and the
+    /// destination LIRF (or the expected STAR and code) and plan an analysis under IFR leaves.
+    void preparePanel(bool arrival, const std::string& callsign,
+                      const std::string& airline = "Some Air") {
+        MainWindowModel& w = window();
+        ListBox& list = arrival ? w.LstArrival : w.LstDeparture;
+        list.add(callsign);
+        list.selected = static_cast<int>(list.items.size()) - 1;
+        (arrival ? state().SelectedArrivalCallsign : state().SelectedDepartureCallsign) = callsign;
+        (arrival ? w.cmbLandRwy : w.CmbTORwy).items = {"25L", "25R", "07"};
+        (arrival ? w.cmbLandRwy : w.CmbTORwy).select(arrival ? 1 : 0);
+        ComboBox& procedure = arrival ? w.cmbStar : w.CmbSid;
+        procedure.items = arrival ? std::vector<std::string>{"XYZ1A ", "QRS2B "}
+                                  : std::vector<std::string>{"ABCDE1", "ABC1A ", "ABCDEF"};
+        procedure.select(arrival ? 0 : 1);
+        (arrival ? w.txtDescend : w.TxtInClimb).text = arrival ? "70" : "120";
+        (arrival ? w.lblCompanyArr : w.lblCompanyDep).text = airline;
+        (arrival ? w.lblExpStar : w.Label1_13).text = arrival ? "XYZ" : "LIRF";
+        if (arrival) {
+            w.lblSqAss.text = "4521";
+        }
+        AnalysedPlan plan;
+        plan.Callsign = callsign;
+        plan.Record.Destination = arrival ? "EDDT" : "LIRF";
+        plan.Record.FlightRules = "I";
+        (arrival ? state().ArrivalPlan : state().DeparturePlan) = plan;
+    }
+};
+
+class Clearances : public ClearanceFixture, public ::testing::WithParamInterface<CaseRow> {};
 
 // Columns: the button, what the window holds before (callsign, airline, own and others'
 // squawks in the snapshot, then any key of AppFixture::preset), what it holds after.
@@ -62,7 +123,7 @@ TEST_P(Clearances, AreGivenOrRefused) {
 
 CORVANE_CASES(Table, Clearances, "clearance/clearances.tsv");
 
-class DepartureClearanceTest : public test::ClearanceFixture {
+class DepartureClearanceTest : public ClearanceFixture {
 protected:
     void generate(const std::string& callsign) {
         preparePanel(false, callsign);
@@ -107,7 +168,7 @@ TEST_F(DepartureClearanceTest, ValidateEnablesTheButtonOnSuccess) {
     EXPECT_FALSE(DepartureClearance::validate(context()));
 }
 
-class AssignedListsTest : public test::ClearanceFixture {
+class AssignedListsTest : public ClearanceFixture {
 protected:
     AssignedListsTest() {
         writeSnapshot({pilotLine("ABC12", "EDDT", "LIRF", "1000"),
@@ -169,7 +230,7 @@ TEST(ClearanceLogParseLimitTest, ProcedureTextIsCutAfter300CharactersAndTrimmed)
     EXPECT_EQ(entry->procedure, std::string(298, 'A'));
 }
 
-class ClearanceLogFileTest : public test::ClearanceFixture {
+class ClearanceLogFileTest : public ClearanceFixture {
 protected:
     void show(const std::string& callsign) {
         state().SelectedDepartureCallsign = callsign;
