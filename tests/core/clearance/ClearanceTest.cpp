@@ -178,11 +178,11 @@ private:
     bool failed_ = false;
 };
 
-using V = std::vector<std::string>;
+using Items = std::vector<std::string>;
 
 /// A "|"-separated list of a table cell; an empty cell is an empty list.
-V listOf(const std::string& cell) {
-    return cell.empty() ? V{} : test::splitAt(cell, '|');
+Items listOf(const std::string& cell) {
+    return cell.empty() ? Items{} : test::splitAt(cell, '|');
 }
 
 class ReadRunways : public ::testing::TestWithParam<test::CaseRow> {};
@@ -205,12 +205,10 @@ CORVANE_CASES(Files, ReadRunways, "clearance/runway-reader.tsv");
 
 TEST(RunwayReader, AReadFailureKeepsWhatWasRead) {
     MainWindowModel window;
-    MemoryLines lines(V{"RNW 25L", "RNW 07R", "ENDRNWS"}, 1);
+    MemoryLines lines(Items{"RNW 25L", "RNW 07R", "ENDRNWS"}, 1);
     EXPECT_FALSE(RunwayReader::read(lines, "EDDF", window));
-    EXPECT_EQ(window.CmbTORwy.items, V{"25L"});
+    EXPECT_EQ(window.CmbTORwy.items, Items{"25L"});
 }
-
-using Items = std::vector<std::string>;
 
 /// A started window whose station is the test airport EDDT: its procedure file in the
 /// procedures folder, a squawk range, and a snapshot the test fills with aircraft lines.
