@@ -1,21 +1,93 @@
 // corvane-feed's reading and writing: the HTTP path against a server on 127.0.0.1, the loop's
 // outage reports and retry delays, the freshness rule and the command line.
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "FeedOptions.h"
 #include "FeedRunner.h"
-#include "LoopbackServer.h"
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "support/TempFolder.h"
 
 namespace corvane::test {
 namespace {
+
+/// An HTTP server on 127.0.0.1 that answers one request with fixed bytes, after a delay, then
+/// closes. Every wait is bounded, so a client that never comes cannot hang a test.
+class LoopbackServer {
+public:
+    LoopbackServer(std::string answer, std::chrono::milliseconds delay)
+        : answer_(std::move(answer)), delay_(delay) {
+        listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        ::bind(listener_, reinterpret_cast<sockaddr*>(&address), length);
+        ::listen(listener_, 1);
+        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+        thread_ = std::thread([this] { serve(); });
+    }
+    ~LoopbackServer() {
+        thread_.join();
+        ::close(listener_);
+    }
+    LoopbackServer(const LoopbackServer&) = delete;
+    LoopbackServer& operator=(const LoopbackServer&) = delete;
+
+    /// The address of the server's one document.
+    std::string url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/whazzup"; }
+    /// The request head the server received (read it after the client is done).
+    const std::string& request() const { return request_; }
+
+private:
+    static constexpr int kWaitMs = 5000;
+
+    void serve() {
+        pollfd waiting{listener_, POLLIN, 0};
+        if (::poll(&waiting, 1, kWaitMs) <= 0) {
+            return;
+        }
+        const int client = ::accept(listener_, nullptr, nullptr);
+        char buffer[4096];
+        pollfd reading{client, POLLIN, 0};
+        while (request_.find("\r\n\r\n") == std::string::npos && ::poll(&reading, 1, kWaitMs) > 0) {
+            const ssize_t got = ::recv(client, buffer, sizeof buffer, 0);
+            if (got <= 0) {
+                break;
+            }
+            request_.append(buffer, static_cast<std::size_t>(got));
+        }
+        std::this_thread::sleep_for(delay_);
+        for (std::size_t sent = 0; sent < answer_.size();) {
+            const ssize_t put =
+                ::send(client, answer_.data() + sent, answer_.size() - sent, MSG_NOSIGNAL);
+            if (put <= 0) {
+                break;
+            }
+            sent += static_cast<std::size_t>(put);
+        }
+        ::close(client);
+    }
+
+    std::string answer_;
+    std::chrono::milliseconds delay_;
+    int listener_ = -1;
+    unsigned short port_ = 0;
+    std::string request_;
+    std::thread thread_;
+};
 
 using namespace std::chrono_literals;
 
@@ -64,8 +136,7 @@ TEST_P(HttpFeed, WritesTheSnapshotOrKeepsTheLastGoodOne) {
     EXPECT_NE(server.request().find("\r\nAccept-Encoding: "), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Feed, HttpFeed, ::testing::ValuesIn(caseTable("feed/http.tsv")),
-                         caseName<CaseRow>);
+CORVANE_CASES(Feed, HttpFeed, "feed/http.tsv");
 
 const std::string kDocument = readFileBytes(kData + "whazzup.json");
 
@@ -131,8 +202,7 @@ TEST_P(FeedCommandLine, IsAcceptedOrRefused) {
     EXPECT_EQ(error, GetParam()[1]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Feed, FeedCommandLine, ::testing::ValuesIn(caseTable("feed/options.tsv")),
-                         caseName<CaseRow>);
+CORVANE_CASES(Feed, FeedCommandLine, "feed/options.tsv");
 
 }  // namespace
 }  // namespace corvane::test

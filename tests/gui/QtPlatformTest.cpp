@@ -1,13 +1,21 @@
 // The real Qt message boxes and the window's close request, answered from the test.
+// The window's --feed mode: corvane-feed runs beside it and its outages reach the user as one
+// message box each. The reader reads a saved document here, never the network.
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <iostream>
 #include <sstream>
 
 #include "GuiFixture.h"
+#include "LiveFeedProcess.h"
 #include "UiText.h"
+#include "support/FakePlatform.h"
+#include "support/TempFolder.h"
 
 namespace corvane::test {
 namespace {
@@ -103,6 +111,29 @@ TEST(UiTextTest, ShowsUtf8AndBreaksLinesAtCarriageReturns) {
     EXPECT_EQ(UiText::show("Z\xC3\xBCrich A\r\nB\rC"), QStringLiteral("Zürich A\nB\nC"));
     EXPECT_EQ(UiText::show("\xC3\x86 \xC2\xB0 \xE2\x80\x93"), QStringLiteral("Æ ° –"));
     EXPECT_EQ(UiText::toModel(QStringLiteral("Köhler")), "K\xC3\xB6hler");
+}
+
+TEST(LiveFeedProcess, WritesTheSnapshotAndWarnsOncePerOutage) {
+    const std::string feed = CORVANE_GUI_TEST_DATA "/../feed/";
+    test::TempFolder folder;
+    test::FakePlatform platform;
+    folder.write("whazzup.json", "{");
+    LiveFeedProcess process(
+        platform, QString::fromStdString(folder.file("live/recent.dat")),
+        {QStringLiteral("--from"), QString::fromStdString(folder.file("whazzup.json")),
+         QStringLiteral("--interval"), QStringLiteral("1"), QStringLiteral("--airports"),
+         QString::fromStdString(feed + "airports.csv")});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !platform.messages.empty(); }, 5000));
+    folder.write("whazzup.json", test::readFileBytes(feed + "whazzup.json"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return folder.exists("live/recent.dat"); }, 5000));
+    folder.write("whazzup.json", "not json");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform.messages.size() == 2; }, 5000));
+    const std::string warning =
+        "PAY ATTENTION!!! THE LIVE IVAO FEED IS UNAVAILABLE (the feed is not a JSON document). "
+        "THE LAST TRAFFIC SNAPSHOT STAYS IN USE";
+    EXPECT_EQ(platform.messageTexts(), (std::vector<std::string>{warning, warning}));
+    EXPECT_EQ(platform.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(folder.read("live/recent.dat"), test::readFileBytes(feed + "recent.golden.dat"));
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Folders where files are expected, files where folders are, links: each connect ends in the
 // message naming what cannot be read and the reset, and a file that turns into a folder after
 // the connect loses no clearance.
+// A DATA folder that is missing, read-only or full when the settings or the clearance logs are
+// written: the choice or the clearance stays in the window, with a message saying what was not
+// saved, and nothing unsaved is ever read back.
 #include <filesystem>
 
 #include "SessionFixture.h"
@@ -45,9 +48,7 @@ TEST_P(FolderFaultTest, ConnectSaysWhatCannotBeReadAndResets) {
     EXPECT_TRUE(window().TxtOperatorName.enabled);
 }
 
-INSTANTIATE_TEST_SUITE_P(Folders, FolderFaultTest,
-                         ::testing::ValuesIn(test::caseTable("robustness/folders.tsv")),
-                         test::caseName<test::CaseRow>);
+CORVANE_CASES(Folders, FolderFaultTest, "robustness/folders.tsv");
 
 class FolderAfterConnectTest : public test::SessionFixture {};
 
@@ -76,6 +77,127 @@ TEST_F(FolderAfterConnectTest, SnapshotBecomingAFolderKeepsTheClearedAircraft) {
     app->select("List1", 0);
     EXPECT_EQ(window().List1.items.size(), 2U);
     EXPECT_TRUE(everyMessageIsAnExclamation());
+}
+
+using Items = std::vector<std::string>;
+
+constexpr const char* kKeptForThisRun = " THE FOLDER CHOICE IS KEPT ONLY UNTIL THE PROGRAM ENDS.";
+
+class WriteFaultTest : public test::SessionFixture {
+protected:
+    std::string dataFile(const char* name) { return app->context().folder.dataFile(name); }
+    std::string notWritten(const char* log, const char* name, const char* why) {
+        return std::string("PAY ATTENTION!!! THE ") + log + " LOG " + dataFile(name) +
+               " CANNOT BE WRITTEN (" + why + "). THE CLEARANCE IS NOT RECORDED";
+    }
+};
+
+TEST_F(WriteFaultTest, ReadOnlyDataFolderKeepsBothFolderChoicesForThisRun) {
+    home.write("radar2/recent.dat", sessionData("radar/recent.dat"));
+    home.write("procs/EDDT.txt", sessionData("SIDSTARS/EDDT.txt"));
+    const std::string settings = home.read("DATA/dirRecent.txt");
+    platform.fileSystem.denyWrites = true;
+    platform.folders = {home.file("radar2"), home.file("procs")};
+    app->click("Command3(6)");
+    app->click("Command3(5)");
+    EXPECT_EQ(messages(), (Items{"PAY ATTENTION!!! CANNOT WRITE " + dataFile("dirRecent.txt") +
+                                     " (ACCESS DENIED)." + kKeptForThisRun,
+                                 "PAY ATTENTION!!! CANNOT WRITE " + dataFile("dirSidStar.txt") +
+                                     " (ACCESS DENIED)." + kKeptForThisRun}));
+    EXPECT_EQ(home.read("DATA/dirRecent.txt"), settings);
+    connect();
+    EXPECT_TRUE(connected());
+    EXPECT_EQ(state().SnapshotPath, home.file("radar2/recent.dat"));
+    EXPECT_EQ(state().ProcFolder, home.file("procs"));
+}
+
+TEST_F(WriteFaultTest, MissingDataFolderKeepsTheFolderChoiceForThisRun) {
+    const std::string folder = app->context().folder.dataFolder();
+    std::filesystem::remove_all(home.file("DATA"));
+    platform.folders.push_back(home.file("radar"));
+    app->click("Command3(6)");
+    EXPECT_EQ(messages(),
+              (Items{"PAY ATTENTION!!! THE DATA FOLDER " + folder +
+                     " DOES NOT EXIST, SO dirRecent.txt CANNOT BE SAVED." + kKeptForThisRun}));
+    EXPECT_FALSE(home.exists("DATA"));
+    EXPECT_EQ(state().UnsavedSnapshotPath, home.file("radar/recent.dat"));
+}
+
+TEST_F(WriteFaultTest, ReadOnlyDataFolderStillClearsAndListsButSaysTheLogIsNotWritten) {
+    connect();
+    platform.fileSystem.denyWrites = true;
+    ASSERT_TRUE(prepare("ABC12"));
+    app->click("cmdSidGen");
+    ASSERT_TRUE(prepare("ABC123", true));
+    app->click("cmdStarGen");
+    EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2302"}));
+    EXPECT_EQ(window().LblSquawk.text, "2305");  // 2303 and 2304 are squawked
+    ASSERT_EQ(window().List2.items.size(), 1U);
+    EXPECT_EQ(window().List2.items[0].substr(0, 7), "ABC123 ");
+    EXPECT_EQ(messages(), (Items{notWritten("DEPARTURE", "departure.txt", "ACCESS DENIED"),
+                                 notWritten("ARRIVAL", "arrival.txt", "ACCESS DENIED")}));
+    // The clearance on screen stays when the entry cannot be shown from the missing log.
+    const std::string shown = window().LblIfrSid.text;
+    app->select("List1", 0);
+    EXPECT_EQ(window().LblIfrSid.text, shown);
+    EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2302"}));
+    EXPECT_TRUE(everyMessageIsAnExclamation());
+}
+
+TEST_F(WriteFaultTest, AFullDiskIsNamedAndTheNextClearanceIsReadBackWhole) {
+    connect();
+    platform.fileSystem.denyWrites = true;
+    platform.fileSystem.failure = FileStatus::DiskFull;
+    ASSERT_TRUE(prepare("ABC12"));
+    app->click("cmdSidGen");
+    EXPECT_EQ(messages(), (Items{notWritten("DEPARTURE", "departure.txt", "DISK FULL")}));
+    platform.fileSystem.denyWrites = false;
+    ASSERT_TRUE(prepare("XYZ345"));
+    app->click("cmdSidGen");
+    const std::string second = window().LblIfrSid.text;
+    app->select("List1", 0);
+    EXPECT_EQ(window().LblIfrSid.text, second) << "no record of ABC12 to show";
+    app->select("List1", 1);
+    EXPECT_EQ(window().LblIfrSid.text, second);
+    EXPECT_EQ(messages().size(), 1U);
+}
+
+TEST_F(WriteFaultTest, LogsThatCannotBeDeletedDoNotStopResetOrExit) {
+    connect();
+    ASSERT_TRUE(prepare("ABC12"));
+    app->click("cmdSidGen");
+    platform.fileSystem.denyWrites = true;
+    app->click("Command3(7)");
+    EXPECT_TRUE(window().List1.items.empty());
+    EXPECT_TRUE(state().IssuedCodes.empty());
+    platform.answers.push_back(true);
+    app->click("Command3(8)");
+    EXPECT_FALSE(state().running);
+}
+
+TEST_F(WriteFaultTest, ALogLeftByAKilledRunIsDeletedAtStartAndNeverReadBack) {
+    const std::string old = "ABC12  /OLD CLEARANCE TO DEST KJFK INITIALLY SQUAWK 2301/OLD\r\n";
+    home.write("DATA/departure.txt", old);
+    home.write("DATA/dirRecent.txt.partial-Ab12Cd", "half a setting");
+    app = std::make_unique<MainWindowController>(platform, home.path());
+    app->start();
+    EXPECT_FALSE(home.exists("DATA/departure.txt"));
+    EXPECT_FALSE(home.exists("DATA/dirRecent.txt.partial-Ab12Cd"));
+    // A log that cannot be deleted still holds no record of this connection.
+    home.write("DATA/departure.txt", old);
+    platform.fileSystem.denyWrites = true;
+    app = std::make_unique<MainWindowController>(platform, home.path());
+    app->start();
+    connect();
+    ASSERT_TRUE(prepare("ABC12"));
+    app->click("cmdSidGen");
+    const std::string cleared =
+        "SOME AIR 12 CLEAR TO DEST LIRF AS FLIGHT PLANNED ROUTE VIA ABCDE1 STANDARD DEPARTURE "
+        "CLIMB AND MANTAIN FL 120 INITIALLY SQUAWK 2302";
+    EXPECT_EQ(window().LblIfrSid.text, cleared);
+    app->select("List1", 0);
+    EXPECT_EQ(window().LblIfrSid.text, cleared);
+    EXPECT_EQ(home.read("DATA/departure.txt"), old);
 }
 
 }  // namespace

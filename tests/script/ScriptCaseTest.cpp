@@ -3,7 +3,8 @@
 // Lines starting "#> " change files between the script's lines: `put TARGET FILE` copies the
 // case's FILE over the program folder's TARGET, `remove TARGET` deletes it, `check TARGET FILE`
 // expects TARGET to hold FILE's bytes (or not to exist when the case has no FILE). "@HOME@"
-// stands for the program folder's path, in the copied files and in the dumps.
+// stands for the program folder's path, in the copied files and in the dumps. Then the lines
+// themselves, and a session in a program folder whose name is not ASCII.
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,9 @@
 
 #include "ScriptLine.h"
 #include "ScriptRunner.h"
+#include "platform/LocalFileSystem.h"
+#include "platform/NativePath.h"
+#include "platform/ProgramFolder.h"
 #include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "support/TempFolder.h"
@@ -160,9 +164,7 @@ TEST_P(BadLineTest, StopsTheScriptThere) {
     EXPECT_EQ(out.str(), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, BadLineTest,
-                         ::testing::ValuesIn(test::caseTable("script/bad-lines.tsv")),
-                         test::caseName<test::CaseRow>);
+CORVANE_CASES(Scripts, BadLineTest, "script/bad-lines.tsv");
 
 // tests/data/script/lines.tsv; columns: the line, its command and arguments ("|" between).
 class ScriptLineTest : public ::testing::TestWithParam<test::CaseRow> {};
@@ -176,9 +178,44 @@ TEST_P(ScriptLineTest, ParsesTheLine) {
     EXPECT_EQ(read, GetParam()[1]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, ScriptLineTest,
-                         ::testing::ValuesIn(test::caseTable("script/lines.tsv")),
-                         test::caseName<test::CaseRow>);
+CORVANE_CASES(Lines, ScriptLineTest, "script/lines.tsv");
+
+// A program folder whose name is not ASCII, its settings written with the system's own
+// separators (on Windows C:\Users\...\Übung Zürich\DATA\...): every file the session opens
+// must be reached by its whole name, never through a narrow code page.
+TEST(NonAsciiProgramFolder, ConnectsAndGivesAClearance) {
+    test::TempFolder place;
+    const std::string root = joinPath(place.path(), "Übung Zürich");
+    std::filesystem::copy(nativePath(std::string(CORVANE_TEST_DATA) + "/script/clearance/home"),
+                          nativePath(root), std::filesystem::copy_options::recursive);
+    LocalFileSystem files;
+    const ProgramFolder folder(root, files);
+    ASSERT_EQ(files.replaceFile(folder.dataFile(ProgramFolder::kSnapshotSettings),
+                                {joinPath(joinPath(root, "radar"), "recent.dat")}),
+              FileStatus::Ok);
+    ASSERT_EQ(files.replaceFile(folder.dataFile(ProgramFolder::kProcedureSettings),
+                                {joinPath(root, "SIDSTARS")}),
+              FileStatus::Ok);
+
+    std::istringstream script(
+        "clock 14:45\nstart\ntype TxtOperatorName JANE DOE\nclick CmdExecute\n"
+        "click Command3(1)\npick LstDeparture ABC12\npick CmbTORwy 25L\nselect CmbSid 1\n"
+        "type TxtInClimb 120\nclick cmdSidGen\ndump\n");
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(ScriptRunner(root, out, err).run(script), 0) << err.str();
+    const auto dump = nlohmann::json::parse(out.str());
+    EXPECT_EQ(dump["messages"], nlohmann::json::array());
+    EXPECT_EQ(dump["text"]["LblIfrSid"],
+              "SOME AIR 12 CLEAR TO DEST LIRF AS FLIGHT PLANNED ROUTE VIA ABC1A STANDARD "
+              "DEPARTURE CLIMB AND MANTAIN FL 120 INITIALLY SQUAWK 2302");
+    FileStatus status{};
+    const auto log = files.openOwnLines(folder.dataFile(ProgramFolder::kDepartureLog), status);
+    ASSERT_NE(log, nullptr) << describeFileStatus(status);
+    std::string_view record;
+    ASSERT_TRUE(log->next(record));
+    EXPECT_TRUE(record.starts_with("ABC12")) << record;
+}
 
 }  // namespace
 }  // namespace corvane

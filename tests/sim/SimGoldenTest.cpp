@@ -1,11 +1,14 @@
 // The simulator's output for fixed seeds, times and routes, and the bundled data as the program
 // reads it, compared byte for byte with the golden files under tests/data/sim (CORVANE_BLESS=1
-// rewrites them).
+// rewrites them). Over simulated time the demo traffic must show every flight phase and every
+// parameter message the aircraft analyses can give, for aircraft of the demo airport, as the
+// program's own rules classify them.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -15,10 +18,16 @@
 #include "RouteBook.h"
 #include "TrafficSimulator.h"
 #include "station/ProcedureFile.h"
+#include "common/NumberText.h"
+#include "snapshot/SnapshotField.h"
+#include "snapshot/SnapshotLine.h"
 #include "station/SquawkTable.h"
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "support/TempFolder.h"
+#include "traffic/FlightPhase.h"
+#include "traffic/FlightPlanDecoding.h"
+#include "traffic/GreatCircle.h"
+#include "traffic/ParameterMessage.h"
 
 namespace corvane::sim {
 namespace {
@@ -52,11 +61,15 @@ std::string fingerprint(const std::string& bytes) {
 
 class SimulatorGolden : public ::testing::TestWithParam<test::CaseRow> {};
 
-// Columns: seed, aircraft, seconds advanced, golden file (or "fnv:" and the fingerprint).
+// Columns: seed, aircraft, seconds advanced, golden file (or "fnv:" and the fingerprint), and
+// the number of equal steps the time is advanced in (one when empty).
 TEST_P(SimulatorGolden, SnapshotMatches) {
     const test::CaseRow& row = GetParam();
     TrafficSimulator sim(std::stoull(row[0]), std::stoull(row[1]));
-    sim.advance(std::stod(row[2]));
+    const int steps = row[4].empty() ? 1 : row.number(4);
+    for (int i = 0; i < steps; ++i) {
+        sim.advance(std::stod(row[2]) / steps);
+    }
     const std::string text = snapshot(sim);
     if (row[3].starts_with("fnv:")) {
         EXPECT_EQ("fnv:" + fingerprint(text), row[3]);
@@ -65,17 +78,7 @@ TEST_P(SimulatorGolden, SnapshotMatches) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, SimulatorGolden,
-                         ::testing::ValuesIn(test::caseTable("sim/snapshots.tsv")),
-                         test::caseName<test::CaseRow>);
-
-TEST(SimulatorGolden, SteppedTimeGivesTheSameSnapshot) {
-    TrafficSimulator stepped(5, 60);
-    for (int i = 0; i < 10; ++i) {
-        stepped.advance(123.45);
-    }
-    expectGolden("s5_n60_t1234.5.dat", snapshot(stepped));
-}
+CORVANE_CASES(Runs, SimulatorGolden, "sim/snapshots.tsv");
 
 std::string stateLine(double t, const AircraftState& s) {
     char line[120];
@@ -208,6 +211,74 @@ TEST(DataFiles, ReadAsTheProgramReadsThemAndAgreeWithTheFiledRoutes) {
     }
     expectGolden("datafiles.golden.txt", text);
 }
+
+struct Seen {
+    std::set<std::string> phases, departureMessages, arrivalMessages;
+};
+
+double number(const SnapshotLine& f, snapshot::Field field) {
+    return NumberText::leading(f.field(field));
+}
+
+// Samples the snapshot every `stepS` seconds from `fromS` to `toS`, each aircraft starting from
+// the phase it showed at the last sample, as its label keeps it.
+Seen sample(std::uint64_t seed, double fromS, double toS, double stepS) {
+    Seen seen;
+    std::map<std::string, std::string> shownPhase;
+    TrafficSimulator sim(seed, 40);
+    sim.advance(fromS);
+    SnapshotLine f;
+    for (double t = fromS; t <= toS; t += stepS) {
+        std::ostringstream out;
+        sim.writeSnapshot(out);
+        std::istringstream lines(out.str());
+        for (std::string line; std::getline(lines, line);) {
+            f.split(line);
+            if (!f.fieldIs(snapshot::ClientKind, "PILOT") || f.fieldIs(snapshot::AcType, "NONE")) {
+                continue;
+            }
+            const FlightFigures figures{
+                number(f, snapshot::Altitude), number(f, snapshot::GroundSpeed),
+                NumberText::leading(
+                    FlightPlanDecoding::cruisingLevel(f.field(snapshot::CruiseLevel))),
+                NumberText::leading(
+                    FlightPlanDecoding::cruisingSpeed(f.field(snapshot::CruiseSpeed))),
+                corvane::GreatCircle::distanceNm(
+                    number(f, snapshot::Latitude), number(f, snapshot::Longitude),
+                    number(f, snapshot::DestLat), number(f, snapshot::DestLon))};
+            std::string& phase = shownPhase[std::string(f.field(snapshot::Callsign))];
+            phase = FlightPhase::classify(figures).value_or(phase);
+            if (!phase.empty()) {
+                seen.phases.insert(phase);
+            }
+            if (f.fieldIs(snapshot::DepAirport, "EDDF")) {
+                seen.departureMessages.insert(ParameterMessage::departure(phase, figures).caption);
+            }
+            if (f.fieldIs(snapshot::DestAirport, "EDDF")) {
+                seen.arrivalMessages.insert(ParameterMessage::arrival(phase, figures).caption);
+            }
+        }
+        sim.advance(stepS);
+    }
+    return seen;
+}
+
+class TrafficCoverage : public ::testing::TestWithParam<corvane::test::CaseRow> {};
+
+// Columns: seed, from, to and step in seconds, then the least number of phases, departure and
+// arrival messages to be seen: at most seven phases, seven departure and six arrival messages
+// (every one but the problem message, which needs a line without altitude).
+TEST_P(TrafficCoverage, ShowsEveryPhaseAndMessageAsked) {
+    const corvane::test::CaseRow& w = GetParam();
+    const Seen seen = sample(std::stoull(w[0]), std::stod(w[1]), std::stod(w[2]), std::stod(w[3]));
+    EXPECT_GE(seen.phases.size(), std::stoul(w[4]));
+    EXPECT_GE(seen.departureMessages.size(), std::stoul(w[5]));
+    EXPECT_GE(seen.arrivalMessages.size(), std::stoul(w[6]));
+    EXPECT_FALSE(seen.departureMessages.contains(ParameterMessage::kProblem));
+    EXPECT_FALSE(seen.arrivalMessages.contains(ParameterMessage::kProblem));
+}
+
+CORVANE_CASES(Windows, TrafficCoverage, "sim/coverage.tsv");
 
 }  // namespace
 }  // namespace corvane::sim

@@ -1,23 +1,277 @@
+// The clearance's words, log records, procedure file lines, runway lists and squawk codes,
+// from the tables under tests/data/clearance; then clearances given and refused on a window set
+// by hand. The read-back and removal of whole sessions, the records' bytes and the failures to
+// write or read a log are driver sessions (tests/data/script/clearance/WholeSession...,
+// LogsThatCannot...); these need a window, a log or a folder prepared by hand.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
+#include <fstream>
 #include <string>
 #include <vector>
 
-#include "ClearanceFixture.h"
 #include "window/ConnectionReset.h"
+#include "window/MainWindowModel.h"
+#include "clearance/ClearanceLog.h"
+#include "clearance/ClearanceWording.h"
 #include "clearance/DepartureClearance.h"
-#include "support/CaseName.h"
+#include "station/ProcedureFile.h"
+#include "station/RunwayReader.h"
+#include "clearance/SquawkAllocator.h"
+#include "platform/LineSource.h"
+#include "platform/LocalFileSystem.h"
+#include "support/AppFixture.h"
+#include "support/CaseTable.h"
+#include "support/PosixOnly.h"
 #include "support/SnapshotLines.h"
+#include "support/TempFolder.h"
 
 namespace corvane {
 namespace {
 
-using Items = std::vector<std::string>;
 using test::CaseRow;
+namespace P = ProcedureFile;
+namespace W = ClearanceWording;
 
-class Clearances : public test::ClearanceFixture, public ::testing::WithParamInterface<CaseRow> {};
+const test::TextFunctions kClearance = {
+    {"levelPhrase", [](const CaseRow& c) { return W::levelPhrase(c[1]); }},
+    {"paddedCallsign", [](const CaseRow& c) { return W::paddedCallsign(c[1]); }},
+    {"spoken",
+     [](const CaseRow& c) {
+         const auto length = W::callsignNumberLength(c[1]);
+         return std::to_string(length) + " " + W::spokenNumber(c[1], length);
+     }},
+    {"spokenNumber",
+     [](const CaseRow& c) {
+         return W::spokenNumber(c[1], static_cast<std::int16_t>(std::stoi(c[2])));
+     }},
+    {"airlineName", [](const CaseRow& c) { return W::airlineName(c[1]); }},
+    {"assignedEntry", [](const CaseRow& c) { return W::assignedEntry(c[1], c[2]); }},
+    {"record", [](const CaseRow& c) { return ClearanceLog::record(c[1], c[2], c[3]); }},
+    {"parse",
+     [](const CaseRow& c) {
+         const auto side = c[1] == "Arrival" ? ClearanceSide::Arrival : ClearanceSide::Departure;
+         const auto entry = ClearanceLog::parse(c[2], c[3], side);
+         return entry ? entry->clearance + "|" + entry->procedure : "(none)";
+     }},
+    {"kinds",
+     [](const CaseRow& c) {
+         const std::string line = c[1];
+         std::string kinds;
+         for (const auto& [name, is] : {std::pair{"runway", P::isRunwayLine(line)},
+                                        {"sid", P::isSidLine(line)},
+                                        {"star", P::isStarLine(line)},
+                                        {"approach", P::isApproachLine(line)},
+                                        {"endOfRunways", P::isEndOfRunways(line)},
+                                        {"airac", P::isAiracLine(line)}}) {
+             kinds += is ? (kinds.empty() ? "" : " ") + std::string(name) : "";
+         }
+         return kinds.empty() ? "-" : kinds;
+     }},
+    {"runwayDesignator", [](const CaseRow& c) { return std::string(P::runwayDesignator(c[1])); }},
+    {"sidName", [](const CaseRow& c) { return std::string(P::sidName(c[1])); }},
+    {"starName", [](const CaseRow& c) { return std::string(P::starName(c[1])); }},
+    {"approachName", [](const CaseRow& c) { return std::string(P::approachName(c[1])); }},
+    {"approachDescription",
+     [](const CaseRow& c) { return std::string(P::approachDescription(c[1])); }},
+    {"airportName", [](const CaseRow& c) { return std::string(P::airportName(c[1])); }},
+    {"airacText", [](const CaseRow& c) { return std::string(P::airacText(c[1])); }},
+    {"isAirportNameLine",
+     [](const CaseRow& c) { return P::isAirportNameLine(c[1], c[2]) ? "yes" : "no"; }},
+    {"isDepartureRunwayLine",
+     [](const CaseRow& c) { return P::isDepartureRunwayLine(c[1], c[2]) ? "yes" : "no"; }},
+    {"approachRunwayHits",
+     [](const CaseRow& c) { return std::to_string(P::approachRunwayHits(c[1], c[2])); }},
+    {"isSafeAirportCode",
+     [](const CaseRow& c) { return P::isSafeAirportCode(c[1]) ? "yes" : "no"; }},
+    {"allocate",
+     [](const CaseRow& c) {
+         SquawkAllocator allocator(c[1], c[2]);
+         for (const std::string& code : test::splitAt(c[4], '|')) {
+             allocator.markTaken(code);
+         }
+         const auto given = allocator.allocate(c[3]);
+         return given ? given->code + " " + given->next : "(none)";
+     }},
+    {"parseCode",
+     [](const CaseRow& c) {
+         const auto value = SquawkAllocator::parse(c[1]);
+         // A code read back is written the same.
+         return !value
+                    ? "(none)"
+                    : std::to_string(*value) + (SquawkAllocator::format(*value) == c[1] ? "" : "?");
+     }},
+    {"isReserved",
+     [](const CaseRow& c) {
+         return SquawkAllocator::isReserved(std::stoi(c[1], nullptr, 8)) ? "yes" : "no";
+     }},
+};
+
+CORVANE_TEXT_TABLE(Wording, kClearance, "clearance/wording.tsv");
+CORVANE_TEXT_TABLE(ProcedureLineCases, kClearance, "clearance/procedure-lines.tsv");
+CORVANE_TEXT_TABLE(SquawkCodes, kClearance, "clearance/squawk-codes.tsv");
+
+TEST(ProcedureFile, PathPrefersTheExactNameThenIgnoresCase) {
+    test::TempFolder folder;
+    LocalFileSystem files;
+    EXPECT_EQ(ProcedureFile::path(files, folder.path(), "EDDF"), folder.file("EDDF.txt"));
+    EXPECT_EQ(ProcedureFile::path(files, folder.file("none"), "EDDF"),
+              folder.file("none/EDDF.txt"));
+    CORVANE_SKIP_UNLESS_POSIX("case-sensitive file names");
+    folder.write("eddf.TXT", "RNW 25L\r\n");
+    EXPECT_EQ(ProcedureFile::path(files, folder.path(), "EDDF"), folder.file("eddf.TXT"));
+    folder.write("EDDF.txt", "RNW 25L\r\n");
+    EXPECT_EQ(ProcedureFile::path(files, folder.path(), "EDDF"), folder.path() + "/EDDF.txt");
+    EXPECT_EQ(ProcedureFile::path(files, folder.path() + "/", "EDDF"), folder.path() + "/EDDF.txt");
+}
+
+TEST(ProcedureFile, OpenTellsAMissingFileFromAMissingFolder) {
+    test::TempFolder folder;
+    LocalFileSystem files;
+    FileStatus status = FileStatus::Ok;
+    EXPECT_EQ(ProcedureFile::open(files, folder.file("EDDF.txt"), status), nullptr);
+    EXPECT_EQ(status, FileStatus::FileNotFound);
+    EXPECT_EQ(ProcedureFile::open(files, folder.file("none/EDDF.txt"), status), nullptr);
+    EXPECT_EQ(status, FileStatus::PathNotFound);
+}
+
+TEST(SquawkAllocatorTest, EveryCodeOfARangeIsGivenOutOnceAndNeverLeavesIt) {
+    SquawkAllocator allocator("6000", "6077");
+    std::string current = "6000";
+    std::vector<std::string> given;
+    while (const auto allocation = allocator.allocate(current)) {
+        given.push_back(allocation->code);
+        allocator.markTaken(allocation->code);
+        current = allocation->next;
+        ASSERT_LE(given.size(), 64u);
+    }
+    ASSERT_EQ(given.size(), 64u);
+    EXPECT_EQ(given.front(), "6000");
+    EXPECT_EQ(given[8], "6010");
+    EXPECT_EQ(given.back(), "6077");
+    EXPECT_EQ(current, "6077");
+}
+
+/// Lines from memory; can fail after a given number of lines.
+class MemoryLines final : public LineSource {
+public:
+    explicit MemoryLines(std::vector<std::string> lines, std::size_t failAfter = SIZE_MAX)
+        : lines_(std::move(lines)), failAfter_(failAfter) {}
+    bool next(std::string_view& line) override {
+        if (next_ >= failAfter_) {
+            failed_ = true;
+            return false;
+        }
+        if (next_ >= lines_.size()) {
+            return false;
+        }
+        line = lines_[next_++];
+        return true;
+    }
+    bool failed() const override { return failed_; }
+    std::size_t read() const { return next_; }
+
+private:
+    std::vector<std::string> lines_;
+    std::size_t failAfter_;
+    std::size_t next_ = 0;
+    bool failed_ = false;
+};
+
+using Items = std::vector<std::string>;
+
+/// A "|"-separated list of a table cell; an empty cell is an empty list.
+Items listOf(const std::string& cell) {
+    return cell.empty() ? Items{} : test::splitAt(cell, '|');
+}
+
+class ReadRunways : public ::testing::TestWithParam<test::CaseRow> {};
+
+TEST_P(ReadRunways, FillsBothRunwayListsAndTheAirportLabels) {
+    const test::CaseRow& c = GetParam();
+    MainWindowModel window;
+    window.LblNomeApt.text = "LOCATION";
+    window.LblAirac.text = "OLD AIRAC";
+    MemoryLines lines(listOf(c[0]));
+    EXPECT_TRUE(RunwayReader::read(lines, "EDDF", window));
+    EXPECT_EQ(window.CmbTORwy.items, listOf(c[1]));
+    EXPECT_EQ(window.cmbLandRwy.items, listOf(c[1]));
+    EXPECT_EQ(window.LblNomeApt.text, c[2]);
+    EXPECT_EQ(window.LblAirac.text, c[3]);
+    EXPECT_EQ(lines.read(), static_cast<std::size_t>(c.number(4)));
+}
+
+CORVANE_CASES(Files, ReadRunways, "clearance/runway-reader.tsv");
+
+TEST(RunwayReader, AReadFailureKeepsWhatWasRead) {
+    MainWindowModel window;
+    MemoryLines lines(Items{"RNW 25L", "RNW 07R", "ENDRNWS"}, 1);
+    EXPECT_FALSE(RunwayReader::read(lines, "EDDF", window));
+    EXPECT_EQ(window.CmbTORwy.items, Items{"25L"});
+}
+
+/// A started window whose station is the test airport EDDT: its procedure file in the
+/// procedures folder, a squawk range, and a snapshot the test fills with aircraft lines.
+class ClearanceFixture : public test::AppFixture {
+protected:
+    ClearanceFixture() {
+        start();
+        home.write("SIDSTARS/EDDT.txt", testData("../script/clearance/home/SIDSTARS/EDDT.txt"));
+        home.write("SIDSTARS/EDDN.txt", testData("EDDN.txt"));
+        state().ProcFolder = home.file("SIDSTARS");
+        state().AirportCode = "EDDT";
+        writeSnapshot({});
+        window().Lblr1_1.text = "2301";
+        window().Lblr2_1.text = "2377";
+        window().LblSquawk.text = "2301";
+    }
+
+    /// The bytes of a file of the clearance test data.
+    static std::string testData(const std::string& name) {
+        return test::readFileBytes(std::string(CORVANE_TEST_DATA) + "/clearance/" + name);
+    }
+
+    /// A pilot line of the snapshot: departing `from`, arriving `to`, squawking `squawk`.
+    static std::string pilotLine(const std::string& callsign, const std::string& from,
+                                 const std::string& to, const std::string& squawk) {
+        return test::PilotLine(callsign)
+            .set(snapshot::DepAirport, from)
+            .set(snapshot::DestAirport, to)
+            .set(snapshot::Squawk, squawk)
+            .text();
+    }
+
+    /// Makes the departure (or arrival) panel ready for a clearance of `callsign` without a
+    /// connect: the aircraft listed and selected, runway, procedure, level, airline, and the
+    /// destination LIRF (or the expected STAR and code) and plan an analysis under IFR leaves.
+    void preparePanel(bool arrival, const std::string& callsign,
+                      const std::string& airline = "Some Air") {
+        MainWindowModel& w = window();
+        ListBox& list = arrival ? w.LstArrival : w.LstDeparture;
+        list.add(callsign);
+        list.selected = static_cast<int>(list.items.size()) - 1;
+        (arrival ? state().SelectedArrivalCallsign : state().SelectedDepartureCallsign) = callsign;
+        (arrival ? w.cmbLandRwy : w.CmbTORwy).items = {"25L", "25R", "07"};
+        (arrival ? w.cmbLandRwy : w.CmbTORwy).select(arrival ? 1 : 0);
+        ComboBox& procedure = arrival ? w.cmbStar : w.CmbSid;
+        procedure.items = arrival ? std::vector<std::string>{"XYZ1A ", "QRS2B "}
+                                  : std::vector<std::string>{"ABCDE1", "ABC1A ", "ABCDEF"};
+        procedure.select(arrival ? 0 : 1);
+        (arrival ? w.txtDescend : w.TxtInClimb).text = arrival ? "70" : "120";
+        (arrival ? w.lblCompanyArr : w.lblCompanyDep).text = airline;
+        (arrival ? w.lblExpStar : w.Label1_13).text = arrival ? "XYZ" : "LIRF";
+        if (arrival) {
+            w.lblSqAss.text = "4521";
+        }
+        AnalysedPlan plan;
+        plan.Callsign = callsign;
+        plan.Record.Destination = arrival ? "EDDT" : "LIRF";
+        plan.Record.FlightRules = "I";
+        (arrival ? state().ArrivalPlan : state().DeparturePlan) = plan;
+    }
+};
+
+class Clearances : public ClearanceFixture, public ::testing::WithParamInterface<CaseRow> {};
 
 // Columns: the button, what the window holds before (callsign, airline, own and others'
 // squawks in the snapshot, then any key of AppFixture::preset), what it holds after.
@@ -40,7 +294,7 @@ TEST_P(Clearances, AreGivenOrRefused) {
         }
     }
     writeSnapshot(lines);
-    c[0] == "cmdSidGen" ? prepareDeparture(callsign, airline) : prepareArrival(callsign, airline);
+    preparePanel(c[0] != "cmdSidGen", callsign, airline);
     for (const auto& [key, value] : c.pairs(1)) {
         if (key != "callsign" && key != "airline" && key != "own" && key != "others") {
             preset(key, value);
@@ -56,14 +310,12 @@ TEST_P(Clearances, AreGivenOrRefused) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Clearances,
-                         ::testing::ValuesIn(test::caseTable("clearance/clearances.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_CASES(Table, Clearances, "clearance/clearances.tsv");
 
-class DepartureClearanceTest : public test::ClearanceFixture {
+class DepartureClearanceTest : public ClearanceFixture {
 protected:
     void generate(const std::string& callsign) {
-        prepareDeparture(callsign);
+        preparePanel(false, callsign);
         ASSERT_EQ(app->click("cmdSidGen"), ActionResult::Done);
     }
 };
@@ -97,12 +349,117 @@ TEST_F(DepartureClearanceTest, ACodeIsNeverGivenTwiceInAConnection) {
 }
 
 TEST_F(DepartureClearanceTest, ValidateEnablesTheButtonOnSuccess) {
-    prepareDeparture("ABC12");
+    preparePanel(false, "ABC12");
     window().cmdSidGen.enabled = false;
     EXPECT_TRUE(DepartureClearance::validate(context()));
     EXPECT_TRUE(window().cmdSidGen.enabled);
     window().TxtInClimb.text.clear();
     EXPECT_FALSE(DepartureClearance::validate(context()));
+}
+
+class AssignedListsTest : public ClearanceFixture {
+protected:
+    AssignedListsTest() {
+        writeSnapshot({pilotLine("ABC12", "EDDT", "LIRF", "1000"),
+                       pilotLine("ABC123", "LIRF", "EDDT", "4521"),
+                       pilotLine("DEF4567", "LFPG", "EDDT", "4522")});
+    }
+    void clearDeparture(int sidIndex) {
+        preparePanel(false, "ABC12");
+        window().CmbSid.select(sidIndex);
+        ASSERT_EQ(app->click("cmdSidGen"), ActionResult::Done);
+    }
+    void clearArrival(const std::string& callsign, const std::string& squawk) {
+        preparePanel(true, callsign);
+        window().lblSqAss.text = squawk;
+        ASSERT_EQ(app->click("cmdStarGen"), ActionResult::Done);
+    }
+};
+
+TEST_F(AssignedListsTest, ADepartureClearedTwiceShowsTheSecondAndItsAnalysisAgain) {
+    clearDeparture(1);
+    window().LstDeparture.clear();
+    clearDeparture(2);
+    ASSERT_EQ(window().List1.items, (Items{"ABC12   - 2301", "ABC12   - 2302"}));
+    window().LblIfrSid.text.clear();
+    window().lblCompanyDep.text = "kept";
+    window().Label1_13.text.clear();
+    window().Timer1.enabled = true;
+    window().lblParam.visible = false;
+    window().lblParam.backColour = colour::kRed;
+    ASSERT_EQ(app->select("List1", 0), ActionResult::Done);
+    EXPECT_NE(window().LblIfrSid.text.find("VIA ABCDEF "), std::string::npos);
+    EXPECT_NE(window().LblIfrSid.text.find("SQUAWK 2302"), std::string::npos);
+    EXPECT_EQ(window().lblParam.fontSize, 22);
+    EXPECT_EQ(window().lblParam.backColour, colour::kYellow);
+    EXPECT_TRUE(window().lblParam.visible);
+    EXPECT_EQ(window().lblCompanyDep.text, "kept");
+    EXPECT_EQ(window().Label1_13.text, "LIRF");
+}
+
+TEST_F(AssignedListsTest, RemovingAnArrivalAskedYesTakesTheEntryOffAndKeepsTheLog) {
+    clearArrival("ABC123", "4521");
+    clearArrival("DEF4567", "4522");
+    ASSERT_EQ(app->select("List2", 0), ActionResult::Done);
+    platform.answers.push_back(true);
+    ASSERT_EQ(app->click("cmdRemoveArr"), ActionResult::Done);
+    EXPECT_EQ(platform.messages.back().title, "REMOVE AIRCRAFT");
+    EXPECT_EQ(window().List2.items, (Items{"DEF4567 - 4522"}));
+    EXPECT_FALSE(window().cmdRemoveArr.enabled || window().cmdFPArr.enabled);
+    EXPECT_TRUE(window().LstArrival.items.empty());
+    EXPECT_EQ(home.read("DATA/arrival.txt").substr(0, 8), "ABC123 /");
+    EXPECT_EQ(app->click("cmdRemoveArr"), ActionResult::Ignored);
+}
+
+TEST(ClearanceLogParseLimitTest, ProcedureTextIsCutAfter300CharactersAndTrimmed) {
+    const std::string procedure = "  " + std::string(298, 'A') + "BCDEF  ";
+    const auto entry =
+        ClearanceLog::parse("ABC12  /X/" + procedure, "ABC12", ClearanceSide::Departure);
+    ASSERT_TRUE(entry.has_value());
+    EXPECT_EQ(entry->procedure, std::string(298, 'A'));
+}
+
+class ClearanceLogFileTest : public ClearanceFixture {
+protected:
+    void show(const std::string& callsign) {
+        state().SelectedDepartureCallsign = callsign;
+        ClearanceLog::show(context(), ClearanceSide::Departure);
+    }
+};
+
+TEST_F(ClearanceLogFileTest, ShowsTheLastWholeRecordOfTheAircraftWrittenInThisConnection) {
+    home.write("DATA/departure.txt", "ABC12  /EARLIER RUN/P0\r\n");
+    for (const char* record : {"ABC12/FIRST/P1", "XYZ99/OTHER/P2", "ABC12/SECOND/P3"}) {
+        const auto part = test::splitAt(record, '/');
+        state().SelectedDepartureCallsign = part[0];
+        window().LblIfrSid.text = part[1];
+        window().txtSidAss.text = part[2];
+        ClearanceLog::write(context(), ClearanceSide::Departure);
+    }
+    std::ofstream(home.file("DATA/departure.txt"), std::ios::app) << "ABC12  /BROKEN/P4";
+    show("ABC12");
+    EXPECT_EQ(window().LblIfrSid.text, "SECOND");
+    EXPECT_EQ(window().txtSidAss.text, "P3");
+    show("XYZ99");
+    EXPECT_EQ(window().LblIfrSid.text, "OTHER");
+    EXPECT_EQ(window().txtSidAss.text, "P2");
+    show("QQQ1");
+    EXPECT_EQ(window().LblIfrSid.text, "OTHER");
+    EXPECT_EQ(window().txtSidAss.text, "P2");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ClearanceLogFileTest, AReadOnlyDataFolderIsReported) {
+    platform.fileSystem.denyWrites = true;
+    state().SelectedArrivalCallsign = "ABC12";
+    window().lblIfrStar.text = "X";
+    ClearanceLog::write(context(), ClearanceSide::Arrival);
+    EXPECT_EQ(platform.messageTexts(),
+              std::vector<std::string>{"PAY ATTENTION!!! THE ARRIVAL LOG " +
+                                       context().folder.dataFile("arrival.txt") +
+                                       " CANNOT BE WRITTEN (ACCESS DENIED). THE CLEARANCE IS NOT "
+                                       "RECORDED"});
+    EXPECT_EQ(window().lblIfrStar.text, "X");
 }
 
 }  // namespace

@@ -1,3 +1,8 @@
+// The text helpers' tables under tests/data/common: numbers and texts.
+#include <gtest/gtest.h>
+
+#include <string>
+
 #include "common/NumberText.h"
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"

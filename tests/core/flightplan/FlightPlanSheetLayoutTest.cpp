@@ -1,16 +1,16 @@
-#include "flightplan/FlightPlanSheetLayout.h"
-
+// The flight plan sheet's layout against tests/data/flightplan/sheet-layout.tsv.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "support/CaseName.h"
+#include "flightplan/FlightPlanSheetLayout.h"
 #include "support/CaseTable.h"
 
 namespace corvane {
 namespace {
 
 using test::CaseRow;
+
 namespace Layout = FlightPlanSheetLayout;
 
 std::string colour(Layout::Need need) {
@@ -43,15 +43,7 @@ const test::TextFunctions kLayout = {
      }},
 };
 
-class SheetLayout : public ::testing::TestWithParam<CaseRow> {};
-
-TEST_P(SheetLayout, GivesTheExpectedText) {
-    EXPECT_EQ(kLayout.at(GetParam()[0])(GetParam()), GetParam().cells.back());
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, SheetLayout,
-                         ::testing::ValuesIn(test::caseTable("flightplan/sheet-layout.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_TEXT_TABLE(SheetLayout, kLayout, "flightplan/sheet-layout.tsv");
 
 }  // namespace
 }  // namespace corvane

@@ -1,11 +1,10 @@
-#include "reference/RulesOfThumb.h"
-
+// The rules of thumb against tests/data/reference/rules-of-thumb.tsv.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "support/CaseName.h"
+#include "reference/RulesOfThumb.h"
 #include "support/CaseTable.h"
 
 namespace corvane {
@@ -27,9 +26,7 @@ TEST_P(RulesOfThumbTable, TitleTextNumberAndShownText) {
     EXPECT_EQ(shown ? std::string(*shown) : "(none)", c[3]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, RulesOfThumbTable,
-                         ::testing::ValuesIn(test::caseTable("reference/rules-of-thumb.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_CASES(Table, RulesOfThumbTable, "reference/rules-of-thumb.tsv");
 
 TEST(RulesOfThumbTest, EveryTextIsShownByExactlyOneTitle) {
     EXPECT_EQ(RulesOfThumb::titles().size(), 35u);

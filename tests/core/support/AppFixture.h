@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/MainWindowController.h"
 #include "common/NumberText.h"
@@ -31,6 +33,16 @@ protected:
             app->keyPress(control, static_cast<unsigned char>(c));
         }
     }
+    /// Writes the snapshot radar/recent.dat from `lines`, CR LF ended, and points SnapshotPath
+    /// at it.
+    void writeSnapshot(const std::vector<std::string>& lines) {
+        std::string bytes;
+        for (const std::string& line : lines) {
+            bytes += line + "\r\n";
+        }
+        home.write("radar/recent.dat", bytes);
+        state().SnapshotPath = home.file("radar/recent.dat");
+    }
     MainWindowModel& window() { return app->window(); }
     ProgramState& state() { return app->state(); }
     AppContext& context() { return app->context(); }
@@ -54,7 +66,8 @@ protected:
         }
         return &p;
     }
-    /// Sets what `key` names to `value`: a label, text box, combo box (its text), list ("|"
+    /// Sets what `key` names to `value`: a label ("<label>.size", ".visible" on/off, ".back" its
+    /// colour number), text box, combo box (its text), list ("|"
     /// between items; "<list>.selected"), timer or button (on/off) of the window,
     /// "plan.<field>", "DistanceToGo", "ProcedureText", "clock" (h:mm), a side's stored plan
     /// (its callsign, none when empty; "<side>Plan.rules"), or "file" (removes that file).
@@ -62,8 +75,12 @@ protected:
         std::string* field = nullptr;
         if (key.rfind("plan.", 0) == 0 && planField(key.substr(5), field) && field) {
             *field = value;
-        } else if (Label* label = window().label(key)) {
-            label->text = value;
+        } else if (Label* label = window().label(key.substr(0, key.find('.')))) {
+            const std::string part = key.substr(std::min(key.size(), key.find('.')));
+            part.empty()         ? void(label->text = value)
+            : part == ".size"    ? void(label->fontSize = std::stoi(value))
+            : part == ".visible" ? void(label->visible = value == "on")
+                                 : void(label->backColour = std::stoi(value));
         } else if (TextBox* box = window().textBox(key)) {
             box->text = value;
         } else if (ComboBox* combo = window().combo(key)) {
@@ -96,11 +113,12 @@ protected:
             ADD_FAILURE() << "no such key " << key;
         }
     }
-    /// What `key` names as text: the keys of preset(), "<label>.size" for its font size,
-    /// "PlanningSpeed", "focus", "file:<relative>" ("(none)" when missing), the selected
-    /// callsigns, "CallsignNumberLength", "IssuedCodes", "messages", their "titles" and "icons"
+    /// What `key` names as text: the keys of preset(), "PlanningSpeed", "focus", "file:<relative>"
+    /// ("(none)" when missing), the selected callsigns, "CallsignNumberLength", "IssuedCodes",
+    /// "messages", their "titles" and "icons"
     /// ("|" between them, the snapshot's path as {snapshot}, the program folder as {home}) and the
-    /// stored plans as callsign/aerodrome/level/speed/route.
+    /// stored plans as callsign/aerodrome/level/speed/route ("<side>Plan.Destination" and
+    /// ".PilotInCommand" their fields, "(no plan)" without one).
     std::string value(const std::string& key) {
         std::string* field = nullptr;
         const auto plan = [this](const std::optional<AnalysedPlan>& p) {
@@ -116,9 +134,12 @@ protected:
                    : key == "plan.Level"        ? record->Level(w)
                                                 : record->CruiseSpeed(w);
         }
-        if (const Label* label = w.label(key.substr(0, key.find(".size")))) {
-            return key.find(".size") == std::string::npos ? label->text
-                                                          : std::to_string(label->fontSize);
+        if (const Label* label = w.label(key.substr(0, key.find('.')))) {
+            const std::string part = key.substr(std::min(key.size(), key.find('.')));
+            return part.empty()         ? label->text
+                   : part == ".size"    ? std::to_string(label->fontSize)
+                   : part == ".visible" ? (label->visible ? "on" : "off")
+                                        : std::to_string(label->backColour);
         }
         if (const TextBox* box = w.textBox(key)) {
             return box->text;
@@ -127,11 +148,7 @@ protected:
             return combo->text;
         }
         if (const ListBox* list = w.list(key)) {
-            std::string items;
-            for (const std::string& item : list->items) {
-                items += (items.empty() ? "" : "|") + item;
-            }
-            return items;
+            return joined(list->items, "|");
         }
         if (key.rfind("file:", 0) == 0) {
             return home.exists(key.substr(5)) ? home.read(key.substr(5)) : "(none)";
@@ -147,11 +164,7 @@ protected:
             return std::to_string(state().CallsignNumberLength);
         }
         if (key == "IssuedCodes") {
-            std::string codes;
-            for (const std::string& code : state().IssuedCodes) {
-                codes += (codes.empty() ? "" : "|") + code;
-            }
-            return codes;
+            return joined(state().IssuedCodes, "|");
         }
         if (const BlinkTimer* timer = w.timer(key)) {
             return timer->enabled ? "on" : "off";
@@ -163,8 +176,12 @@ protected:
             return NumberText::format(key == "DistanceToGo" ? state().DistanceToGo
                                                             : state().PlanningSpeed);
         }
-        if (key == "DeparturePlan" || key == "ArrivalPlan") {
-            return plan(key == "DeparturePlan" ? state().DeparturePlan : state().ArrivalPlan);
+        if (key.starts_with("DeparturePlan") || key.starts_with("ArrivalPlan")) {
+            const auto& stored = key[0] == 'D' ? state().DeparturePlan : state().ArrivalPlan;
+            return key.ends_with("Plan")          ? plan(stored)
+                   : !stored                      ? "(no plan)"
+                   : key.ends_with("Destination") ? stored->Record.Destination
+                                                  : stored->Record.PilotInCommand;
         }
         std::string shown;
         if (key == "titles" || key == "icons") {

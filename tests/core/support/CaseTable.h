@@ -31,6 +31,16 @@ inline std::vector<std::string> splitAt(const std::string& text, char separator)
     return parts;
 }
 
+/// `items` with `separator` between them (none after an empty first item, as the tables expect).
+template <typename Items>
+std::string joined(const Items& items, const std::string& separator) {
+    std::string text;
+    for (const auto& item : items) {
+        text += (text.empty() ? "" : separator) + std::string(item);
+    }
+    return text;
+}
+
 /// One case: its name (the first column) and the columns after it.
 struct CaseRow {
     std::string name;
@@ -89,19 +99,25 @@ inline std::vector<CaseRow> caseTable(const std::string& relative) {
     return rows;
 }
 
+/// Instantiates the parameterized `suite` as `prefix` on the rows of tests/data/`table`, each test
+/// named by its row.
+#define CORVANE_CASES(prefix, suite, table)                                          \
+    INSTANTIATE_TEST_SUITE_P(prefix, suite,                                          \
+                             ::testing::ValuesIn(::corvane::test::caseTable(table)), \
+                             ::corvane::test::caseName<::corvane::test::CaseRow>)
+
 /// The functions a table of text cases calls by name: each reads its arguments from the row
 /// (column 0 is its name) and gives its result as text, compared with the row's last column.
 using TextFunctions = std::map<std::string, std::function<std::string(const CaseRow&)>>;
 
 /// Test `suite` runs `functions` (TextFunctions) on every row of tests/data/`table`: column 0
 /// names the function, the last column is the text it must give.
-#define CORVANE_TEXT_TABLE(suite, functions, table)                                                \
-    class suite : public ::testing::TestWithParam<::corvane::test::CaseRow> {};                    \
-    TEST_P(suite, GivesTheExpectedText) {                                                          \
-        EXPECT_EQ((functions).at(GetParam()[0])(GetParam()), GetParam().cells.back());             \
-    }                                                                                              \
-    INSTANTIATE_TEST_SUITE_P(Table, suite, ::testing::ValuesIn(::corvane::test::caseTable(table)), \
-                             ::corvane::test::caseName<::corvane::test::CaseRow>)
+#define CORVANE_TEXT_TABLE(suite, functions, table)                                    \
+    class suite : public ::testing::TestWithParam<::corvane::test::CaseRow> {};        \
+    TEST_P(suite, GivesTheExpectedText) {                                              \
+        EXPECT_EQ((functions).at(GetParam()[0])(GetParam()), GetParam().cells.back()); \
+    }                                                                                  \
+    CORVANE_CASES(Table, suite, table)
 
 /// `value` as short decimal text ("-0" reads "0").
 inline std::string decimal(double value) {

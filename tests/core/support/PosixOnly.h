@@ -5,7 +5,6 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 #if defined(_WIN32) && !defined(EDQUOT)
@@ -21,16 +20,6 @@ namespace corvane::test {
 #else
 #define CORVANE_SKIP_UNLESS_POSIX(what) static_cast<void>(what)
 #endif
-
-/// True when a read-only folder does not stop this process writing: the superuser, and Windows,
-/// where the read-only mark of a folder does not bind its files.
-inline bool permissionsIgnored() {
-#ifdef _WIN32
-    return true;
-#else
-    return ::geteuid() == 0;
-#endif
-}
 
 /// Makes a named pipe at `path`; false where there are none.
 inline bool makePipe(const std::string& path) {

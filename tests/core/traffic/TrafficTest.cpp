@@ -1,19 +1,115 @@
+// Flight plan decoding, great circles, flight phases and parameter messages from the tables
+// under tests/data/traffic, and the aircraft analyses and selections of a started window.
+#include <gtest/gtest.h>
+
 #include <filesystem>
-#include <initializer_list>
+#include <iomanip>
 #include <string>
 
+#include "window/BlinkTimer.h"
+#include "window/Colours.h"
 #include "window/ConnectionReset.h"
+#include "window/Label.h"
 #include "support/AppFixture.h"
 #include "support/CaseTable.h"
 #include "support/SnapshotLines.h"
 #include "traffic/AirlineLookup.h"
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"
+#include "traffic/FlightPhase.h"
+#include "traffic/FlightPlanDecoding.h"
+#include "traffic/GreatCircle.h"
+#include "traffic/ParameterMessage.h"
 
 namespace corvane {
 namespace {
 
+namespace D = FlightPlanDecoding;
 using test::CaseRow;
+
+double number(const CaseRow& c, std::size_t i) {
+    return std::stod(c[i]);
+}
+
+// `value` to `digits` significant digits.
+std::string digits(double value, const std::string& digits) {
+    std::ostringstream out;
+    out << std::setprecision(std::stoi(digits)) << value;
+    return out.str();
+}
+
+const test::TextFunctions kTraffic = {
+    {"cruisingLevel", [](const CaseRow& c) { return D::cruisingLevel(c[1]); }},
+    {"cruisingSpeed", [](const CaseRow& c) { return D::cruisingSpeed(c[1]); }},
+    {"time", [](const CaseRow& c) { return test::orNone(D::time(c[1])); }},
+    {"expectedSid", [](const CaseRow& c) { return test::orNone(D::expectedSid(c[1])); }},
+    {"expectedStar", [](const CaseRow& c) { return test::orNone(D::expectedStar(c[1])); }},
+    {"planningSpeed",
+     [](const CaseRow& c) { return test::decimal(D::planningSpeed(number(c, 1))); }},
+    {"flyingTime",
+     [](const CaseRow& c) {
+         const FlyingTime t = D::flyingTime(number(c, 1), number(c, 2));
+         return std::to_string(t.hours) + " h " + std::to_string(t.minutes) + " min";
+     }},
+    {"clockDigits", [](const CaseRow& c) { return D::clockDigits(std::stoll(c[1])); }},
+    {"distance",
+     [](const CaseRow& c) {
+         return test::decimal(
+             GreatCircle::distanceNm(number(c, 1), number(c, 2), number(c, 3), number(c, 4)));
+     }},
+    {"arccos", [](const CaseRow& c) { return digits(GreatCircle::arccos(number(c, 1)), c[2]); }},
+    {"radians", [](const CaseRow& c) { return digits(GreatCircle::radians(number(c, 1)), c[2]); }},
+    {"constants",
+     [](const CaseRow&) {
+         return digits(GreatCircle::kPi, "15") + " " + digits(GreatCircle::kEarthRadiusKm, "15") +
+                " " + digits(GreatCircle::kNmPerKm, "15");
+     }},
+};
+
+CORVANE_TEXT_TABLE(Decoding, kTraffic, "traffic/decoding.tsv");
+CORVANE_TEXT_TABLE(GreatCircles, kTraffic, "traffic/great-circle.tsv");
+
+class PhaseRules : public ::testing::TestWithParam<CaseRow> {};
+
+TEST_P(PhaseRules, GivePhaseAndBothMessages) {
+    const CaseRow& c = GetParam();
+    const FlightFigures figures{std::stod(c[0]), std::stod(c[1]), std::stod(c[2]), std::stod(c[3]),
+                                std::stod(c[4])};
+    const auto phase = FlightPhase::classify(figures);
+    EXPECT_EQ(phase.value_or("-"), c[5]);
+    const std::string shown = c[6] == "=" ? c[5] : c[6];
+    const ParameterAdvice departure = ParameterMessage::departure(shown, figures);
+    const ParameterAdvice arrival = ParameterMessage::arrival(shown, figures);
+    EXPECT_EQ(departure.caption, c[7]);
+    EXPECT_EQ(departure.fontSize, std::stoi(c[8]));
+    EXPECT_EQ(departure.warning, c[7] != ParameterMessage::kNormal);
+    EXPECT_EQ(arrival.caption, c[9]);
+    EXPECT_EQ(arrival.fontSize, std::stoi(c[10]));
+    EXPECT_EQ(arrival.warning, c[9] != ParameterMessage::kNormal);
+}
+
+CORVANE_CASES(Table, PhaseRules, "traffic/phase-rules.tsv");
+
+TEST(ParameterMessage, AdviceBlinksInRedNormalIsSteadyYellowProblemWarns) {
+    Label label{"lblParam", "", false, colour::kYellow, 16};
+    BlinkTimer timer{"Timer1", false, 500};
+    ParameterMessage::show({"OVERSPEED", 13, true}, label, timer);
+    EXPECT_TRUE(timer.enabled);
+    EXPECT_EQ(label.backColour, colour::kRed);
+    EXPECT_EQ(label.fontSize, 13);
+    EXPECT_EQ(label.text, "OVERSPEED");
+    EXPECT_FALSE(label.visible);  // the blink owns the visibility
+    ParameterMessage::show({"N O R M A L", 22, false}, label, timer);
+    EXPECT_FALSE(timer.enabled);
+    EXPECT_EQ(label.backColour, colour::kYellow);
+    EXPECT_EQ(label.fontSize, 22);
+    EXPECT_EQ(label.text, "N O R M A L");
+    const ParameterAdvice problem = ParameterMessage::problem();  // red at fourteen
+    EXPECT_EQ(problem.caption, "P R O B L E M -  don't use aircraft");
+    EXPECT_EQ(problem.fontSize, 14);
+    EXPECT_TRUE(problem.warning);
+}
+
 using test::PilotLine;
 
 /// A started window whose snapshot is a file the test writes, and the data of this area.
@@ -21,22 +117,11 @@ class TrafficFixture : public test::AppFixture {
 protected:
     TrafficFixture() { start(); }
 
-    /// Writes the snapshot (CR LF lines) and points SnapshotPath at it.
-    void snapshot(std::initializer_list<std::string> lines) {
-        std::string bytes;
-        for (const std::string& line : lines) {
-            bytes += line + "\r\n";
-        }
-        home.write("radar/recent.dat", bytes);
-        state().SnapshotPath = home.file("radar/recent.dat");
-    }
     /// Copies the file at `relative` of the driver's traffic cases' program folder.
     void copyData(const std::string& relative) {
         home.write(relative, test::readFileBytes(std::string(CORVANE_TEST_DATA) +
                                                  "/script/traffic/home/" + relative));
     }
-    /// The airline table of the tests in the DATA folder.
-    void airlineTable() { copyData("DATA/airlines.dat"); }
 };
 
 // The arrival of the cases: AZA123 from LIRF (40 N 8 E) to EDDF (50 N 8 E), 158 NM out.
@@ -73,7 +158,7 @@ TEST_P(AircraftAnalysis, FillsThePanel) {
     for (const auto& [key, value] : c.pairs(1)) {
         source = key == "snapshot" ? value : source;
     }
-    snapshot({line.text()});
+    writeSnapshot({line.text()});
     if (source == "recent.dat") {
         copyData("radar/recent.dat");
     } else if (source.rfind("missing", 0) == 0) {
@@ -93,14 +178,12 @@ TEST_P(AircraftAnalysis, FillsThePanel) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, AircraftAnalysis,
-                         ::testing::ValuesIn(test::caseTable("traffic/analysis.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_CASES(Table, AircraftAnalysis, "traffic/analysis.tsv");
 
 TEST_F(TrafficFixture, LaterLineOfTheSameCallsignStands) {
-    snapshot({PilotLine("DLH4AB").flying("1000", "150").text(),
-              PilotLine("DLH4ABC").flying("7000", "250").text(), "DLH4AB",
-              PilotLine("DLH4AB").flying("3000", "180").text()});
+    writeSnapshot({PilotLine("DLH4AB").flying("1000", "150").text(),
+                   PilotLine("DLH4ABC").flying("7000", "250").text(), "DLH4AB",
+                   PilotLine("DLH4AB").flying("3000", "180").text()});
     state().SelectedDepartureCallsign = "DLH4AB";
     DepartureAnalysis::analyse(context());
     EXPECT_EQ(window().lblCurrentAlt.text, "3000");
@@ -112,41 +195,12 @@ TEST_F(TrafficFixture, LaterLineOfTheSameCallsignStands) {
 class TrafficSelection : public TrafficFixture, public ::testing::WithParamInterface<CaseRow> {
 protected:
     TrafficSelection() {
-        airlineTable();
+        copyData("DATA/airlines.dat");
         copyData("radar/recent.dat");
         state().SnapshotPath = home.file("radar/recent.dat");
         window().LstDeparture.items = {"DLH4AB", "CFG9NF", "XXX999"};
         window().LstArrival.items = {"AZA123"};
         platform.clock = {14, 45};
-    }
-    // "<label>.visible" and "<label>.back" (its colour number) besides the fixture's keys.
-    Label* labelPart(const std::string& key, std::string& part) {
-        const auto dot = key.find('.');
-        part = dot == std::string::npos ? "" : key.substr(dot + 1);
-        return part == "visible" || part == "back" ? window().label(key.substr(0, dot)) : nullptr;
-    }
-    void set(const std::string& key, const std::string& value) {
-        std::string part;
-        Label* label = labelPart(key, part);
-        if (!label) {
-            return key == "lblParam.size" ? void(window().lblParam.fontSize = std::stoi(value))
-                                          : preset(key, value);
-        }
-        part == "visible" ? void(label->visible = value == "on")
-                          : void(label->backColour = std::stoi(value));
-    }
-    std::string get(const std::string& key) {
-        std::string part;
-        const Label* label = labelPart(key, part);
-        const auto& plan = key[0] == 'D' ? state().DeparturePlan : state().ArrivalPlan;
-        if (key.find("Plan.") != std::string::npos) {
-            return !plan                          ? "(no plan)"
-                   : key.ends_with("Destination") ? plan->Record.Destination
-                                                  : plan->Record.PilotInCommand;
-        }
-        return !label              ? value(key)
-               : part == "visible" ? (label->visible ? "on" : "off")
-                                   : std::to_string(label->backColour);
     }
     // Runs the actions of column `i`: departure/arrival=N (a click on that list item),
     // tick=TIMER, clearDeparture, airline=CALLSIGN and airlineArr=CALLSIGN (looked up for that
@@ -174,7 +228,7 @@ protected:
                     line.set(test::fieldIndex(edit.substr(0, edit.find(':'))),
                              edit.substr(edit.find(':') + 1));
                 }
-                snapshot({line.text()});
+                writeSnapshot({line.text()});
             }
         }
     }
@@ -183,17 +237,15 @@ protected:
 // Columns: what the window holds before, the actions, what it holds after.
 TEST_P(TrafficSelection, ShowsTheSelectedAircraft) {
     for (const auto& [key, v] : GetParam().pairs(0)) {
-        set(key, v);
+        preset(key, v);
     }
     act(GetParam(), 1);
     for (const auto& [key, expected] : GetParam().pairs(2)) {
-        EXPECT_EQ(get(key), expected) << key;
+        EXPECT_EQ(value(key), expected) << key;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TrafficSelection,
-                         ::testing::ValuesIn(test::caseTable("traffic/selection.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_CASES(Table, TrafficSelection, "traffic/selection.tsv");
 
 }  // namespace
 }  // namespace corvane

@@ -1,13 +1,23 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "window/AppContext.h"
 #include "window/MainWindowModel.h"
 #include "common/TextColumns.h"
+#include "platform/FileSystem.h"
 #include "station/AccountMatch.h"
+#include "station/AtisInformation.h"
 #include "station/PositionKinds.h"
 #include "station/RatingTable.h"
+#include "station/SearchPassTraffic.h"
 #include "snapshot/SnapshotLine.h"
+#include "station/SquawkTable.h"
 #include "station/TrafficLists.h"
+#include "support/AppFixture.h"
 #include "support/CaseTable.h"
 #include "support/SnapshotLines.h"
 
@@ -27,14 +37,6 @@ const StationLayout& layoutOf(std::size_t callsignLength) {
 
 std::string yes(bool value) {
     return value ? "yes" : "no";
-}
-
-std::string joined(const std::vector<std::string>& items) {
-    std::string text;
-    for (const auto& item : items) {
-        text += (text.empty() ? "" : ",") + item;
-    }
-    return text;
 }
 
 // A snapshot field by name (as in SnapshotField.h) or number.
@@ -124,7 +126,8 @@ const test::TextFunctions kStation = {
      [](const CaseRow& c) {
          TrafficLists traffic(c[1] == "yes" ? "LIRR" : "LIRF", c[1] == "yes");
          traffic.addRawLine(test::pilotLine(c[3], std::stoul(c[2]), c[4], c[5], c[6], c[7], c[8]));
-         return joined(traffic.departures()) + "|" + joined(traffic.arrivals());
+         return test::joined(traffic.departures(), ",") + "|" +
+                test::joined(traffic.arrivals(), ",");
      }},
     {"split",
      [](const CaseRow& c) {
@@ -183,6 +186,121 @@ TEST(SnapshotLine, EverySplitAgreesWithAPlainSplitOnLinesOfEveryShape) {
         EXPECT_EQ(line.field(29), expected[29]);
     }
 }
+
+namespace A = AtisInformation;
+
+// Squawk rows: the table's file name, its bytes; the window after the airport's line was read.
+class Atis : public test::AppFixture, public ::testing::WithParamInterface<CaseRow> {
+protected:
+    std::string run(const CaseRow& c) {
+        MainWindowModel& w = window();
+        if (c[0] == "showAtis") {
+            w.lblQNH.text = "KEEP";
+            state().QnhPosition = 77;
+            A::showAtis(context(), c[1]);
+            const std::string message = platform.messages.empty() ? "" : value("messages");
+            EXPECT_TRUE(platform.messages.empty() || value("icons") == "0");
+            EXPECT_TRUE(platform.messages.empty() || value("titles").empty());
+            return w.LblAtisInf.text + "|" + w.lblQNH.text + "|" +
+                   std::to_string(state().QnhPosition) + "|" + message;
+        }
+        if (c[0] == "transitionLevel") {
+            w.lblTL.text = "70";
+            w.lblPollici.text = "29.92";
+            c[1] == "-" ? void(w.lblQNH.text = "") : A::showAtis(context(), "EDDF Q" + c[1]);
+            w.lblTA.text = c[2];
+            A::showTransitionLevel(context());
+            return w.lblTL.text + "|" + w.lblPollici.text + "|" + w.lblQNH.text;
+        }
+        if (c[0] == "squawk") {
+            state().AirportCode = "EDDF";
+            w.LblAtisInf.text = "EDDF Q1013";
+            w.lblQNH.text = "1013";
+            state().QnhPosition = 6;
+            w.lblTA.text = w.lblTL.text = w.lblPollici.text = "PREV";
+            home.write("DATA/" + c[1], c[2]);
+            EXPECT_TRUE(SquawkTable::load(context()));
+            return w.Lblr1_1.text + "|" + w.Lblr2_1.text + "|" + w.LblSquawk.text + "|" +
+                   w.lblTA.text + "|" + w.lblTL.text + "|" + value("messages");
+        }
+        if (c[0] == "increment") {
+            return test::decimal(A::transitionIncrement(std::stod(c[1])));
+        }
+        if (c[0] == "qnhPosition") {
+            return std::to_string(A::qnhPosition(c[1]));
+        }
+        return c[0] == "inches" ? A::inchesOfMercury(std::stod(c[1]))
+                                : std::string(A::qnhText(c[1], std::stoi(c[2])));
+    }
+};
+
+TEST_P(Atis, GivesTheExpectedText) {
+    EXPECT_EQ(run(GetParam()), GetParam().cells.back());
+}
+
+CORVANE_CASES(Table, Atis, "station/atis.tsv");
+CORVANE_CASES(Squawks, Atis, "station/squawks.tsv");
+
+// A pilot line of 22 fields, the last the destination.
+std::string pilot(const std::string& callsign, const std::string& dep, const std::string& dest) {
+    return test::pilotLine(callsign, 22, dep, dest);
+}
+
+const std::vector<std::string> kSnapshot = {pilot("F1", "EDDF", "LIRF"), "EDDF_APP:123456:JANE DOE",
+                                            pilot("F2", "LIRF", "EDDF"), pilot("F3", "EDDF", "")};
+
+struct PassCase {
+    std::string name;
+    std::size_t match;        // the line the station matched on
+    std::string afterSearch;  // what happens between the search and the second read
+    std::vector<std::string> departures, arrivals;
+};
+
+class SearchPass : public test::AppFixture, public ::testing::WithParamInterface<PassCase> {};
+
+TEST_P(SearchPass, ListsTheTrafficOfTheMatchedStation) {
+    const PassCase& c = GetParam();
+    state().AirportCode = "EDDF";
+    state().CentreMode = false;
+    writeSnapshot(kSnapshot);
+    // What the search read after the match is what gets listed, not the file's lines read anew.
+    std::vector<std::string> read = kSnapshot;
+    read[3] = c.name == "ReadsOnlyTheLinesBeforeTheMatchAgain" ? pilot("G3", "EDDF", "") : read[3];
+    SearchPassTraffic traffic;
+    FileStatus status = FileStatus::Ok;
+    traffic.readingVersion(context().files().openLines(state().SnapshotPath, status)->version());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        if (i == c.match) {
+            traffic.follow("EDDF", false, i);
+        }
+        traffic.add(read[i]);
+    }
+    if (c.afterSearch == "rewrite") {
+        writeSnapshot(
+            {pilot("N1", "EDDF", ""), pilot("N2", "EDDF", "EDDF"), pilot("N3", "LOWW", "EDDF")});
+    } else if (c.afterSearch == "remove") {
+        std::remove(state().SnapshotPath.c_str());
+    } else if (!c.afterSearch.empty()) {
+        state().AirportCode = c.afterSearch;
+    }
+    EXPECT_EQ(traffic.complete(context()), c.name != "ASnapshotGoneBeforeTheSecondReadIsReported");
+    EXPECT_EQ(platform.messages.size(), c.departures.empty() ? 1u : 0u);
+    EXPECT_EQ(window().LstDeparture.items, c.departures);
+    EXPECT_EQ(window().LstArrival.items, c.arrivals);
+}
+
+using V = std::vector<std::string>;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SearchPass,
+    ::testing::Values(
+        PassCase{"ReadsOnlyTheLinesBeforeTheMatchAgain", 1, "", V{"F1", "G3"}, V{"F2"}},
+        PassCase{"ASnapshotRewrittenSinceTheSearchIsReadWhole", 1, "rewrite", V{"N1", "N2"},
+                 V{"N2", "N3"}},
+        PassCase{"TrafficGatheredForAnotherStationIsNotUsed", 1, "LIRF", V{"F2"}, V{"F1"}},
+        PassCase{"ASnapshotGoneBeforeTheSecondReadIsReported", 1, "remove", V{}, V{}},
+        PassCase{"AStationOnTheFirstLineNeedsNoSecondRead", 0, "remove", V{"F1", "F3"}, V{"F2"}}),
+    test::caseName<PassCase>);
 
 }  // namespace
 }  // namespace corvane
