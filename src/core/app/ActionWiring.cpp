@@ -1,7 +1,5 @@
 #include "app/ActionWiring.h"
 
-#include "window/ActionRegistry.h"
-#include "window/AppContext.h"
 #include "clearance/ArrivalClearance.h"
 #include "clearance/AssignedLists.h"
 #include "clearance/DepartureClearance.h"
@@ -11,6 +9,8 @@
 #include "station/ConnectOperation.h"
 #include "traffic/TrafficRefresh.h"
 #include "traffic/TrafficSelection.h"
+#include "window/ActionRegistry.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 
@@ -46,11 +46,13 @@ void installClearanceActions(ActionRegistry& registry, AppContext& context) {
 }
 
 void installFlightPlanActions(ActionRegistry& registry, AppContext& context) {
-    registry.onClick("cmdFPDep",
-                     [&context] { FlightPlanSheet::open(context, FlightPlanSheet::kDeparture); });
-    registry.onClick("cmdFPArr",
-                     [&context] { FlightPlanSheet::open(context, FlightPlanSheet::kArrival); });
-    registry.onSheetClosed([&context] { FlightPlanSheet::close(context); });
+    registry.onClick("cmdFPDep", [&context] {
+        FlightPlanSheet::open(context.state, FlightPlanSheet::kDeparture);
+    });
+    registry.onClick("cmdFPArr", [&context] {
+        FlightPlanSheet::open(context.state, FlightPlanSheet::kArrival);
+    });
+    registry.onSheetClosed([&context] { FlightPlanSheet::close(context.window, context.state); });
 }
 
 void installReferenceActions(ActionRegistry& registry, AppContext& context) {

@@ -1,11 +1,11 @@
 #include "clearance/ArrivalClearance.h"
 
-#include "window/AppContext.h"
 #include "clearance/ClearanceLog.h"
 #include "clearance/ClearanceWording.h"
-#include "station/ProcedureLines.h"
 #include "common/TextColumns.h"
+#include "station/ProcedureLines.h"
 #include "traffic/AircraftAnalysis.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 
@@ -53,8 +53,9 @@ void ArrivalClearance::generate(AppContext& context) {
         return;
     }
     std::string procedureText = state.ProcedureText;
-    if (!ProcedureLines::read(
-            context, [&](std::string_view line) { collectLine(procedureText, line, star); })) {
+    if (!ProcedureLines::read(context.state, context.platform, [&](std::string_view line) {
+            collectLine(procedureText, line, star);
+        })) {
         return;
     }
     state.ProcedureText = procedureText;

@@ -33,7 +33,8 @@ TEST_F(FolderChoiceTest, EachButtonPromptsAndSavesItsFolderACancelKeepsIt) {
     EXPECT_EQ(state().SnapshotPath, "/radar/data" + kRecent);
     app->click("Command3(6)");
     EXPECT_EQ(state().SnapshotPath, "/" + kRecent);
-    FolderChoice::useDataFolder(context(), "/home/corvane/live");
+    FolderChoice::useDataFolder(state(), context().platform, context().folder,
+                                "/home/corvane/live");
     EXPECT_EQ(home.read("DATA/dirRecent.txt"), "/home/corvane/live" + kRecent + "\r\n");
     EXPECT_EQ(state().SnapshotPath, "/home/corvane/live" + kRecent);
 }

@@ -2,13 +2,13 @@
 #include <initializer_list>
 #include <string>
 
-#include "window/ConnectionReset.h"
 #include "support/AppFixture.h"
 #include "support/CaseTable.h"
 #include "support/SnapshotLines.h"
 #include "traffic/AirlineLookup.h"
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"
+#include "window/ConnectionReset.h"
 
 namespace corvane {
 namespace {
@@ -161,7 +161,7 @@ protected:
             } else if (key == "tick") {
                 EXPECT_EQ(app->tick(v), ActionResult::Done);
             } else if (key == "clearDeparture") {
-                ConnectionReset::clearDeparturePanel(context());
+                ConnectionReset::clearDeparturePanel(window());
             } else if (key == "airline" || key == "airlineArr") {
                 AirlineLookup::lookup(
                     context(), v,
