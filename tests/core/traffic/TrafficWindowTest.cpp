@@ -2,13 +2,13 @@
 #include <initializer_list>
 #include <string>
 
+#include "window/ConnectionReset.h"
 #include "support/AppFixture.h"
 #include "support/CaseTable.h"
 #include "support/SnapshotLines.h"
 #include "traffic/AirlineLookup.h"
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"
-#include "window/ConnectionReset.h"
 
 namespace corvane {
 namespace {
