@@ -68,12 +68,12 @@ void RunwaySelection::landingRunwaySelected(AppContext& context) {
     }
 }
 
-void RunwaySelection::approachNameClicked(AppContext& context) {
-    context.window.fraILS.visible = true;
+void RunwaySelection::approachNameClicked(MainWindowModel& window) {
+    window.fraILS.visible = true;
 }
 
-void RunwaySelection::approachDescriptionClicked(AppContext& context) {
-    context.window.fraILS.visible = false;
+void RunwaySelection::approachDescriptionClicked(MainWindowModel& window) {
+    window.fraILS.visible = false;
 }
 
 }  // namespace corvane

@@ -21,8 +21,9 @@ void showAtis(AppContext& context, std::string_view atisField);
 /// the one shown, `lblQNH` takes it, the transition level and inHg value follow (when the
 /// connect derived them), and true is returned.
 bool showRefreshedAtis(MainWindowModel& window, ProgramState& state, std::string_view atisField);
-/// The transition-level step, after the squawk table gave `lblTA`: sets `lblTL` and
-/// `lblPollici`, or empties `lblTL` when there is no QNH.
+/// The transition-level step, after the squawk table gave `lblTA`: takes `lblQNH` again from
+/// the ATIS shown at `QnhPosition`, then sets `lblTL` and `lblPollici`; empties `lblTL`
+/// when there is no QNH.
 void showTransitionLevel(MainWindowModel& window, const ProgramState& state);
 /// The feet added to the transition altitude for a QNH (hPa): 2500 below 977, 2000 below
 /// 995, 1500 below 1013.2, else 1000.

@@ -18,7 +18,7 @@ namespace ProcedureLines {
 /// file could not be opened or read to its end; the caller then changes nothing.
 bool read(const ProgramState& state, Platform& platform,
           const std::function<void(std::string_view)>& visit);
-/// The path of the station airport's procedure file.
+/// The path of the procedure file of `AirportCode` in `ProcFolder` (ProcedureFile::path).
 std::string path(const FileSystem& files, const ProgramState& state);
 }  // namespace ProcedureLines
 

@@ -235,9 +235,9 @@ TrafficRefresh::Outcome TrafficRefresh::refresh(AppContext& context) {
     return Outcome::Refreshed;
 }
 
-void TrafficRefresh::qnhSeen(AppContext& context) {
-    context.window.lblQNH.backColour = colour::kYellow;
-    context.window.lblPollici.backColour = colour::kYellow;
+void TrafficRefresh::qnhSeen(MainWindowModel& window) {
+    window.lblQNH.backColour = colour::kYellow;
+    window.lblPollici.backColour = colour::kYellow;
 }
 
 }  // namespace corvane
