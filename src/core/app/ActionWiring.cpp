@@ -1,7 +1,5 @@
 #include "app/ActionWiring.h"
 
-#include "window/ActionRegistry.h"
-#include "window/AppContext.h"
 #include "clearance/ArrivalClearance.h"
 #include "clearance/AssignedLists.h"
 #include "clearance/DepartureClearance.h"
@@ -11,6 +9,8 @@
 #include "station/ConnectOperation.h"
 #include "traffic/TrafficRefresh.h"
 #include "traffic/TrafficSelection.h"
+#include "window/ActionRegistry.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 
@@ -18,8 +18,8 @@ namespace {
 
 void installStationActions(ActionRegistry& registry, AppContext& context) {
     registry.onClick("CmdExecute", [&context] { ConnectOperation::connect(context); });
-    registry.onClick("lblQNH", [&context] { TrafficRefresh::qnhSeen(context); });
-    registry.onClick("lblPollici", [&context] { TrafficRefresh::qnhSeen(context); });
+    registry.onClick("lblQNH", [&context] { TrafficRefresh::qnhSeen(context.window); });
+    registry.onClick("lblPollici", [&context] { TrafficRefresh::qnhSeen(context.window); });
 }
 
 void installTrafficActions(ActionRegistry& registry, AppContext& context) {
@@ -34,23 +34,30 @@ void installClearanceActions(ActionRegistry& registry, AppContext& context) {
                       [&context](int) { RunwaySelection::takeOffRunwaySelected(context); });
     registry.onSelect("cmbLandRwy",
                       [&context](int) { RunwaySelection::landingRunwaySelected(context); });
-    registry.onSelect("List3", [&context](int) { RunwaySelection::approachNameClicked(context); });
-    registry.onSelect("List4",
-                      [&context](int) { RunwaySelection::approachDescriptionClicked(context); });
+    registry.onSelect("List3",
+                      [&context](int) { RunwaySelection::approachNameClicked(context.window); });
+    registry.onSelect(
+        "List4", [&context](int) { RunwaySelection::approachDescriptionClicked(context.window); });
     registry.onClick("cmdSidGen", [&context] { DepartureClearance::generate(context); });
     registry.onClick("cmdStarGen", [&context] { ArrivalClearance::generate(context); });
     registry.onSelect("List1", [&context](int) { AssignedLists::departureClicked(context); });
     registry.onSelect("List2", [&context](int) { AssignedLists::arrivalClicked(context); });
-    registry.onClick("cmdRemoveDep", [&context] { AssignedLists::removeDeparture(context); });
-    registry.onClick("cmdRemoveArr", [&context] { AssignedLists::removeArrival(context); });
+    registry.onClick("cmdRemoveDep", [&context] {
+        AssignedLists::removeDeparture(context.window, context.platform);
+    });
+    registry.onClick("cmdRemoveArr", [&context] {
+        AssignedLists::removeArrival(context.window, context.platform);
+    });
 }
 
 void installFlightPlanActions(ActionRegistry& registry, AppContext& context) {
-    registry.onClick("cmdFPDep",
-                     [&context] { FlightPlanSheet::open(context, FlightPlanSheet::kDeparture); });
-    registry.onClick("cmdFPArr",
-                     [&context] { FlightPlanSheet::open(context, FlightPlanSheet::kArrival); });
-    registry.onSheetClosed([&context] { FlightPlanSheet::close(context); });
+    registry.onClick("cmdFPDep", [&context] {
+        FlightPlanSheet::open(context.state, FlightPlanSheet::kDeparture);
+    });
+    registry.onClick("cmdFPArr", [&context] {
+        FlightPlanSheet::open(context.state, FlightPlanSheet::kArrival);
+    });
+    registry.onSheetClosed([&context] { FlightPlanSheet::close(context.window, context.state); });
 }
 
 void installReferenceActions(ActionRegistry& registry, AppContext& context) {

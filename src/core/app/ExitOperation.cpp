@@ -1,7 +1,10 @@
 #include "app/ExitOperation.h"
 
-#include "window/AppContext.h"
+#include "platform/Platform.h"
+#include "platform/ProgramFolder.h"
 #include "window/ConnectionReset.h"
+#include "window/ProgramState.h"
+#include "window/UserMessage.h"
 
 namespace corvane {
 
@@ -10,24 +13,25 @@ namespace {
 constexpr const char* kQuestion = "ARE YOU SURE ?";
 constexpr const char* kTitle = "EXIT";
 
-void endProgram(AppContext& context) {
-    ConnectionReset::deleteClearanceLogs(context);
-    context.state.running = false;
+void endProgram(ProgramState& state, Platform& platform, const ProgramFolder& folder) {
+    ConnectionReset::deleteClearanceLogs(platform.files(), folder);
+    state.running = false;
 }
 
 }  // namespace
 
-void ExitOperation::exit(AppContext& context) {
-    if (context.confirm(kQuestion, kTitle)) {
-        endProgram(context);
+void ExitOperation::exit(ProgramState& state, Platform& platform, const ProgramFolder& folder) {
+    if (UserMessage::confirm(platform, kQuestion, kTitle)) {
+        endProgram(state, platform, folder);
     }
 }
 
-bool ExitOperation::closeRequested(AppContext& context) {
-    if (!context.confirm(kQuestion, kTitle)) {
+bool ExitOperation::closeRequested(ProgramState& state, Platform& platform,
+                                   const ProgramFolder& folder) {
+    if (!UserMessage::confirm(platform, kQuestion, kTitle)) {
         return false;
     }
-    endProgram(context);
+    endProgram(state, platform, folder);
     return true;
 }
 

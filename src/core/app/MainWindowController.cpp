@@ -4,10 +4,10 @@
 #include "app/ExitOperation.h"
 #include "app/KeyFilters.h"
 #include "app/PanelNavigation.h"
-#include "window/StartupSequence.h"
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
 #include "traffic/TrafficRefresh.h"
+#include "window/StartupSequence.h"
 
 namespace corvane {
 
@@ -39,12 +39,12 @@ MainWindowController::MainWindowController(Platform& platform, const std::string
 void MainWindowController::start() {
     StartupSequence::run(context_);
     if (state_.running) {
-        StartupSequence::activate(context_);
+        StartupSequence::activate(window_, state_);
     }
 }
 
 void MainWindowController::activate() {
-    StartupSequence::activate(context_);
+    StartupSequence::activate(window_, state_);
 }
 
 ActionResult MainWindowController::click(const std::string& control) {
@@ -159,7 +159,7 @@ ActionResult MainWindowController::refresh() {
 }
 
 bool MainWindowController::requestClose() {
-    return ExitOperation::closeRequested(context_);
+    return ExitOperation::closeRequested(state_, context_.platform, context_.folder);
 }
 
 ActionResult MainWindowController::closeSheet() {

@@ -1,10 +1,10 @@
 #include "app/PanelNavigation.h"
 
+#include "app/ExitOperation.h"
+#include "settings/FolderChoice.h"
 #include "window/AppContext.h"
 #include "window/ConnectionReset.h"
-#include "app/ExitOperation.h"
 #include "window/WindowLayouts.h"
-#include "settings/FolderChoice.h"
 
 namespace corvane {
 
@@ -34,11 +34,11 @@ void PanelNavigation::command3Click(AppContext& context, int index) {
             break;
         case 6:
             WindowLayouts::posinit(w);
-            FolderChoice::chooseDataFolder(context);
+            FolderChoice::chooseDataFolder(context.state, context.platform, context.folder);
             break;
         case 5:
             WindowLayouts::posinit(w);
-            FolderChoice::chooseProcedureFolder(context);
+            FolderChoice::chooseProcedureFolder(context.state, context.platform, context.folder);
             break;
         case 9:
             // The panel keeps its visibility but lies outside the collapsed window.
@@ -49,7 +49,7 @@ void PanelNavigation::command3Click(AppContext& context, int index) {
             break;
         case 8:
             WindowLayouts::posinit(w);
-            ExitOperation::exit(context);
+            ExitOperation::exit(context.state, context.platform, context.folder);
             break;
         default:
             break;

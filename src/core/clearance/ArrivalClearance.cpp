@@ -1,36 +1,37 @@
 #include "clearance/ArrivalClearance.h"
 
-#include "window/AppContext.h"
 #include "clearance/ClearanceLog.h"
 #include "clearance/ClearanceWording.h"
-#include "station/ProcedureLines.h"
 #include "common/TextColumns.h"
+#include "station/ProcedureLines.h"
 #include "traffic/AircraftAnalysis.h"
+#include "window/AppContext.h"
+#include "window/UserMessage.h"
 
 namespace corvane {
 
 namespace {
 
-bool refuse(AppContext& context, const char* text, const char* title, const std::string& input) {
-    context.warn(text, title);
-    context.window.focus = input;
+bool refuse(MainWindowModel& window, Platform& platform, const char* text, const char* title,
+            const std::string& input) {
+    UserMessage::warn(platform, text, title);
+    window.focus = input;
     return false;
 }
 
 }  // namespace
 
-bool ArrivalClearance::validate(AppContext& context) {
-    MainWindowModel& w = context.window;
+bool ArrivalClearance::validate(MainWindowModel& w, Platform& platform) {
     if (w.cmbLandRwy.text.empty()) {
-        return refuse(context, "PAY ATTENTION!!! SELECT THE RUNWAY", "LANDING RUNWAY UNSELECTED",
-                      w.cmbLandRwy.name);
+        return refuse(w, platform, "PAY ATTENTION!!! SELECT THE RUNWAY",
+                      "LANDING RUNWAY UNSELECTED", w.cmbLandRwy.name);
     }
     if (w.cmbStar.text.empty()) {
-        return refuse(context, "PAY ATTENTION!!! SELECT THE STAR", "STANDARD ARRIVAL UNSELECTED",
-                      w.cmbStar.name);
+        return refuse(w, platform, "PAY ATTENTION!!! SELECT THE STAR",
+                      "STANDARD ARRIVAL UNSELECTED", w.cmbStar.name);
     }
     if (w.txtDescend.text.empty()) {
-        return refuse(context, "PAY ATTENTION!!! INSERT INITIAL DESCEND",
+        return refuse(w, platform, "PAY ATTENTION!!! INSERT INITIAL DESCEND",
                       "INITIAL DESCEND UNSELECTED", w.txtDescend.name);
     }
     w.cmdStarGen.enabled = true;
@@ -49,12 +50,13 @@ void ArrivalClearance::generate(AppContext& context) {
     ProgramState& state = context.state;
     const std::string callsign = w.LstArrival.selectedText();
     const std::string star(trimSpaces(w.cmbStar.text));
-    if (!validate(context)) {
+    if (!validate(w, context.platform)) {
         return;
     }
     std::string procedureText = state.ProcedureText;
-    if (!ProcedureLines::read(
-            context, [&](std::string_view line) { collectLine(procedureText, line, star); })) {
+    if (!ProcedureLines::read(context.state, context.platform, [&](std::string_view line) {
+            collectLine(procedureText, line, star);
+        })) {
         return;
     }
     state.ProcedureText = procedureText;

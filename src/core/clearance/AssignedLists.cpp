@@ -2,11 +2,12 @@
 
 #include <string>
 
-#include "window/AppContext.h"
 #include "clearance/ClearanceLog.h"
 #include "common/TextColumns.h"
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"
+#include "window/AppContext.h"
+#include "window/UserMessage.h"
 
 namespace corvane {
 
@@ -29,8 +30,8 @@ void showWarningField(Label& warning, BlinkTimer& timer) {
     warning.visible = true;
 }
 
-bool confirmRemoval(AppContext& context) {
-    return context.confirm("ARE YOU SURE ?", "REMOVE AIRCRAFT");
+bool confirmRemoval(Platform& platform) {
+    return UserMessage::confirm(platform, "ARE YOU SURE ?", "REMOVE AIRCRAFT");
 }
 
 }  // namespace
@@ -41,7 +42,7 @@ void AssignedLists::departureClicked(AppContext& context) {
     context.state.SelectedDepartureCallsign = entryCallsign(w.List1);
     showWarningField(w.lblParam, w.Timer1);
     if (DepartureAnalysis::analyse(context).missing()) {
-        AircraftLineScan::reportMissing(context, context.state.SelectedDepartureCallsign);
+        AircraftLineScan::reportMissing(context.platform, context.state.SelectedDepartureCallsign);
     }
     ClearanceLog::show(context, ClearanceSide::Departure);
     w.cmdFPDep.enabled = true;
@@ -53,15 +54,14 @@ void AssignedLists::arrivalClicked(AppContext& context) {
     context.state.SelectedArrivalCallsign = entryCallsign(w.List2);
     showWarningField(w.lblParArr, w.Timer2);
     if (ArrivalAnalysis::analyse(context).missing()) {
-        AircraftLineScan::reportMissing(context, context.state.SelectedArrivalCallsign);
+        AircraftLineScan::reportMissing(context.platform, context.state.SelectedArrivalCallsign);
     }
     ClearanceLog::show(context, ClearanceSide::Arrival);
     w.cmdFPArr.enabled = true;
 }
 
-void AssignedLists::removeDeparture(AppContext& context) {
-    MainWindowModel& w = context.window;
-    if (!confirmRemoval(context)) {
+void AssignedLists::removeDeparture(MainWindowModel& w, Platform& platform) {
+    if (!confirmRemoval(platform)) {
         return;
     }
     // The log keeps the record, and the aircraft does not return to the traffic list.
@@ -70,9 +70,8 @@ void AssignedLists::removeDeparture(AppContext& context) {
     w.cmdFPDep.enabled = false;
 }
 
-void AssignedLists::removeArrival(AppContext& context) {
-    MainWindowModel& w = context.window;
-    if (!confirmRemoval(context)) {
+void AssignedLists::removeArrival(MainWindowModel& w, Platform& platform) {
+    if (!confirmRemoval(platform)) {
         return;
     }
     w.List2.removeAt(w.List2.selected);

@@ -2,11 +2,11 @@
 
 #include <set>
 
-#include "window/AppContext.h"
 #include "clearance/ClearanceWording.h"
 #include "common/TextColumns.h"
 #include "platform/FileStatus.h"
 #include "platform/FileSystem.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 
@@ -86,15 +86,15 @@ std::optional<ClearanceLog::Entry> ClearanceLog::parse(std::string_view line,
     return Entry{std::string(body.substr(0, end)), std::string(trimSpaces(procedure))};
 }
 
-std::string ClearanceLog::path(AppContext& context, ClearanceSide side) {
-    return context.folder.dataFile(side == ClearanceSide::Departure ? ProgramFolder::kDepartureLog
-                                                                    : ProgramFolder::kArrivalLog);
+std::string ClearanceLog::path(const ProgramFolder& folder, ClearanceSide side) {
+    return folder.dataFile(side == ClearanceSide::Departure ? ProgramFolder::kDepartureLog
+                                                            : ProgramFolder::kArrivalLog);
 }
 
 void ClearanceLog::write(AppContext& context, ClearanceSide side) {
     std::string& callsign = selectedCallsign(context, side);
     callsign = ClearanceWording::paddedCallsign(callsign);
-    const std::string file = path(context, side);
+    const std::string file = path(context.folder, side);
     const std::string line =
         record(callsign, clearanceLabel(context, side).text, procedureBox(context, side).text);
     const FileStatus status = context.files().appendLine(file, line);
@@ -108,7 +108,7 @@ void ClearanceLog::write(AppContext& context, ClearanceSide side) {
 }
 
 void ClearanceLog::show(AppContext& context, ClearanceSide side) {
-    const std::string file = path(context, side);
+    const std::string file = path(context.folder, side);
     FileStatus status = FileStatus::Ok;
     auto source = context.files().openOwnLines(file, status);
     std::optional<Entry> last;

@@ -9,6 +9,7 @@
 namespace corvane {
 
 class AppContext;
+class ProgramFolder;
 
 /// The two clearance logs of the DATA folder: one record per clearance, "callsign/clearance/
 /// procedure text", the callsign padded to seven characters, lines ended by CR LF. The logs
@@ -40,7 +41,7 @@ void write(AppContext& context, ClearanceSide side);
 void show(AppContext& context, ClearanceSide side);
 
 /// The path of the side's log in the DATA folder.
-std::string path(AppContext& context, ClearanceSide side);
+std::string path(const ProgramFolder& folder, ClearanceSide side);
 }  // namespace ClearanceLog
 
 }  // namespace corvane

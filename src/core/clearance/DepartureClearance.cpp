@@ -2,16 +2,16 @@
 
 #include <string>
 
-#include "window/AppContext.h"
 #include "clearance/ClearanceLog.h"
 #include "clearance/ClearanceWording.h"
-#include "station/ProcedureFile.h"
-#include "station/ProcedureLines.h"
 #include "common/TextColumns.h"
 #include "snapshot/PilotReading.h"
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotLine.h"
+#include "station/ProcedureFile.h"
+#include "station/ProcedureLines.h"
 #include "traffic/AircraftAnalysis.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 
@@ -109,8 +109,9 @@ void DepartureClearance::generate(AppContext& context) {
     }
     SidText collected{state.ProcedureText};
     const std::string runway = w.CmbTORwy.text;
-    if (!ProcedureLines::read(
-            context, [&](std::string_view line) { collectLine(collected, line, sid, runway); })) {
+    if (!ProcedureLines::read(context.state, context.platform, [&](std::string_view line) {
+            collectLine(collected, line, sid, runway);
+        })) {
         return;
     }
     state.ProcedureText = collected.text;

@@ -3,19 +3,20 @@
 #include <string>
 #include <vector>
 
-#include "window/AppContext.h"
 #include "station/ProcedureFile.h"
 #include "station/ProcedureLines.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 
 void RunwaySelection::takeOffRunwaySelected(AppContext& context) {
     std::vector<std::string> sids;
-    const bool read = ProcedureLines::read(context, [&sids](std::string_view line) {
-        if (ProcedureFile::isSidLine(line)) {
-            sids.emplace_back(ProcedureFile::sidName(line));
-        }
-    });
+    const bool read =
+        ProcedureLines::read(context.state, context.platform, [&sids](std::string_view line) {
+            if (ProcedureFile::isSidLine(line)) {
+                sids.emplace_back(ProcedureFile::sidName(line));
+            }
+        });
     if (!read) {
         return;
     }
@@ -36,18 +37,19 @@ void RunwaySelection::landingRunwaySelected(AppContext& context) {
     const std::string runway = w.cmbLandRwy.text;
     std::vector<std::string> stars;
     std::vector<std::pair<std::string, std::string>> approaches;
-    const bool read = ProcedureLines::read(context, [&](std::string_view line) {
-        if (ProcedureFile::isStarLine(line)) {
-            stars.emplace_back(ProcedureFile::starName(line));
-        }
-        // A line that passes two of the runway tests is listed twice, as the tests are made
-        // one after the other.
-        const int hits = ProcedureFile::approachRunwayHits(line, runway);
-        for (int i = 0; i < hits; ++i) {
-            approaches.emplace_back(ProcedureFile::approachName(line),
-                                    ProcedureFile::approachDescription(line));
-        }
-    });
+    const bool read =
+        ProcedureLines::read(context.state, context.platform, [&](std::string_view line) {
+            if (ProcedureFile::isStarLine(line)) {
+                stars.emplace_back(ProcedureFile::starName(line));
+            }
+            // A line that passes two of the runway tests is listed twice, as the tests are made
+            // one after the other.
+            const int hits = ProcedureFile::approachRunwayHits(line, runway);
+            for (int i = 0; i < hits; ++i) {
+                approaches.emplace_back(ProcedureFile::approachName(line),
+                                        ProcedureFile::approachDescription(line));
+            }
+        });
     if (!read) {
         return;
     }
@@ -66,12 +68,12 @@ void RunwaySelection::landingRunwaySelected(AppContext& context) {
     }
 }
 
-void RunwaySelection::approachNameClicked(AppContext& context) {
-    context.window.fraILS.visible = true;
+void RunwaySelection::approachNameClicked(MainWindowModel& window) {
+    window.fraILS.visible = true;
 }
 
-void RunwaySelection::approachDescriptionClicked(AppContext& context) {
-    context.window.fraILS.visible = false;
+void RunwaySelection::approachDescriptionClicked(MainWindowModel& window) {
+    window.fraILS.visible = false;
 }
 
 }  // namespace corvane

@@ -3,6 +3,7 @@
 namespace corvane {
 
 class AppContext;
+class MainWindowModel;
 
 /// The choices the controller makes in the procedure file: a take-off runway lists the SIDs, a
 /// landing runway lists the STARs and that runway's approaches, and the approach lists open and
@@ -14,9 +15,9 @@ void takeOffRunwaySelected(AppContext& context);
 /// `List3` / `List4` list the approaches of that runway afresh.
 void landingRunwaySelected(AppContext& context);
 /// An approach name in `List3` was clicked: `fraILS` shows the descriptions.
-void approachNameClicked(AppContext& context);
+void approachNameClicked(MainWindowModel& window);
 /// An approach description in `List4` was clicked: `fraILS` is hidden again.
-void approachDescriptionClicked(AppContext& context);
+void approachDescriptionClicked(MainWindowModel& window);
 }  // namespace RunwaySelection
 
 }  // namespace corvane

@@ -3,11 +3,10 @@
 #include <optional>
 #include <string_view>
 
-#include "window/AppContext.h"
-#include "window/ProgramState.h"
-#include "window/StartupSequence.h"
 #include "common/TextColumns.h"
 #include "flightplan/FlightPlanSheetLayout.h"
+#include "window/ProgramState.h"
+#include "window/StartupSequence.h"
 
 namespace corvane {
 
@@ -71,9 +70,9 @@ std::string valueOf(std::string_view label, const std::string& callsign, const A
 
 }  // namespace
 
-void FlightPlanSheet::open(AppContext& context, std::int16_t kind) {
-    context.state.FlightPlanKind = kind;
-    context.state.Sheet = labels(context.state);
+void FlightPlanSheet::open(ProgramState& state, std::int16_t kind) {
+    state.FlightPlanKind = kind;
+    state.Sheet = labels(state);
 }
 
 FlightPlanSheet::Labels FlightPlanSheet::labels(const ProgramState& state) {
@@ -91,12 +90,12 @@ FlightPlanSheet::Labels FlightPlanSheet::labels(const ProgramState& state) {
     return result;
 }
 
-void FlightPlanSheet::close(AppContext& context) {
-    context.state.Sheet.reset();
+void FlightPlanSheet::close(MainWindowModel& window, ProgramState& state) {
+    state.Sheet.reset();
     // The main window's first-activation work (emptying the operator name) must not run again
     // once a sheet has been seen, and it tests for this value.
-    context.state.FlightPlanKind = kArrival;
-    StartupSequence::activate(context);
+    state.FlightPlanKind = kArrival;
+    StartupSequence::activate(window, state);
 }
 
 }  // namespace corvane

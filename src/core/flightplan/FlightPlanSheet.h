@@ -7,7 +7,7 @@
 
 namespace corvane {
 
-class AppContext;
+class MainWindowModel;
 struct ProgramState;
 
 /// The flight plan sheet: the filed plan of one side's selected aircraft as the ICAO form's
@@ -22,7 +22,7 @@ inline constexpr std::int16_t kArrival = 1;
 using Labels = std::vector<std::pair<std::string, std::string>>;
 
 /// Names the side (`FlightPlanKind`), then opens the sheet filled afresh.
-void open(AppContext& context, std::int16_t kind);
+void open(ProgramState& state, std::int16_t kind);
 /// The value labels for the side `FlightPlanKind` names (departure for 0, arrival
 /// otherwise), as the state stands now. Item 7 is the side's selected callsign as it is
 /// held, trailing spaces included; every other field is that aircraft's own plan, and is
@@ -30,7 +30,7 @@ void open(AppContext& context, std::int16_t kind);
 Labels labels(const ProgramState& state);
 /// The close box: the sheet is discarded, `FlightPlanKind` becomes 1 and the main window,
 /// active again, runs its activation.
-void close(AppContext& context);
+void close(MainWindowModel& window, ProgramState& state);
 }  // namespace FlightPlanSheet
 
 }  // namespace corvane

@@ -1,8 +1,9 @@
 #include "settings/FolderChoice.h"
 
-#include "window/AppContext.h"
 #include "platform/NativePath.h"
+#include "platform/Platform.h"
 #include "settings/SettingsStore.h"
+#include "window/ProgramState.h"
 
 namespace corvane {
 
@@ -14,39 +15,41 @@ const std::string kSnapshotSuffix = std::string(1, kPathSeparator) + "recent.dat
 
 }  // namespace
 
-std::string FolderChoice::browseForDataFolder(AppContext& context) {
-    const bool procedures = context.state.FolderSelector == 0;
-    const auto chosen =
-        context.platform.browseForFolder(procedures ? kProcedurePrompt : kDataPrompt);
+std::string FolderChoice::browseForDataFolder(const ProgramState& state, Platform& platform) {
+    const bool procedures = state.FolderSelector == 0;
+    const auto chosen = platform.browseForFolder(procedures ? kProcedurePrompt : kDataPrompt);
     if (!chosen || chosen->empty()) {
         return {};
     }
     return procedures ? *chosen : *chosen + kSnapshotSuffix;
 }
 
-void FolderChoice::chooseDataFolder(AppContext& context) {
-    context.state.FolderSelector = 1;
-    const std::string result = browseForDataFolder(context);
+void FolderChoice::chooseDataFolder(ProgramState& state, Platform& platform,
+                                    const ProgramFolder& folder) {
+    state.FolderSelector = 1;
+    const std::string result = browseForDataFolder(state, platform);
     if (result.empty()) {
         return;
     }
-    context.state.SnapshotPath = result;
-    SettingsStore::write(context, Setting::SnapshotPath, result);
+    state.SnapshotPath = result;
+    SettingsStore::write(state, platform, folder, Setting::SnapshotPath, result);
 }
 
-void FolderChoice::useDataFolder(AppContext& context, const std::string& folder) {
-    context.state.SnapshotPath = folder + kSnapshotSuffix;
-    SettingsStore::write(context, Setting::SnapshotPath, context.state.SnapshotPath);
+void FolderChoice::useDataFolder(ProgramState& state, Platform& platform,
+                                 const ProgramFolder& programFolder, const std::string& folder) {
+    state.SnapshotPath = folder + kSnapshotSuffix;
+    SettingsStore::write(state, platform, programFolder, Setting::SnapshotPath, state.SnapshotPath);
 }
 
-void FolderChoice::chooseProcedureFolder(AppContext& context) {
-    context.state.FolderSelector = 0;
-    const std::string result = browseForDataFolder(context);
+void FolderChoice::chooseProcedureFolder(ProgramState& state, Platform& platform,
+                                         const ProgramFolder& folder) {
+    state.FolderSelector = 0;
+    const std::string result = browseForDataFolder(state, platform);
     if (result.empty()) {
         return;
     }
-    context.state.ProcFolder = result;
-    SettingsStore::write(context, Setting::ProcFolder, result);
+    state.ProcFolder = result;
+    SettingsStore::write(state, platform, folder, Setting::ProcFolder, result);
 }
 
 }  // namespace corvane

@@ -4,20 +4,23 @@
 
 namespace corvane {
 
-class AppContext;
+class Platform;
+class ProgramFolder;
+struct ProgramState;
 
 /// The two folder buttons: the radar client's data folder and the procedures folder.
 namespace FolderChoice {
 /// "DATA EYE FOLDER": picks the data folder and saves `<folder>/recent.dat`.
-void chooseDataFolder(AppContext& context);
+void chooseDataFolder(ProgramState& state, Platform& platform, const ProgramFolder& folder);
 /// Saves `<folder>/recent.dat` as the data folder setting, as "DATA EYE FOLDER" does for a
 /// chosen folder (the live feed mode names its own folder).
-void useDataFolder(AppContext& context, const std::string& folder);
+void useDataFolder(ProgramState& state, Platform& platform, const ProgramFolder& programFolder,
+                   const std::string& folder);
 /// "SID/STAR FOLDER": picks the procedures folder and saves it.
-void chooseProcedureFolder(AppContext& context);
+void chooseProcedureFolder(ProgramState& state, Platform& platform, const ProgramFolder& folder);
 /// `BrowseForDataFolder`: the folder browser with the prompt `FolderSelector` asks for; the
 /// chosen path (with "/recent.dat" for the data folder), or "" when nothing was chosen.
-std::string browseForDataFolder(AppContext& context);
+std::string browseForDataFolder(const ProgramState& state, Platform& platform);
 }  // namespace FolderChoice
 
 }  // namespace corvane

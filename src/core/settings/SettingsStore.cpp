@@ -2,13 +2,20 @@
 
 #include <vector>
 
-#include "window/AppContext.h"
+#include "platform/Platform.h"
+#include "platform/ProgramFolder.h"
+#include "window/ProgramState.h"
+#include "window/UserMessage.h"
 
 namespace corvane {
 
 namespace {
 
 std::optional<std::string>& unsavedValue(ProgramState& state, Setting setting) {
+    return setting == Setting::SnapshotPath ? state.UnsavedSnapshotPath : state.UnsavedProcFolder;
+}
+
+const std::optional<std::string>& unsavedValue(const ProgramState& state, Setting setting) {
     return setting == Setting::SnapshotPath ? state.UnsavedSnapshotPath : state.UnsavedProcFolder;
 }
 
@@ -21,37 +28,40 @@ const char* SettingsStore::fileName(Setting setting) {
                                             : ProgramFolder::kProcedureSettings;
 }
 
-std::string SettingsStore::path(const AppContext& context, Setting setting) {
-    return context.folder.dataFile(fileName(setting));
+std::string SettingsStore::path(const ProgramFolder& folder, Setting setting) {
+    return folder.dataFile(fileName(setting));
 }
 
-bool SettingsStore::isAvailable(const AppContext& context, Setting setting) {
-    return context.platform.files().exists(path(context, setting)) ||
-           unsavedValue(context.state, setting).has_value();
+bool SettingsStore::isAvailable(const ProgramState& state, const FileSystem& files,
+                                const ProgramFolder& folder, Setting setting) {
+    return files.exists(path(folder, setting)) || unsavedValue(state, setting).has_value();
 }
 
-void SettingsStore::write(AppContext& context, Setting setting, const std::string& value) {
-    const std::string dataFolder = context.folder.dataFolder();
-    if (!context.files().isDirectory(dataFolder)) {
-        unsavedValue(context.state, setting) = value;
-        context.warn("PAY ATTENTION!!! THE DATA FOLDER " + dataFolder + " DOES NOT EXIST, SO " +
-                     fileName(setting) + " CANNOT BE SAVED." + kKeptForThisRun);
+void SettingsStore::write(ProgramState& state, Platform& platform, const ProgramFolder& folder,
+                          Setting setting, const std::string& value) {
+    const std::string dataFolder = folder.dataFolder();
+    if (!platform.files().isDirectory(dataFolder)) {
+        unsavedValue(state, setting) = value;
+        UserMessage::warn(platform, "PAY ATTENTION!!! THE DATA FOLDER " + dataFolder +
+                                        " DOES NOT EXIST, SO " + fileName(setting) +
+                                        " CANNOT BE SAVED." + kKeptForThisRun);
         return;
     }
-    const std::string file = path(context, setting);
-    const FileStatus status = context.files().replaceFile(file, {value});
+    const std::string file = path(folder, setting);
+    const FileStatus status = platform.files().replaceFile(file, {value});
     if (status != FileStatus::Ok) {
-        unsavedValue(context.state, setting) = value;
-        context.warn("PAY ATTENTION!!! CANNOT WRITE " + file + " (" + describeFileStatus(status) +
-                     ")." + kKeptForThisRun);
+        unsavedValue(state, setting) = value;
+        UserMessage::warn(platform, "PAY ATTENTION!!! CANNOT WRITE " + file + " (" +
+                                        describeFileStatus(status) + ")." + kKeptForThisRun);
         return;
     }
-    unsavedValue(context.state, setting).reset();
+    unsavedValue(state, setting).reset();
 }
 
-FileStatus SettingsStore::readLastLine(AppContext& context, const std::string& file) {
+FileStatus SettingsStore::readLastLine(ProgramState& state, FileSystem& files,
+                                       const std::string& file) {
     FileStatus status = FileStatus::Ok;
-    auto lines = context.files().openOwnLines(file, status);
+    auto lines = files.openOwnLines(file, status);
     if (!lines) {
         return status;
     }
@@ -63,26 +73,26 @@ FileStatus SettingsStore::readLastLine(AppContext& context, const std::string& f
     if (lines->failed()) {
         return FileStatus::IoError;
     }
-    if (context.state.FolderSelector == 1) {
-        context.state.SnapshotPath = last;
+    if (state.FolderSelector == 1) {
+        state.SnapshotPath = last;
     } else {
-        context.state.ProcFolder = last;
+        state.ProcFolder = last;
     }
-    context.state.FolderSelector = 0;
+    state.FolderSelector = 0;
     return FileStatus::Ok;
 }
 
-FileStatus SettingsStore::load(AppContext& context, Setting setting) {
-    context.state.FolderSelector = setting == Setting::SnapshotPath ? 1 : 0;
-    const auto& unsaved = unsavedValue(context.state, setting);
+FileStatus SettingsStore::load(ProgramState& state, FileSystem& files, const ProgramFolder& folder,
+                               Setting setting) {
+    state.FolderSelector = setting == Setting::SnapshotPath ? 1 : 0;
+    const auto& unsaved = unsavedValue(state, setting);
     // A choice that could not be saved is newer than whatever the file still holds.
     if (unsaved.has_value()) {
-        (setting == Setting::SnapshotPath ? context.state.SnapshotPath : context.state.ProcFolder) =
-            *unsaved;
-        context.state.FolderSelector = 0;
+        (setting == Setting::SnapshotPath ? state.SnapshotPath : state.ProcFolder) = *unsaved;
+        state.FolderSelector = 0;
         return FileStatus::Ok;
     }
-    return readLastLine(context, path(context, setting));
+    return readLastLine(state, files, path(folder, setting));
 }
 
 }  // namespace corvane

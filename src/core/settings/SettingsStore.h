@@ -6,7 +6,10 @@
 
 namespace corvane {
 
-class AppContext;
+class FileSystem;
+class Platform;
+class ProgramFolder;
+struct ProgramState;
 
 /// Which of the two settings a read or write concerns.
 enum class Setting {
@@ -18,20 +21,23 @@ enum class Setting {
 namespace SettingsStore {
 /// The file name of a setting.
 const char* fileName(Setting setting);
-/// The path of a setting's file in the program folder.
-std::string path(const AppContext& context, Setting setting);
+/// The path of a setting's file in the DATA subfolder.
+std::string path(const ProgramFolder& folder, Setting setting);
 /// True when a file or a folder of the setting's name exists in the DATA subfolder, or the
 /// setting was chosen in this run but could not be saved.
-bool isAvailable(const AppContext& context, Setting setting);
+bool isAvailable(const ProgramState& state, const FileSystem& files, const ProgramFolder& folder,
+                 Setting setting);
 /// Replaces the setting's file with the one line `value`. When the DATA subfolder is missing
 /// or cannot be written, says so; the value then stays in memory for this run.
-void write(AppContext& context, Setting setting, const std::string& value);
+void write(ProgramState& state, Platform& platform, const ProgramFolder& folder, Setting setting,
+           const std::string& value);
 /// `ReadLastLine`: reads the last line of the file at `path` into `SnapshotPath` when
 /// `FolderSelector` is 1, else into `ProcFolder`; then sets `FolderSelector` to 0.
-FileStatus readLastLine(AppContext& context, const std::string& path);
+FileStatus readLastLine(ProgramState& state, FileSystem& files, const std::string& path);
 /// Loads a setting at connect: the choice of this run that could not be saved, if any,
 /// otherwise its file's last line (`ReadLastLine`). Sets `FolderSelector` as the read needs.
-FileStatus load(AppContext& context, Setting setting);
+FileStatus load(ProgramState& state, FileSystem& files, const ProgramFolder& folder,
+                Setting setting);
 }  // namespace SettingsStore
 
 }  // namespace corvane

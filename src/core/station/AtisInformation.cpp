@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "window/AppContext.h"
 #include "common/NumberText.h"
 #include "common/TextColumns.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 
@@ -58,8 +58,8 @@ void AtisInformation::showAtis(AppContext& context, std::string_view atisField) 
     }
 }
 
-bool AtisInformation::showRefreshedAtis(AppContext& context, std::string_view atisField) {
-    MainWindowModel& w = context.window;
+bool AtisInformation::showRefreshedAtis(MainWindowModel& w, ProgramState& state,
+                                        std::string_view atisField) {
     const std::string_view atis = trimSpaces(atisField);
     if (atis.empty()) {
         w.LblAtisInf.text = kNoAtis;
@@ -71,14 +71,14 @@ bool AtisInformation::showRefreshedAtis(AppContext& context, std::string_view at
     if (NumberText::leading(qnh) == 0.0) {
         return false;
     }
-    context.state.QnhPosition = position;
+    state.QnhPosition = position;
     if (qnh == w.lblQNH.text) {
         return false;
     }
     w.lblQNH.text = std::string(qnh);
     // The connect derives these only for an airport whose transition altitude it found.
-    if (!context.state.CentreMode && !w.lblTA.text.empty()) {
-        showTransitionLevel(context);
+    if (!state.CentreMode && !w.lblTA.text.empty()) {
+        showTransitionLevel(w, state);
     }
     return true;
 }
@@ -114,13 +114,12 @@ std::string AtisInformation::inchesOfMercury(double qnh) {
     return NumberText::format(qnh < 0 ? -inches : inches);
 }
 
-void AtisInformation::showTransitionLevel(AppContext& context) {
-    MainWindowModel& w = context.window;
+void AtisInformation::showTransitionLevel(MainWindowModel& w, const ProgramState& state) {
     if (w.lblQNH.text.empty()) {
         w.lblTL.text.clear();
         return;
     }
-    w.lblQNH.text = std::string(qnhText(w.LblAtisInf.text, context.state.QnhPosition));
+    w.lblQNH.text = std::string(qnhText(w.LblAtisInf.text, state.QnhPosition));
     const double qnh = w.lblQNH.shownNumber();
     const double altitude = w.lblTA.shownNumber();
     w.lblTL.text = NumberText::format((altitude + transitionIncrement(qnh)) / 100.0);

@@ -6,6 +6,8 @@
 namespace corvane {
 
 class AppContext;
+class MainWindowModel;
+struct ProgramState;
 
 /// The station's ATIS, the QNH taken from it, and the transition level and QNH in inches of
 /// mercury derived from the QNH and the airport's transition altitude.
@@ -18,10 +20,11 @@ void showAtis(AppContext& context, std::string_view atisField);
 /// but quiet, so an ATIS without a QNH group keeps the QNH shown. When the QNH differs from
 /// the one shown, `lblQNH` takes it, the transition level and inHg value follow (when the
 /// connect derived them), and true is returned.
-bool showRefreshedAtis(AppContext& context, std::string_view atisField);
-/// The transition-level step, after the squawk table gave `lblTA`: sets `lblTL` and
-/// `lblPollici`, or empties `lblTL` when there is no QNH.
-void showTransitionLevel(AppContext& context);
+bool showRefreshedAtis(MainWindowModel& window, ProgramState& state, std::string_view atisField);
+/// The transition-level step, after the squawk table gave `lblTA`: takes `lblQNH` again from
+/// the ATIS shown at `QnhPosition`, then sets `lblTL` and `lblPollici`; empties `lblTL`
+/// when there is no QNH.
+void showTransitionLevel(MainWindowModel& window, const ProgramState& state);
 /// The feet added to the transition altitude for a QNH (hPa): 2500 below 977, 2000 below
 /// 995, 1500 below 1013.2, else 1000.
 double transitionIncrement(double qnh);

@@ -4,19 +4,19 @@
 
 #include <string>
 
-#include "window/AppContext.h"
-#include "window/ConnectionReset.h"
-#include "window/WindowLayouts.h"
-#include "station/ProcedureFile.h"
-#include "station/ProcedureLines.h"
-#include "station/RunwayReader.h"
 #include "common/TextColumns.h"
 #include "settings/SettingsStore.h"
 #include "station/ConnectErrorTrap.h"
 #include "station/PositionKinds.h"
+#include "station/ProcedureFile.h"
+#include "station/ProcedureLines.h"
+#include "station/RunwayReader.h"
 #include "station/SearchPassTraffic.h"
 #include "station/SquawkTable.h"
 #include "station/StationSearch.h"
+#include "window/AppContext.h"
+#include "window/ConnectionReset.h"
+#include "window/WindowLayouts.h"
 
 namespace corvane {
 
@@ -82,15 +82,17 @@ bool ConnectOperation::checkOperatorText(AppContext& context) {
 }
 
 bool ConnectOperation::loadSnapshotPath(AppContext& context) {
-    if (!SettingsStore::isAvailable(context, Setting::SnapshotPath)) {
+    if (!SettingsStore::isAvailable(context.state, context.files(), context.folder,
+                                    Setting::SnapshotPath)) {
         context.warn(kNoSnapshotSetting);
         ConnectionReset::resetConnection(context);
         return false;
     }
-    const FileStatus status = SettingsStore::load(context, Setting::SnapshotPath);
+    const FileStatus status =
+        SettingsStore::load(context.state, context.files(), context.folder, Setting::SnapshotPath);
     if (status != FileStatus::Ok) {
         ConnectErrorTrap::fileFailed(context, status,
-                                     SettingsStore::path(context, Setting::SnapshotPath));
+                                     SettingsStore::path(context.folder, Setting::SnapshotPath));
         return false;
     }
     return true;
@@ -153,15 +155,17 @@ void ConnectOperation::notFound(AppContext& context) {
 }
 
 bool ConnectOperation::loadRunways(AppContext& context) {
-    if (!SettingsStore::isAvailable(context, Setting::ProcFolder)) {
+    if (!SettingsStore::isAvailable(context.state, context.files(), context.folder,
+                                    Setting::ProcFolder)) {
         context.warn(kNoProcedureSetting);
         ConnectionReset::resetConnection(context);
         return false;
     }
-    const FileStatus status = SettingsStore::load(context, Setting::ProcFolder);
+    const FileStatus status =
+        SettingsStore::load(context.state, context.files(), context.folder, Setting::ProcFolder);
     if (status != FileStatus::Ok) {
         ConnectErrorTrap::fileFailed(context, status,
-                                     SettingsStore::path(context, Setting::ProcFolder));
+                                     SettingsStore::path(context.folder, Setting::ProcFolder));
         return false;
     }
     const std::string& code = context.state.AirportCode;
@@ -174,7 +178,7 @@ bool ConnectOperation::loadRunways(AppContext& context) {
 }
 
 bool ConnectOperation::readProcedureFile(AppContext& context) {
-    const std::string path = ProcedureLines::path(context);
+    const std::string path = ProcedureLines::path(context.files(), context.state);
     FileStatus status = FileStatus::Ok;
     auto lines = ProcedureFile::open(context.files(), path, status);
     if (!lines && status == FileStatus::FileNotFound) {

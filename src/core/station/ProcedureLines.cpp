@@ -1,22 +1,24 @@
 #include "station/ProcedureLines.h"
 
-#include "window/AppContext.h"
-#include "station/ProcedureFile.h"
 #include "platform/FileStatus.h"
+#include "platform/Platform.h"
+#include "station/ProcedureFile.h"
+#include "window/ProgramState.h"
+#include "window/UserMessage.h"
 
 namespace corvane {
 
-std::string ProcedureLines::path(AppContext& context) {
-    return ProcedureFile::path(context.files(), context.state.ProcFolder,
-                               context.state.AirportCode);
+std::string ProcedureLines::path(const FileSystem& files, const ProgramState& state) {
+    return ProcedureFile::path(files, state.ProcFolder, state.AirportCode);
 }
 
-bool ProcedureLines::read(AppContext& context, const std::function<void(std::string_view)>& visit) {
+bool ProcedureLines::read(const ProgramState& state, Platform& platform,
+                          const std::function<void(std::string_view)>& visit) {
     FileStatus status = FileStatus::PathNotFound;
-    std::string file = ProcedureFile::fileName(context.state.AirportCode);
-    if (ProcedureFile::isSafeAirportCode(context.state.AirportCode)) {
-        file = path(context);
-        if (auto source = ProcedureFile::open(context.files(), file, status)) {
+    std::string file = ProcedureFile::fileName(state.AirportCode);
+    if (ProcedureFile::isSafeAirportCode(state.AirportCode)) {
+        file = path(platform.files(), state);
+        if (auto source = ProcedureFile::open(platform.files(), file, status)) {
             std::string_view line;
             while (source->next(line)) {
                 visit(line);
@@ -27,8 +29,8 @@ bool ProcedureLines::read(AppContext& context, const std::function<void(std::str
     if (status == FileStatus::Ok) {
         return true;
     }
-    context.warn("PAY ATTENTION!!! THE PROCEDURE FILE " + file + " CANNOT BE READ (" +
-                 describeFileStatus(status) + ")");
+    UserMessage::warn(platform, "PAY ATTENTION!!! THE PROCEDURE FILE " + file +
+                                    " CANNOT BE READ (" + describeFileStatus(status) + ")");
     return false;
 }
 

@@ -6,7 +6,9 @@
 
 namespace corvane {
 
-class AppContext;
+class FileSystem;
+class Platform;
+struct ProgramState;
 
 /// Reads the station airport's procedure file from its first line to its end for one
 /// operation. A file that cannot be opened or read is reported with a message naming it, and
@@ -14,9 +16,10 @@ class AppContext;
 namespace ProcedureLines {
 /// Calls `visit` for every line of the procedure file. False (after the message) when the
 /// file could not be opened or read to its end; the caller then changes nothing.
-bool read(AppContext& context, const std::function<void(std::string_view)>& visit);
-/// The path of the station airport's procedure file.
-std::string path(AppContext& context);
+bool read(const ProgramState& state, Platform& platform,
+          const std::function<void(std::string_view)>& visit);
+/// The path of the procedure file of `AirportCode` in `ProcFolder` (ProcedureFile::path).
+std::string path(const FileSystem& files, const ProgramState& state);
 }  // namespace ProcedureLines
 
 }  // namespace corvane

@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "window/AppContext.h"
-#include "window/ConnectionReset.h"
 #include "common/TextColumns.h"
 #include "station/AtisInformation.h"
 #include "station/ConnectErrorTrap.h"
+#include "window/AppContext.h"
+#include "window/ConnectionReset.h"
 
 namespace corvane {
 
@@ -78,7 +78,7 @@ bool SquawkTable::load(AppContext& context) {
     }
     lines.reset();
     if (endedOnAltitude) {
-        AtisInformation::showTransitionLevel(context);
+        AtisInformation::showTransitionLevel(w, context.state);
     }
     if (!found) {
         w.Lblr1_1.text = kDefaultFirstCode;

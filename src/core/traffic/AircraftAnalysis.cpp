@@ -1,10 +1,10 @@
 #include "traffic/AircraftAnalysis.h"
 
-#include "window/AppContext.h"
 #include "common/TextColumns.h"
 #include "snapshot/PilotReading.h"
 #include "traffic/FlightPhase.h"
 #include "traffic/FlightPlanDecoding.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 
@@ -66,7 +66,7 @@ void fill(AppContext& context, const AnalysisSide& side, const PilotReading& pil
 
 void judge(AppContext& context, const AnalysisSide& side) {
     const MainWindowModel& w = context.window;
-    if (side.unusable(context)) {
+    if (side.unusable(context.window)) {
         side.near.text.clear();
         ParameterMessage::show(ParameterMessage::problem(), side.message, side.timer);
         return;
@@ -87,8 +87,9 @@ ScanResult AircraftAnalysis::analyse(AppContext& context, const AnalysisSide& si
     state.LastAnalysedSide = side.kind;
     side.generate.enabled = true;
     const std::string callsign = side.selected;
-    const ScanResult scan = AircraftLineScan::run(
-        context, callsign, [&](const PilotReading& pilot) { fill(context, side, pilot); });
+    const ScanResult scan =
+        AircraftLineScan::run(state, context.platform, callsign,
+                              [&](const PilotReading& pilot) { fill(context, side, pilot); });
     if (scan.outcome == ScanOutcome::Unreadable) {
         return scan;
     }

@@ -11,6 +11,7 @@
 namespace corvane {
 
 class AppContext;
+class MainWindowModel;
 struct AnalysedPlan;
 struct BlinkTimer;
 struct Button;
@@ -42,7 +43,7 @@ struct AnalysisSide {
     /// The side's own work on a reading, once the shared labels and the plan record are filled.
     void (*ownWork)(AppContext& context, const PilotReading& pilot);
     /// The side's own look at the figures before they are judged: true when they are unusable.
-    bool (*unusable)(AppContext& context);
+    bool (*unusable)(MainWindowModel& window);
     ParameterAdvice (*advice)(const std::string& phase, const FlightFigures& figures);
     /// The panel's other labels that show the aircraft, emptied with the ones above when the
     /// snapshot holds no line of it.

@@ -1,27 +1,29 @@
 #include "traffic/AircraftLineScan.h"
 
-#include "window/AppContext.h"
 #include "common/TextColumns.h"
 #include "platform/FileStatus.h"
+#include "platform/Platform.h"
 #include "snapshot/PilotReading.h"
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotLine.h"
+#include "window/ProgramState.h"
+#include "window/UserMessage.h"
 
 namespace corvane {
 
 namespace {
 
-void reportUnreadable(AppContext& context, FileStatus status) {
-    context.warn("PAY ATTENTION!!! THE TRAFFIC FILE " + context.state.SnapshotPath +
-                 " CANNOT BE READ (" + describeFileStatus(status) +
-                 "). THE AIRCRAFT DATA HAS NOT BEEN UPDATED");
+void reportUnreadable(Platform& platform, const ProgramState& state, FileStatus status) {
+    UserMessage::warn(platform, "PAY ATTENTION!!! THE TRAFFIC FILE " + state.SnapshotPath +
+                                    " CANNOT BE READ (" + describeFileStatus(status) +
+                                    "). THE AIRCRAFT DATA HAS NOT BEEN UPDATED");
 }
 
 }  // namespace
 
-void AircraftLineScan::reportMissing(AppContext& context, const std::string& callsign) {
-    context.warn("PAY ATTENTION!!! AIRCRAFT " + replaceControlCharacters(callsign) +
-                 " NOT FOUND IN THE TRAFFIC FILE. ITS DATA HAS BEEN CLEARED");
+void AircraftLineScan::reportMissing(Platform& platform, const std::string& callsign) {
+    UserMessage::warn(platform, "PAY ATTENTION!!! AIRCRAFT " + replaceControlCharacters(callsign) +
+                                    " NOT FOUND IN THE TRAFFIC FILE. ITS DATA HAS BEEN CLEARED");
 }
 
 std::string AircraftLineScan::wakeCategory(std::string_view raw) {
@@ -38,13 +40,13 @@ std::string AircraftLineScan::wakeCategory(std::string_view raw) {
     return category;
 }
 
-ScanResult AircraftLineScan::run(AppContext& context, const std::string& callsign,
-                                 const ReadingWork& work) {
+ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
+                                 const std::string& callsign, const ReadingWork& work) {
     ScanResult result;
     FileStatus status = FileStatus::Ok;
-    auto source = context.files().openLines(context.state.SnapshotPath, status);
+    auto source = platform.files().openLines(state.SnapshotPath, status);
     if (!source) {
-        reportUnreadable(context, status);
+        reportUnreadable(platform, state, status);
         result.outcome = ScanOutcome::Unreadable;
         return result;
     }
@@ -65,7 +67,7 @@ ScanResult AircraftLineScan::run(AppContext& context, const std::string& callsig
         }
         result.found = true;
         // Always the aircraft's own category, never one left by the aircraft analysed before.
-        context.state.FlightPlan.WakeCategory = wakeCategory(raw);
+        state.FlightPlan.WakeCategory = wakeCategory(raw);
         const PilotReading pilot = PilotReading::read(line);
         if (!pilot.filedPlan()) {
             result.outcome = ScanOutcome::NoFlightPlan;
@@ -74,7 +76,7 @@ ScanResult AircraftLineScan::run(AppContext& context, const std::string& callsig
         work(pilot);
     }
     if (source->failed()) {
-        reportUnreadable(context, FileStatus::IoError);
+        reportUnreadable(platform, state, FileStatus::IoError);
         result.outcome = ScanOutcome::Unreadable;
     }
     return result;

@@ -6,7 +6,8 @@
 
 namespace corvane {
 
-class AppContext;
+class Platform;
+struct ProgramState;
 struct PilotReading;
 
 /// How a search of the traffic snapshot for the selected aircraft ended.
@@ -37,11 +38,12 @@ using ReadingWork = std::function<void(const PilotReading& pilot)>;
 
 /// Reads the snapshot at the state's SnapshotPath once, handing each matching line to
 /// `work`. A line without every field up to the last one read (FlightType) was cut by a
-/// rewrite in place and is passed over. A snapshot that cannot be opened or read is reported
-/// in a message box.
-ScanResult run(AppContext& context, const std::string& callsign, const ReadingWork& work);
+/// rewrite in place and is passed over; each whole one first sets the plan record's
+/// WakeCategory. A snapshot that cannot be opened or read is reported in a message box.
+ScanResult run(ProgramState& state, Platform& platform, const std::string& callsign,
+               const ReadingWork& work);
 /// Tells the user that the snapshot holds no line of `callsign`, so its panel was emptied.
-void reportMissing(AppContext& context, const std::string& callsign);
+void reportMissing(Platform& platform, const std::string& callsign);
 /// The wake category the raw line names: "S" when it holds "S-", else "H" for "H-", else
 /// "M" for "M-", else "L" for "L-", else "".
 std::string wakeCategory(std::string_view raw);

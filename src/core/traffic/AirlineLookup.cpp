@@ -3,9 +3,13 @@
 #include <optional>
 #include <string_view>
 
-#include "window/AppContext.h"
 #include "common/TextColumns.h"
 #include "platform/FileStatus.h"
+#include "platform/Platform.h"
+#include "platform/ProgramFolder.h"
+#include "window/Label.h"
+#include "window/ProgramState.h"
+#include "window/UserMessage.h"
 
 namespace corvane {
 
@@ -26,24 +30,27 @@ std::optional<std::string_view> thirdField(std::string_view line) {
         second + 1, third == std::string_view::npos ? std::string_view::npos : third - second - 1);
 }
 
-void reportMissingTable(AppContext& context, const std::string& path, FileStatus status) {
-    if (context.state.AirlineTableReported) {
+void reportMissingTable(ProgramState& state, Platform& platform, const std::string& path,
+                        FileStatus status) {
+    if (state.AirlineTableReported) {
         return;
     }
-    context.state.AirlineTableReported = true;
-    context.warn("PAY ATTENTION!!! THE AIRLINE TABLE " + path + " IS MISSING OR CANNOT BE READ (" +
-                 describeFileStatus(status) + "). AIRLINES ARE SHOWN AS UNKNOWN");
+    state.AirlineTableReported = true;
+    UserMessage::warn(platform, "PAY ATTENTION!!! THE AIRLINE TABLE " + path +
+                                    " IS MISSING OR CANNOT BE READ (" + describeFileStatus(status) +
+                                    "). AIRLINES ARE SHOWN AS UNKNOWN");
 }
 
 }  // namespace
 
-void AirlineLookup::lookup(AppContext& context, const std::string& callsign, Label& airline) {
-    const std::string path = context.folder.dataFile(ProgramFolder::kAirlineTable);
+void AirlineLookup::lookup(ProgramState& state, Platform& platform, const ProgramFolder& folder,
+                           const std::string& callsign, Label& airline) {
+    const std::string path = folder.dataFile(ProgramFolder::kAirlineTable);
     FileStatus status = FileStatus::Ok;
-    auto source = context.files().openLines(path, status);
+    auto source = platform.files().openLines(path, status);
     if (!source) {
         airline.text = kUnknown;
-        reportMissingTable(context, path, status);
+        reportMissingTable(state, platform, path, status);
         return;
     }
     const std::string_view designator = TextColumns::left(callsign, 3);
@@ -59,7 +66,7 @@ void AirlineLookup::lookup(AppContext& context, const std::string& callsign, Lab
     }
     if (source->failed()) {
         airline.text = kUnknown;
-        reportMissingTable(context, path, FileStatus::IoError);
+        reportMissingTable(state, platform, path, FileStatus::IoError);
     }
 }
 

@@ -4,7 +4,9 @@
 
 namespace corvane {
 
-class AppContext;
+class Platform;
+class ProgramFolder;
+struct ProgramState;
 struct Label;
 
 /// Finds an aircraft's airline in the airline table (DATA/airlines.dat): lines of
@@ -15,8 +17,9 @@ inline constexpr const char* kUnknown = "UNKNOWN";
 /// Shows in `airline` the display name of the first table line whose first three
 /// characters equal those of `callsign` and that has at least three fields; "UNKNOWN" after
 /// a scan without a match, the label unchanged for an empty table. A missing or unreadable
-/// table shows "UNKNOWN" and is reported once per run.
-void lookup(AppContext& context, const std::string& callsign, Label& airline);
+/// table shows "UNKNOWN" and is reported once per run (`AirlineTableReported`).
+void lookup(ProgramState& state, Platform& platform, const ProgramFolder& folder,
+            const std::string& callsign, Label& airline);
 }  // namespace AirlineLookup
 
 }  // namespace corvane

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "window/AppContext.h"
 #include "common/NumberText.h"
 #include "common/TextColumns.h"
 #include "snapshot/PilotReading.h"
 #include "traffic/AircraftAnalysis.h"
 #include "traffic/FlightPlanDecoding.h"
 #include "traffic/RouteDistance.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 
@@ -48,7 +48,7 @@ void arrivalTime(AppContext& context) {
 
 void ownWork(AppContext& context, const PilotReading& pilot) {
     MainWindowModel& w = context.window;
-    RouteDistance::distanceToDestination(context, pilot);
+    RouteDistance::distanceToDestination(w, context.state, pilot);
     arrivalTime(context);
     w.lblSqAss.text = pilot.squawk;
     if (TextColumns::left(w.lblSqAss.text, 4) == "0000") {
@@ -57,8 +57,7 @@ void ownWork(AppContext& context, const PilotReading& pilot) {
     w.lblCtrArr.text = pilot.arrivalCentre;
 }
 
-bool unusable(AppContext& context) {
-    const MainWindowModel& w = context.window;
+bool unusable(MainWindowModel& w) {
     return w.LblAltArr.shownNumber() == 0.0 && w.lblSpeedArr.shownNumber() == 0.0;
 }
 

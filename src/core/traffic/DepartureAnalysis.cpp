@@ -1,11 +1,11 @@
 #include "traffic/DepartureAnalysis.h"
 
-#include "window/AppContext.h"
 #include "common/NumberText.h"
 #include "snapshot/PilotReading.h"
 #include "traffic/AircraftAnalysis.h"
 #include "traffic/FlightPlanDecoding.h"
 #include "traffic/RouteDistance.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 
@@ -20,7 +20,7 @@ void distanceAndFlyingTime(AppContext& context, const PilotReading& pilot) {
         w.lblPosDep.text = "LOCAL FLIGHT";
         return;
     }
-    RouteDistance::totalRouteDistance(context, pilot);
+    RouteDistance::totalRouteDistance(w, pilot);
     state.PlanningSpeed = FlightPlanDecoding::planningSpeed(w.LblFiledTas.shownNumber());
     // A negative speed is as unusable as none: it would give a negative flying time.
     if (state.PlanningSpeed <= 0.0) {
@@ -28,7 +28,7 @@ void distanceAndFlyingTime(AppContext& context, const PilotReading& pilot) {
         w.lblEndDepMn.text.clear();
         return;
     }
-    RouteDistance::distanceToDestination(context, pilot);
+    RouteDistance::distanceToDestination(w, state, pilot);
     w.lblRemainNm.text = NumberText::format(state.DistanceToGo);
     const FlyingTime time =
         FlightPlanDecoding::flyingTime(w.LblDistanceFP.shownNumber(), state.PlanningSpeed);
@@ -41,8 +41,7 @@ void ownWork(AppContext& context, const PilotReading& pilot) {
     context.window.lblCtrDep.text = pilot.departureCentre;
 }
 
-bool unusable(AppContext& context) {
-    MainWindowModel& w = context.window;
+bool unusable(MainWindowModel& w) {
     // The distance still to fly is never shown above the whole route's.
     if (w.lblRemainNm.shownNumber() > w.LblDistanceFP.shownNumber()) {
         w.lblRemainNm.text = w.LblDistanceFP.text;

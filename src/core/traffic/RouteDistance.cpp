@@ -1,9 +1,10 @@
 #include "traffic/RouteDistance.h"
 
-#include "window/AppContext.h"
 #include "common/NumberText.h"
 #include "snapshot/PilotReading.h"
 #include "traffic/GreatCircle.h"
+#include "window/MainWindowModel.h"
+#include "window/ProgramState.h"
 
 namespace corvane {
 
@@ -15,14 +16,13 @@ double distanceNm(const Coordinates& from, const Coordinates& to) {
 
 }  // namespace
 
-void RouteDistance::totalRouteDistance(AppContext& context, const PilotReading& pilot) {
+void RouteDistance::totalRouteDistance(MainWindowModel& window, const PilotReading& pilot) {
     const double nm = distanceNm(pilot.departure.position, pilot.destination.position);
-    context.window.LblDistanceFP.text = NumberText::format(nm);
+    window.LblDistanceFP.text = NumberText::format(nm);
 }
 
-void RouteDistance::distanceToDestination(AppContext& context, const PilotReading& pilot) {
-    ProgramState& state = context.state;
-    MainWindowModel& w = context.window;
+void RouteDistance::distanceToDestination(MainWindowModel& w, ProgramState& state,
+                                          const PilotReading& pilot) {
     state.DistanceToGo = distanceNm(pilot.position, pilot.destination.position);
     w.lblCallSign.text = w.Label1_13.text;
     w.lblDistanceArr.text = NumberText::format(state.DistanceToGo);

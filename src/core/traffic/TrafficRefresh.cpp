@@ -6,17 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "window/AppContext.h"
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
-#include "station/AtisInformation.h"
-#include "station/HeldSnapshot.h"
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotLine.h"
+#include "station/AtisInformation.h"
+#include "station/HeldSnapshot.h"
 #include "station/TrafficLists.h"
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"
 #include "traffic/TrafficSelection.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 
@@ -228,16 +228,16 @@ TrafficRefresh::Outcome TrafficRefresh::refresh(AppContext& context) {
     SnapshotLine station;
     station.split(*read->stationLine, snapshot::Atis);
     if (station.has(snapshot::Atis) &&
-        AtisInformation::showRefreshedAtis(context, station.field(snapshot::Atis))) {
+        AtisInformation::showRefreshedAtis(w, state, station.field(snapshot::Atis))) {
         w.lblQNH.backColour = colour::kOrange;
         w.lblPollici.backColour = colour::kOrange;
     }
     return Outcome::Refreshed;
 }
 
-void TrafficRefresh::qnhSeen(AppContext& context) {
-    context.window.lblQNH.backColour = colour::kYellow;
-    context.window.lblPollici.backColour = colour::kYellow;
+void TrafficRefresh::qnhSeen(MainWindowModel& window) {
+    window.lblQNH.backColour = colour::kYellow;
+    window.lblPollici.backColour = colour::kYellow;
 }
 
 }  // namespace corvane

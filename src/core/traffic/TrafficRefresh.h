@@ -3,6 +3,7 @@
 namespace corvane {
 
 class AppContext;
+class MainWindowModel;
 
 /// The refresh of follow mode (F5, or a rewrite of the snapshot): one read of the snapshot
 /// brings the traffic lists, the selected aircraft of each side and the station's ATIS up to
@@ -22,7 +23,7 @@ enum class Outcome {
 /// inside a line or no longer holds the station's line changes nothing.
 Outcome refresh(AppContext& context);
 /// A click on `lblQNH` or `lblPollici`: the controller has seen the new QNH.
-void qnhSeen(AppContext& context);
+void qnhSeen(MainWindowModel& window);
 }  // namespace TrafficRefresh
 
 }  // namespace corvane

@@ -1,9 +1,9 @@
 #include "traffic/TrafficSelection.h"
 
-#include "window/AppContext.h"
 #include "traffic/AirlineLookup.h"
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 
@@ -15,9 +15,10 @@ void TrafficSelection::departureClicked(AppContext& context) {
     w.LblIfrSid.text.clear();
     w.txtSidAss.text.clear();
     w.cmdRemoveDep.enabled = false;
-    AirlineLookup::lookup(context, state.SelectedDepartureCallsign, w.lblCompanyDep);
+    AirlineLookup::lookup(state, context.platform, context.folder, state.SelectedDepartureCallsign,
+                          w.lblCompanyDep);
     if (DepartureAnalysis::analyse(context).missing()) {
-        AircraftLineScan::reportMissing(context, state.SelectedDepartureCallsign);
+        AircraftLineScan::reportMissing(context.platform, state.SelectedDepartureCallsign);
     }
     w.cmdFPDep.enabled = true;
 }
@@ -30,9 +31,10 @@ void TrafficSelection::arrivalClicked(AppContext& context) {
     w.lblIfrStar.text.clear();
     w.txtStarAss.text.clear();
     state.SelectedArrivalCallsign = w.LstArrival.selectedText();
-    AirlineLookup::lookup(context, state.SelectedArrivalCallsign, w.lblCompanyArr);
+    AirlineLookup::lookup(state, context.platform, context.folder, state.SelectedArrivalCallsign,
+                          w.lblCompanyArr);
     if (ArrivalAnalysis::analyse(context).missing()) {
-        AircraftLineScan::reportMissing(context, state.SelectedArrivalCallsign);
+        AircraftLineScan::reportMissing(context.platform, state.SelectedArrivalCallsign);
     }
     w.cmdFPArr.enabled = true;
 }

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "window/UserMessage.h"
+
 namespace corvane {
 
 AppContext::AppContext(MainWindowModel& windowModel, ProgramState& programState, Platform& desktop,
@@ -12,12 +14,11 @@ AppContext::AppContext(MainWindowModel& windowModel, ProgramState& programState,
       folder(std::move(programFolder)) {}
 
 void AppContext::warn(const std::string& text, const std::string& title) {
-    platform.showMessage(text, title, MessageIcon::Exclamation, MessageButtons::Ok);
+    UserMessage::warn(platform, text, title);
 }
 
 bool AppContext::confirm(const std::string& text, const std::string& title) {
-    return platform.showMessage(text, title, MessageIcon::Question, MessageButtons::YesNo) ==
-           MessageAnswer::Yes;
+    return UserMessage::confirm(platform, text, title);
 }
 
 }  // namespace corvane

@@ -2,15 +2,16 @@
 
 #include <string>
 
-#include "window/MainWindowModel.h"
-#include "window/ProgramState.h"
 #include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
+#include "window/MainWindowModel.h"
+#include "window/ProgramState.h"
 
 namespace corvane {
 
-/// What every operation works on: the window's fields, the program-wide values, the platform
-/// and the program folder.
+/// The whole of what an operation may work on: the window's fields, the program-wide values,
+/// the platform and the program folder. Top-level operations take it; their steps take only
+/// the parts they use.
 class AppContext {
 public:
     AppContext(MainWindowModel& window, ProgramState& state, Platform& platform,
@@ -23,9 +24,9 @@ public:
 
     /// The file system of the platform.
     FileSystem& files() { return platform.files(); }
-    /// Shows a failure message: exclamation icon, OK button.
+    /// Shows a failure message (UserMessage::warn).
     void warn(const std::string& text, const std::string& title = "");
-    /// Asks a Yes/No question with the question icon; true for Yes.
+    /// Asks a Yes/No question (UserMessage::confirm); true for Yes.
     bool confirm(const std::string& text, const std::string& title);
 };
 

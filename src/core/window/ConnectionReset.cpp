@@ -28,7 +28,7 @@ void ConnectionReset::resetConnection(AppContext& context) {
     w.FraSid.visible = false;
     w.FraMetar.visible = false;
     WindowLayouts::posinit(w);
-    clearStation(context);
+    clearStation(w, context.state);
     w.TxtOperatorName.enabled = true;
     w.focus = w.TxtOperatorName.name;
     WindowLayouts::disableButtons(w);
@@ -36,7 +36,7 @@ void ConnectionReset::resetConnection(AppContext& context) {
     w.command(5).enabled = true;
     w.command(6).enabled = true;
     w.command(8).enabled = true;
-    deleteClearanceLogs(context);
+    deleteClearanceLogs(context.files(), context.folder);
     // Codes handed out and records logged belong to the connection that ends here.
     context.state.IssuedCodes.clear();
     context.state.DepartureRecords.clear();
@@ -45,20 +45,18 @@ void ConnectionReset::resetConnection(AppContext& context) {
     context.state.ClearedArrivals.clear();
 }
 
-void ConnectionReset::clearStation(AppContext& context) {
-    MainWindowModel& w = context.window;
-    context.state.SnapshotPath.clear();
+void ConnectionReset::clearStation(MainWindowModel& w, ProgramState& state) {
+    state.SnapshotPath.clear();
     w.TxtOperatorName.text.clear();
     emptyLabels({&w.lblQNH, &w.lblTL, &w.lblTA, &w.lblPollici, &w.LblPositionName, &w.LblNomeApt,
                  &w.LblAtisInf, &w.LblRating});
     w.lblQNH.backColour = colour::kYellow;
     w.lblPollici.backColour = colour::kYellow;
-    clearDeparturePanel(context);
-    clearArrivalPanel(context);
+    clearDeparturePanel(w);
+    clearArrivalPanel(w);
 }
 
-void ConnectionReset::clearDeparturePanel(AppContext& context) {
-    MainWindowModel& w = context.window;
+void ConnectionReset::clearDeparturePanel(MainWindowModel& w) {
     emptyLabels({&w.Label1_11, &w.Label1_13, &w.Lblr1_1, &w.Lblr2_1, &w.LblSquawk, &w.LblDistanceFP,
                  &w.LblFiledTas, &w.LblFiledAlt, &w.lblCurrentSpeed, &w.LblEndDepHr,
                  &w.lblEndDepMn});
@@ -73,8 +71,7 @@ void ConnectionReset::clearDeparturePanel(AppContext& context) {
     resetWarning(w.lblParam, w.Timer1);
 }
 
-void ConnectionReset::clearArrivalPanel(AppContext& context) {
-    MainWindowModel& w = context.window;
+void ConnectionReset::clearArrivalPanel(MainWindowModel& w) {
     w.cmbLandRwy.clear();
     w.cmbStar.clear();
     w.txtDescend.text.clear();
@@ -89,10 +86,10 @@ void ConnectionReset::clearArrivalPanel(AppContext& context) {
     resetWarning(w.lblParArr, w.Timer2);
 }
 
-void ConnectionReset::deleteClearanceLogs(AppContext& context) {
+void ConnectionReset::deleteClearanceLogs(FileSystem& files, const ProgramFolder& folder) {
     for (const char* log : {ProgramFolder::kDepartureLog, ProgramFolder::kArrivalLog}) {
         // Removed even when it is a dangling link, which the existence test would not see.
-        context.files().remove(context.folder.dataFile(log));
+        files.remove(folder.dataFile(log));
     }
 }
 

@@ -3,6 +3,10 @@
 namespace corvane {
 
 class AppContext;
+class FileSystem;
+class MainWindowModel;
+class ProgramFolder;
+struct ProgramState;
 
 /// Brings the window back to the not connected state.
 namespace ConnectionReset {
@@ -11,13 +15,14 @@ namespace ConnectionReset {
 /// the clearance logs.
 void resetConnection(AppContext& context);
 /// `ClearStation`: the snapshot path, the operator name, the station fields and both panels.
-void clearStation(AppContext& context);
-/// `ClearDeparturePanel`.
-void clearDeparturePanel(AppContext& context);
-/// `ClearArrivalPanel`.
-void clearArrivalPanel(AppContext& context);
+void clearStation(MainWindowModel& window, ProgramState& state);
+/// `ClearDeparturePanel`: the panel's fields and lists, and its warning stops blinking; no
+/// program value changes.
+void clearDeparturePanel(MainWindowModel& window);
+/// `ClearArrivalPanel`: as clearDeparturePanel() for the arrival panel.
+void clearArrivalPanel(MainWindowModel& window);
 /// Deletes the departure log, then the arrival log, each only when present.
-void deleteClearanceLogs(AppContext& context);
+void deleteClearanceLogs(FileSystem& files, const ProgramFolder& folder);
 }  // namespace ConnectionReset
 
 }  // namespace corvane

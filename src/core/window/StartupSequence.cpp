@@ -17,8 +17,8 @@ constexpr const char* kScreenTooSmall =
 
 }  // namespace
 
-bool StartupSequence::screenAtLeast(const AppContext& context, int width, int height) {
-    const ScreenSize screen = context.platform.screenSize();
+bool StartupSequence::screenAtLeast(const Platform& platform, int width, int height) {
+    const ScreenSize screen = platform.screenSize();
     return screen.widthTwips >= static_cast<long long>(width) * kTwipsPerPixel &&
            screen.heightTwips >= static_cast<long long>(height) * kTwipsPerPixel;
 }
@@ -28,12 +28,12 @@ void StartupSequence::run(AppContext& context) {
     context.state.windowCreated = true;
     // A run that ended without EXIT or RESET (a crash, a kill) left its logs and perhaps half a
     // settings write behind; none of it belongs to this run.
-    ConnectionReset::deleteClearanceLogs(context);
+    ConnectionReset::deleteClearanceLogs(context.files(), context.folder);
     for (const char* settings :
          {ProgramFolder::kSnapshotSettings, ProgramFolder::kProcedureSettings}) {
         context.files().removeStaleTemporaries(context.folder.dataFile(settings));
     }
-    if (!screenAtLeast(context, 1024, 768)) {
+    if (!screenAtLeast(context.platform, 1024, 768)) {
         // There is no portable display-settings panel to open here: say why and end.
         context.warn(kScreenTooSmall, w.caption);
         context.state.running = false;
@@ -45,9 +45,7 @@ void StartupSequence::run(AppContext& context) {
     w.command(8).enabled = true;
 }
 
-void StartupSequence::activate(AppContext& context) {
-    MainWindowModel& w = context.window;
-    ProgramState& s = context.state;
+void StartupSequence::activate(MainWindowModel& w, ProgramState& s) {
     if (!s.FlightPlanKind.has_value() || *s.FlightPlanKind == 0) {
         w.TxtOperatorName.text.clear();
         w.focus = w.TxtOperatorName.name;

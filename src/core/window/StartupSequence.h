@@ -3,6 +3,9 @@
 namespace corvane {
 
 class AppContext;
+class MainWindowModel;
+class Platform;
+struct ProgramState;
 
 /// What creating the main window does, and what each activation of it does.
 namespace StartupSequence {
@@ -11,9 +14,9 @@ namespace StartupSequence {
 void run(AppContext& context);
 /// Activation: the first-activation work while no flight plan sheet has been closed yet;
 /// clears `CentreMode` every time.
-void activate(AppContext& context);
+void activate(MainWindowModel& window, ProgramState& state);
 /// `ScreenAtLeast`: the screen is at least `width` x `height` pixels of 15 twips.
-bool screenAtLeast(const AppContext& context, int width, int height);
+bool screenAtLeast(const Platform& platform, int width, int height);
 }  // namespace StartupSequence
 
 }  // namespace corvane

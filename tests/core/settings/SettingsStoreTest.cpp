@@ -22,8 +22,9 @@ class LastLine : public AppFixture, public ::testing::WithParamInterface<LastLin
 TEST_P(LastLine, TheLastLineOfTheFileCounts) {
     home.write("data/dirRecent.txt", GetParam().contents);
     state().FolderSelector = 1;
-    ASSERT_EQ(SettingsStore::readLastLine(context(), home.file("data/dirRecent.txt")),
-              FileStatus::Ok);
+    ASSERT_EQ(
+        SettingsStore::readLastLine(state(), context().files(), home.file("data/dirRecent.txt")),
+        FileStatus::Ok);
     EXPECT_EQ(state().SnapshotPath, GetParam().expected);
     EXPECT_EQ(state().FolderSelector, 0);
 }
@@ -37,33 +38,44 @@ INSTANTIATE_TEST_SUITE_P(Files, LastLine,
 TEST_F(AppFixture, ReadLastLineWithSelectorZeroFillsTheProcedureFolder) {
     home.write("DATA/dirSidStar.txt", "/procedures\r\n");
     state().FolderSelector = 0;
-    SettingsStore::readLastLine(context(), home.file("DATA/dirSidStar.txt"));
+    SettingsStore::readLastLine(state(), context().files(), home.file("DATA/dirSidStar.txt"));
     EXPECT_EQ(state().ProcFolder, "/procedures");
     EXPECT_EQ(state().SnapshotPath, "");
 }
 
 TEST_F(AppFixture, LoadFallsBackToTheUnsavedChoiceOfThisRun) {
     state().UnsavedSnapshotPath = "/radar/recent.dat";
-    EXPECT_TRUE(SettingsStore::isAvailable(context(), Setting::SnapshotPath));
-    EXPECT_EQ(SettingsStore::load(context(), Setting::SnapshotPath), FileStatus::Ok);
+    EXPECT_TRUE(SettingsStore::isAvailable(state(), context().files(), context().folder,
+                                           Setting::SnapshotPath));
+    EXPECT_EQ(
+        SettingsStore::load(state(), context().files(), context().folder, Setting::SnapshotPath),
+        FileStatus::Ok);
     EXPECT_EQ(state().SnapshotPath, "/radar/recent.dat");
-    EXPECT_FALSE(SettingsStore::isAvailable(context(), Setting::ProcFolder));
+    EXPECT_FALSE(SettingsStore::isAvailable(state(), context().files(), context().folder,
+                                            Setting::ProcFolder));
 }
 
 TEST_F(AppFixture, UnsavedChoiceWinsOverTheOlderFileItCouldNotReplace) {
     home.write("DATA/dirRecent.txt", "/old/recent.dat\r\n");
     home.write("DATA/dirSidStar.txt", "/old/procedures\r\n");
     state().UnsavedSnapshotPath = "/new/recent.dat";
-    EXPECT_EQ(SettingsStore::load(context(), Setting::SnapshotPath), FileStatus::Ok);
+    EXPECT_EQ(
+        SettingsStore::load(state(), context().files(), context().folder, Setting::SnapshotPath),
+        FileStatus::Ok);
     EXPECT_EQ(state().SnapshotPath, "/new/recent.dat");
-    EXPECT_EQ(SettingsStore::load(context(), Setting::ProcFolder), FileStatus::Ok);
+    EXPECT_EQ(
+        SettingsStore::load(state(), context().files(), context().folder, Setting::ProcFolder),
+        FileStatus::Ok);
     EXPECT_EQ(state().ProcFolder, "/old/procedures");
 }
 
 TEST_F(AppFixture, AFolderNamedLikeTheSettingsFileCountsAsPresent) {
     std::filesystem::create_directories(home.file("DATA/dirSidStar.txt"));
-    EXPECT_TRUE(SettingsStore::isAvailable(context(), Setting::ProcFolder));
-    EXPECT_EQ(SettingsStore::load(context(), Setting::ProcFolder), FileStatus::IsDirectory);
+    EXPECT_TRUE(SettingsStore::isAvailable(state(), context().files(), context().folder,
+                                           Setting::ProcFolder));
+    EXPECT_EQ(
+        SettingsStore::load(state(), context().files(), context().folder, Setting::ProcFolder),
+        FileStatus::IsDirectory);
 }
 
 // The chosen folder's snapshot, joined with the system's own separator.
@@ -88,7 +100,8 @@ TEST_F(FolderChoiceTest, EachButtonPromptsAndSavesItsFolderACancelKeepsIt) {
     EXPECT_EQ(state().SnapshotPath, "/radar/data" + kRecent);
     app->click("Command3(6)");
     EXPECT_EQ(state().SnapshotPath, "/" + kRecent);
-    FolderChoice::useDataFolder(context(), "/home/corvane/live");
+    FolderChoice::useDataFolder(state(), context().platform, context().folder,
+                                "/home/corvane/live");
     EXPECT_EQ(home.read("DATA/dirRecent.txt"), "/home/corvane/live" + kRecent + "\r\n");
     EXPECT_EQ(state().SnapshotPath, "/home/corvane/live" + kRecent);
 }

@@ -209,7 +209,7 @@ protected:
             w.lblPollici.text = "29.92";
             c[1] == "-" ? void(w.lblQNH.text = "") : A::showAtis(context(), "EDDF Q" + c[1]);
             w.lblTA.text = c[2];
-            A::showTransitionLevel(context());
+            A::showTransitionLevel(window(), state());
             return w.lblTL.text + "|" + w.lblPollici.text + "|" + w.lblQNH.text;
         }
         if (c[0] == "squawk") {

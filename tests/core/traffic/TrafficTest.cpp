@@ -215,10 +215,10 @@ protected:
             } else if (key == "tick") {
                 EXPECT_EQ(app->tick(v), ActionResult::Done);
             } else if (key == "clearDeparture") {
-                ConnectionReset::clearDeparturePanel(context());
+                ConnectionReset::clearDeparturePanel(window());
             } else if (key == "airline" || key == "airlineArr") {
                 AirlineLookup::lookup(
-                    context(), v,
+                    state(), context().platform, context().folder, v,
                     key == "airline" ? window().lblCompanyDep : window().lblCompanyArr);
             } else if (key == "write") {
                 home.write(v.substr(0, v.find('|')), v.substr(v.find('|') + 1));
