@@ -30,53 +30,78 @@ void showWarningField(Label& warning, BlinkTimer& timer) {
     warning.visible = true;
 }
 
-bool confirmRemoval(Platform& platform) {
-    return UserMessage::confirm(platform, "ARE YOU SURE ?", "REMOVE AIRCRAFT");
+// One side's assigned list and what a click or a removal there touches.
+struct AssignedSide {
+    ListBox& list;
+    Button& remove;
+    Button& sheet;
+    Label& warning;
+    BlinkTimer& timer;
+    std::string ProgramState::*selected;
+    ScanResult (*analyse)(AppContext& context);
+    ClearanceSide side;
+};
+
+AssignedSide departureSide(MainWindowModel& w) {
+    return {w.List1,
+            w.cmdRemoveDep,
+            w.cmdFPDep,
+            w.lblParam,
+            w.Timer1,
+            &ProgramState::SelectedDepartureCallsign,
+            &DepartureAnalysis::analyse,
+            ClearanceSide::Departure};
+}
+
+AssignedSide arrivalSide(MainWindowModel& w) {
+    return {w.List2,
+            w.cmdRemoveArr,
+            w.cmdFPArr,
+            w.lblParArr,
+            w.Timer2,
+            &ProgramState::SelectedArrivalCallsign,
+            &ArrivalAnalysis::analyse,
+            ClearanceSide::Arrival};
+}
+
+void clicked(AppContext& context, const AssignedSide& side) {
+    std::string& selected = context.state.*side.selected;
+    side.remove.enabled = true;
+    selected = entryCallsign(side.list);
+    showWarningField(side.warning, side.timer);
+    if (side.analyse(context).missing()) {
+        AircraftLineScan::reportMissing(context.platform, selected);
+    }
+    ClearanceLog::show(context, side.side);
+    side.sheet.enabled = true;
+}
+
+// The log keeps the record, and the aircraft does not return to the traffic list.
+void remove(Platform& platform, const AssignedSide& side) {
+    if (!UserMessage::confirm(platform, "ARE YOU SURE ?", "REMOVE AIRCRAFT")) {
+        return;
+    }
+    side.list.removeAt(side.list.selected);
+    side.remove.enabled = false;
+    side.sheet.enabled = false;
 }
 
 }  // namespace
 
 void AssignedLists::departureClicked(AppContext& context) {
-    MainWindowModel& w = context.window;
-    w.cmdRemoveDep.enabled = true;
-    context.state.SelectedDepartureCallsign = entryCallsign(w.List1);
-    showWarningField(w.lblParam, w.Timer1);
-    if (DepartureAnalysis::analyse(context).missing()) {
-        AircraftLineScan::reportMissing(context.platform, context.state.SelectedDepartureCallsign);
-    }
-    ClearanceLog::show(context, ClearanceSide::Departure);
-    w.cmdFPDep.enabled = true;
+    clicked(context, departureSide(context.window));
 }
 
 void AssignedLists::arrivalClicked(AppContext& context) {
-    MainWindowModel& w = context.window;
-    w.cmdRemoveArr.enabled = true;
-    context.state.SelectedArrivalCallsign = entryCallsign(w.List2);
-    showWarningField(w.lblParArr, w.Timer2);
-    if (ArrivalAnalysis::analyse(context).missing()) {
-        AircraftLineScan::reportMissing(context.platform, context.state.SelectedArrivalCallsign);
-    }
-    ClearanceLog::show(context, ClearanceSide::Arrival);
-    w.cmdFPArr.enabled = true;
+    clicked(context, arrivalSide(context.window));
 }
 
 void AssignedLists::removeDeparture(MainWindowModel& w, Platform& platform) {
-    if (!confirmRemoval(platform)) {
-        return;
-    }
-    // The log keeps the record, and the aircraft does not return to the traffic list.
-    w.List1.removeAt(w.List1.selected);
-    w.cmdRemoveDep.enabled = false;
-    w.cmdFPDep.enabled = false;
+    remove(platform, departureSide(w));
 }
 
 void AssignedLists::removeArrival(MainWindowModel& w, Platform& platform) {
-    if (!confirmRemoval(platform)) {
-        return;
-    }
-    w.List2.removeAt(w.List2.selected);
-    w.cmdRemoveArr.enabled = false;
-    w.cmdFPArr.enabled = false;
+    remove(platform, arrivalSide(w));
 }
 
 }  // namespace corvane
