@@ -17,7 +17,8 @@ a mutant whose line was changed or removed since is reported as gone and not cou
 With --known-survivors LOG the mutants a run's LOG lists as survived (by their place at
 --sources-at or today) are counted as survived without a build. The rate is then a lower bound:
 exact when the tests only lost cases since that run, and it makes a rerun after a further cut of
-the tests cost the killed mutants only.
+the tests cost the killed mutants only. With --only LOG just the mutants LOG lists as survived
+are tried again, to see which of them a test added since now kills.
 """
 
 import argparse
@@ -210,7 +211,14 @@ def main():
                         help="draw the sample from src/core as COMMIT had it")
     parser.add_argument("--known-survivors", metavar="LOG",
                         help="count the mutants LOG lists as survived without a run")
+    parser.add_argument("--only", metavar="LOG",
+                        help="try only the mutants LOG lists as survived (a recheck of them)")
     args = parser.parse_args()
+    only = None
+    if args.only:
+        only = {line.removeprefix("survived: ")
+                for line in Path(args.only).read_text(encoding="utf-8").splitlines()
+                if line.startswith("survived: ")}
     known = set()
     if args.known_survivors:
         text = Path(args.known_survivors).read_text(encoding="utf-8")
@@ -257,6 +265,8 @@ def main():
                 print(f"     {mutant.label()}  gone", flush=True)
                 continue
             mutant = carried
+        if only is not None and drawn not in only and mutant.label() not in only:
+            continue
         if drawn in known or mutant.label() in known:
             compiled += 1
             survivors.append(mutant)
