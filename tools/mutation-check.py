@@ -205,7 +205,7 @@ def main():
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 2)
     parser.add_argument("--test-timeout", type=int, default=600, help="seconds per test program")
     parser.add_argument("--ctest-args", default="",
-                        help="more ctest arguments, e.g. \"-E AHundredThousandAircraft\"")
+                        help="more ctest arguments, e.g. \"-E AHundredThousand\"")
     parser.add_argument("--list", action="store_true", help="print the sample, build nothing")
     parser.add_argument("--sources-at", metavar="COMMIT",
                         help="draw the sample from src/core as COMMIT had it")
