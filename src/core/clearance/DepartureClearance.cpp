@@ -15,6 +15,11 @@
 
 namespace corvane {
 
+// The steps of DepartureClearance, not for callers elsewhere.
+namespace DepartureClearance {
+std::optional<SquawkAllocator::Allocation> check(AppContext& context, std::string_view callsign);
+}  // namespace DepartureClearance
+
 namespace {
 
 constexpr const char* kLineJoin = "--------";

@@ -34,9 +34,6 @@ struct SidText {
 /// afresh, a line of the take-off runway `runway` under that SID is added to it.
 void collectLine(SidText& collected, std::string_view line, std::string_view sid,
                  std::string_view runway);
-
-// The steps the functions above are built of.
-std::optional<SquawkAllocator::Allocation> check(AppContext& context, std::string_view callsign);
 }  // namespace DepartureClearance
 
 }  // namespace corvane

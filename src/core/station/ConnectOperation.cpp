@@ -20,6 +20,18 @@
 
 namespace corvane {
 
+// The steps of ConnectOperation, not for callers elsewhere.
+namespace ConnectOperation {
+bool checkOperatorText(AppContext& context);
+bool loadSnapshotPath(AppContext& context);
+bool searchStation(AppContext& context, std::string_view typed, SearchPassTraffic& traffic);
+// The station code of the position shown: the first four characters of its callsign.
+std::string stationCode(const MainWindowModel& window);
+void notFound(AppContext& context);
+bool loadRunways(AppContext& context);
+bool readProcedureFile(AppContext& context);
+}  // namespace ConnectOperation
+
 namespace {
 
 constexpr const char* kNoAccount =
