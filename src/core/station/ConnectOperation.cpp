@@ -1,9 +1,8 @@
 #include "station/ConnectOperation.h"
 
-#include "common/TextCodec.h"
-
 #include <string>
 
+#include "common/TextCodec.h"
 #include "common/TextColumns.h"
 #include "settings/SettingsStore.h"
 #include "station/ConnectErrorTrap.h"
