@@ -32,6 +32,44 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+// The C runtime's errno means the same on both systems; a few codes exist only on some.
+FileStatus systemfiles::statusFromErrno(int error, const std::string& path) {
+    switch (error) {
+        case ENOENT:
+            return isFolder(parentOf(path)) ? FileStatus::FileNotFound : FileStatus::PathNotFound;
+        case ENOTDIR:
+            return FileStatus::PathNotFound;
+        case EISDIR:
+            return FileStatus::IsDirectory;
+        case ENOSPC:
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+            return FileStatus::DiskFull;
+#ifdef ELOOP
+        case ELOOP:
+            return FileStatus::LinkLoop;
+#endif
+        case EACCES:
+        case EPERM:
+#ifdef EROFS
+        case EROFS:
+#endif
+            return FileStatus::AccessDenied;
+        case ENXIO:
+        case ENODEV:
+#ifdef ENOMEDIUM
+        case ENOMEDIUM:
+#endif
+#ifdef EHOSTDOWN
+        case EHOSTDOWN:
+#endif
+            return FileStatus::DeviceUnavailable;
+        default:
+            return FileStatus::IoError;
+    }
+}
+
 LocalFileSystem::LocalFileSystem(WriteCall write) : write_(write) {}
 
 bool LocalFileSystem::exists(const std::string& path) const {

@@ -57,7 +57,8 @@ FileStatus removeFile(const std::string& path);
 /// The names in `folder`, without "." and "..".
 std::vector<std::string> entriesOf(const std::string& folder);
 
-/// The status that an `errno` of a failed call on `path` stands for.
+/// The status that an `errno` of a failed call on `path` stands for (LocalFileSystem.cpp; the
+/// same on both systems).
 FileStatus statusFromErrno(int error, const std::string& path);
 
 }  // namespace corvane::systemfiles

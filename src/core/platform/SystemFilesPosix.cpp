@@ -166,33 +166,6 @@ std::vector<std::string> entriesOf(const std::string& folder) {
     return names;
 }
 
-FileStatus statusFromErrno(int error, const std::string& path) {
-    switch (error) {
-        case ENOENT:
-            return isFolder(parentOf(path)) ? FileStatus::FileNotFound : FileStatus::PathNotFound;
-        case ENOTDIR:
-            return FileStatus::PathNotFound;
-        case EISDIR:
-            return FileStatus::IsDirectory;
-        case ENOSPC:
-        case EDQUOT:
-            return FileStatus::DiskFull;
-        case ELOOP:
-            return FileStatus::LinkLoop;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return FileStatus::AccessDenied;
-        case ENXIO:
-        case ENODEV:
-        case ENOMEDIUM:
-        case EHOSTDOWN:
-            return FileStatus::DeviceUnavailable;
-        default:
-            return FileStatus::IoError;
-    }
-}
-
 }  // namespace systemfiles
 
 }  // namespace corvane

@@ -292,27 +292,6 @@ std::vector<std::string> entriesOf(const std::string& folder) {
     return names;
 }
 
-FileStatus statusFromErrno(int error, const std::string& path) {
-    switch (error) {
-        case ENOENT:
-            return isFolder(parentOf(path)) ? FileStatus::FileNotFound : FileStatus::PathNotFound;
-        case ENOTDIR:
-            return FileStatus::PathNotFound;
-        case EISDIR:
-            return FileStatus::IsDirectory;
-        case ENOSPC:
-            return FileStatus::DiskFull;
-        case EACCES:
-        case EPERM:
-            return FileStatus::AccessDenied;
-        case ENXIO:
-        case ENODEV:
-            return FileStatus::DeviceUnavailable;
-        default:
-            return FileStatus::IoError;
-    }
-}
-
 }  // namespace systemfiles
 
 }  // namespace corvane
