@@ -28,6 +28,12 @@ const test::TextFunctions kText = {
     {"format", [](const CaseRow& c) { return NumberText::format(std::stod(c[1])); }},
     {"twoDigits", [](const CaseRow& c) { return NumberText::twoDigits(std::stoll(c[1])); }},
     {"decode", [](const CaseRow& c) { return TextCodec::decodeLine(c[1]); }},
+    {"codePoint",  // a hexadecimal code point
+     [](const CaseRow& c) {
+         std::string out;
+         TextCodec::appendCodePoint(static_cast<char32_t>(std::stoul(c[1], nullptr, 16)), out);
+         return out;
+     }},
     {"validUtf8", [](const CaseRow& c) { return TextCodec::isValidUtf8(c[1]) ? "yes" : "no"; }},
     {"mid", [](const CaseRow& c) { return std::string(TC::mid(c[1], at(c, 2), at(c, 3))); }},
     {"columns",

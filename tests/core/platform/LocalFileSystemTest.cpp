@@ -41,6 +41,9 @@ TEST(LocalFileSystem, TellsWhyAFileCannotBeOpened) {
     EXPECT_EQ(openStatus(folder.path()), FileStatus::IsDirectory);
     EXPECT_EQ(openStatus(""), FileStatus::PathNotFound);
     CORVANE_SKIP_UNLESS_POSIX("/dev/zero nor symbolic links without privileges");
+    const std::string underRoot =
+        "/corvane-no-such-file-" + fs::path(folder.path()).filename().string();
+    EXPECT_EQ(openStatus(underRoot), FileStatus::FileNotFound);
     EXPECT_EQ(openStatus("/dev/zero"), FileStatus::NotRegularFile);  // could be read forever
     fs::create_symlink(folder.file("b"), folder.file("a"));
     fs::create_symlink(folder.file("a"), folder.file("b"));
@@ -101,6 +104,28 @@ TEST(LocalFileSystem, CutsHalfWritesBackSoTheFileHoldsOnlyWholeLines) {
     }
 }
 
+TEST(LocalFileSystem, AFailedReplacementLeavesTheFileAsItWas) {
+    test::TempFolder folder;
+    folder.write("DATA/dirRecent.txt", "/old/recent.dat\r\n");
+    failingError = ENOSPC;
+    EXPECT_EQ(LocalFileSystem(halfThenFail)
+                  .replaceFile(folder.file("DATA/dirRecent.txt"), {"/new/recent.dat"}),
+              FileStatus::DiskFull);
+    EXPECT_EQ(folder.read("DATA/dirRecent.txt"), "/old/recent.dat\r\n");
+    EXPECT_EQ(names(folder.file("DATA")), std::set<std::string>{"dirRecent.txt"});
+}
+
+#ifndef _WIN32
+TEST(LocalFileSystem, AnAppendedFileIsCreatedReadableByAllWritableByItsOwner) {
+    test::TempFolder folder;
+    const mode_t before = ::umask(022);
+    const FileStatus status = LocalFileSystem().appendLine(folder.file("log.txt"), "one");
+    ::umask(before);
+    ASSERT_EQ(status, FileStatus::Ok);
+    EXPECT_EQ(fs::status(folder.file("log.txt")).permissions(), fs::perms(0644));
+}
+#endif
+
 TEST(LocalFileSystem, RemovesOnlyTheTemporariesOfInterruptedReplacements) {
     test::TempFolder folder;
     for (const char* name : {"dirRecent.txt", "dirRecent.txt.partial-a1B2c3",
@@ -147,6 +172,9 @@ TEST(LocalFileSystem, WritesCrLfLinesAndFindsNamesIgnoringCase) {
     ASSERT_EQ(files.appendLine(folder.file("log.txt"), "one"), FileStatus::Ok);
     ASSERT_EQ(files.appendLine(folder.file("log.txt"), "two"), FileStatus::Ok);
     EXPECT_EQ(folder.read("log.txt"), "one\r\ntwo\r\n");
+    errno = EIO;  // an earlier failure's error must not make a removal look failed
+    EXPECT_EQ(files.remove(folder.file("log.txt")), FileStatus::Ok);
+    EXPECT_FALSE(folder.exists("log.txt"));
     EXPECT_EQ(files.remove(folder.file("absent.txt")), FileStatus::Ok);
     folder.write("home/Data/SSR_CODE.TXT", "");
     EXPECT_EQ(files.findIgnoringCase(folder.file("home"), "DATA"), "Data");

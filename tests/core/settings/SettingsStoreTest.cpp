@@ -51,6 +51,7 @@ TEST_F(AppFixture, LoadFallsBackToTheUnsavedChoiceOfThisRun) {
         SettingsStore::load(state(), context().files(), context().folder, Setting::SnapshotPath),
         FileStatus::Ok);
     EXPECT_EQ(state().SnapshotPath, "/radar/recent.dat");
+    EXPECT_EQ(state().FolderSelector, 0);
     EXPECT_FALSE(SettingsStore::isAvailable(state(), context().files(), context().folder,
                                             Setting::ProcFolder));
 }
