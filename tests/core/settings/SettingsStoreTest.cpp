@@ -13,9 +13,14 @@ namespace {
 using test::AppFixture;
 
 struct LastLineCase {
+    std::string name;
     const char* contents;
     const char* expected;
 };
+
+void PrintTo(const LastLineCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class LastLine : public AppFixture, public ::testing::WithParamInterface<LastLineCase> {};
 
@@ -30,10 +35,13 @@ TEST_P(LastLine, TheLastLineOfTheFileCounts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, LastLine,
-                         ::testing::Values(LastLineCase{"A\r\nB\r\n", "B"},
-                                           LastLineCase{"A\r\n\r\n", ""}, LastLineCase{"", ""},
-                                           LastLineCase{"/radar/recent.dat", "/radar/recent.dat"},
-                                           LastLineCase{"A\nB", "B"}));
+                         ::testing::Values(LastLineCase{"CrLfLines", "A\r\nB\r\n", "B"},
+                                           LastLineCase{"EmptyLastLine", "A\r\n\r\n", ""},
+                                           LastLineCase{"EmptyFile", "", ""},
+                                           LastLineCase{"NoLineEnd", "/radar/recent.dat",
+                                                        "/radar/recent.dat"},
+                                           LastLineCase{"LfLines", "A\nB", "B"}),
+                         test::caseName<LastLineCase>);
 
 TEST_F(AppFixture, ReadLastLineWithSelectorZeroFillsTheProcedureFolder) {
     home.write("DATA/dirSidStar.txt", "/procedures\r\n");

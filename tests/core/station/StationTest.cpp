@@ -5,21 +5,21 @@
 #include <string>
 #include <vector>
 
-#include "window/AppContext.h"
-#include "window/MainWindowModel.h"
 #include "common/TextColumns.h"
 #include "platform/FileSystem.h"
+#include "snapshot/SnapshotLine.h"
 #include "station/AccountMatch.h"
 #include "station/AtisInformation.h"
 #include "station/PositionKinds.h"
 #include "station/RatingTable.h"
 #include "station/SearchPassTraffic.h"
-#include "snapshot/SnapshotLine.h"
 #include "station/SquawkTable.h"
 #include "station/TrafficLists.h"
 #include "support/AppFixture.h"
 #include "support/CaseTable.h"
 #include "support/SnapshotLines.h"
+#include "window/AppContext.h"
+#include "window/MainWindowModel.h"
 
 namespace corvane {
 namespace {
@@ -255,6 +255,10 @@ struct PassCase {
     std::string afterSearch;  // what happens between the search and the second read
     std::vector<std::string> departures, arrivals;
 };
+
+void PrintTo(const PassCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SearchPass : public test::AppFixture, public ::testing::WithParamInterface<PassCase> {};
 
