@@ -4,11 +4,14 @@
 #include <cerrno>
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 
+#include "platform/FilePublisher.h"
 #include "platform/LineReader.h"
 #include "platform/LocalFileSystem.h"
+#include "platform/NativePath.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ProgramFolderLocator.h"
 #include "support/CaseTable.h"
@@ -116,6 +119,21 @@ TEST(LocalFileSystem, AFailedReplacementLeavesTheFileAsItWas) {
 }
 
 #ifndef _WIN32
+// The simulator's and the feed's publisher: a write that fails takes away only its own
+// temporary file, never the snapshot that readers have open.
+TEST(FilePublisher, AFailedWriteRemovesOnlyItsTemporaryFile) {
+    test::TempFolder folder;
+    folder.write("recent.dat", "OLD\r\n");
+    const auto failing = [](std::ostream& out) { out.setstate(std::ios::badbit); };
+    std::string error;
+    EXPECT_FALSE(FilePublisher::publish(folder.file("recent.dat"), false, failing, error));
+    EXPECT_EQ(error, "write failed: " + folder.file("recent.dat") + ".tmp");
+    EXPECT_EQ(folder.read("recent.dat"), "OLD\r\n");
+    EXPECT_FALSE(std::filesystem::exists(nativePath(folder.file("recent.dat.tmp"))));
+    EXPECT_FALSE(FilePublisher::publish(folder.file("recent.dat"), true, failing, error));
+    EXPECT_TRUE(std::filesystem::exists(nativePath(folder.file("recent.dat"))));
+}
+
 TEST(LocalFileSystem, AnAppendedFileIsCreatedReadableByAllWritableByItsOwner) {
     test::TempFolder folder;
     const mode_t before = ::umask(022);
