@@ -66,6 +66,7 @@ TEST(DemoSession, TheDriverClearsTrafficOfTheSimulatorsSnapshot) {
     ASSERT_EQ(runCommand(quoted(CORVANE_SIM_EXE) + " --once --seed 3 --at 1200 --out " +
                          quoted(demo.snapshotPath())),
               0);
+    EXPECT_EQ(runCommand(quoted(CORVANE_SIM_EXE) + " --once --out /dev/null 2> /dev/null"), 2);
     // DLH1402 leaves for EPWA, BAW906 comes from EGLL.
     demo.home.write("session.txt",
                     "clock 09:15\nstart\ntype TxtOperatorName JANE DOE\nclick CmdExecute\n"

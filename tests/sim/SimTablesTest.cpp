@@ -109,20 +109,22 @@ TEST(SnapshotPublisher, WritesTheWholeSnapshotEitherWay) {
 
 class SnapshotTargets : public ::testing::TestWithParam<test::CaseRow> {};
 
-// tests/data/sim/targets.tsv; columns: what stands where the snapshot goes, in place or not.
+// tests/data/sim/targets.tsv; columns: what stands where the snapshot goes (a device: /dev/null),
+// in place or not.
 TEST_P(SnapshotTargets, OnlyARegularFileOrANewOneIsWritten) {
     TempFolder folder;
     folder.write("other.txt", "kept");
-    const std::string target = folder.file("recent.dat");
     const std::string kind = GetParam()[0];
+    const std::string target =
+        kind == "a device or socket" ? "/dev/null" : folder.file("recent.dat");
     if (kind != "a folder") {
-        CORVANE_SKIP_UNLESS_POSIX("symbolic links without privileges, nor named pipes");
+        CORVANE_SKIP_UNLESS_POSIX("symbolic links without privileges, named pipes nor /dev/null");
     }
     if (kind == "a symbolic link") {
         std::filesystem::create_symlink(folder.file("other.txt"), target);
     } else if (kind == "a pipe") {
         ASSERT_TRUE(test::makePipe(target));
-    } else {
+    } else if (kind == "a folder") {
         std::filesystem::create_directory(target);
     }
     std::string error;
