@@ -65,6 +65,23 @@ TEST_F(FolderAfterConnectTest, ProcedureFileBecomingAFolderGivesNoCodeAndKeepsTh
     EXPECT_TRUE(state().IssuedCodes.empty());
 }
 
+// Logs that are links, one of them dangling: RESET and EXIT take the links away, nothing else.
+TEST_F(FolderAfterConnectTest, ResetAndExitDeleteLinkedLogsButNotWhereTheyPoint) {
+    CORVANE_SKIP_UNLESS_POSIX("symbolic links without privileges");
+    connect();
+    home.write("elsewhere.txt", "kept\r\n");
+    platform.answers.push_back(true);  // EXIT asks first
+    for (const char* button : {"Command3(7)", "Command3(8)"}) {
+        fs::create_symlink(home.file("elsewhere.txt"), home.file("DATA/departure.txt"));
+        fs::create_symlink(home.file("absent.txt"), home.file("DATA/arrival.txt"));
+        app->click(button);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(home.file("DATA/departure.txt")))) << button;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(home.file("DATA/arrival.txt")))) << button;
+    }
+    EXPECT_FALSE(state().running);
+    EXPECT_EQ(home.read("elsewhere.txt"), "kept\r\n");
+}
+
 TEST_F(FolderAfterConnectTest, SnapshotBecomingAFolderKeepsTheClearedAircraft) {
     connect();
     ASSERT_TRUE(prepare("ABC12"));
