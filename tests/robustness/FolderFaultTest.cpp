@@ -65,7 +65,6 @@ TEST_F(FolderAfterConnectTest, ProcedureFileBecomingAFolderGivesNoCodeAndKeepsTh
     EXPECT_TRUE(state().IssuedCodes.empty());
 }
 
-// Logs that are links, one of them dangling: RESET and EXIT take the links away, nothing else.
 TEST_F(FolderAfterConnectTest, ResetAndExitDeleteLinkedLogsButNotWhereTheyPoint) {
     CORVANE_SKIP_UNLESS_POSIX("symbolic links without privileges");
     connect();

@@ -119,8 +119,7 @@ TEST(LocalFileSystem, AFailedReplacementLeavesTheFileAsItWas) {
 }
 
 #ifndef _WIN32
-// The simulator's and the feed's publisher: a write that fails takes away only its own
-// temporary file, never the snapshot that readers have open.
+// A failed publish takes away only its temporary file, never the snapshot readers have open.
 TEST(FilePublisher, AFailedWriteRemovesOnlyItsTemporaryFile) {
     test::TempFolder folder;
     folder.write("recent.dat", "OLD\r\n");

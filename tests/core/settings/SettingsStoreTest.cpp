@@ -25,11 +25,10 @@ void PrintTo(const LastLineCase& row, std::ostream* out) {
 class LastLine : public AppFixture, public ::testing::WithParamInterface<LastLineCase> {};
 
 TEST_P(LastLine, TheLastLineOfTheFileCounts) {
+    const std::string file = home.file("data/dirRecent.txt");
     home.write("data/dirRecent.txt", GetParam().contents);
     state().FolderSelector = 1;
-    ASSERT_EQ(
-        SettingsStore::readLastLine(state(), context().files(), home.file("data/dirRecent.txt")),
-        FileStatus::Ok);
+    ASSERT_EQ(SettingsStore::readLastLine(state(), context().files(), file), FileStatus::Ok);
     EXPECT_EQ(state().SnapshotPath, GetParam().expected);
     EXPECT_EQ(state().FolderSelector, 0);
 }
@@ -43,7 +42,17 @@ INSTANTIATE_TEST_SUITE_P(Files, LastLine,
                                            LastLineCase{"LfLines", "A\nB", "B"}),
                          test::caseName<LastLineCase>);
 
-TEST_F(AppFixture, ReadLastLineWithSelectorZeroFillsTheProcedureFolder) {
+class SettingsStoreTest : public AppFixture {
+protected:
+    FileStatus load(Setting setting) {
+        return SettingsStore::load(state(), context().files(), context().folder, setting);
+    }
+    bool available(Setting setting) {
+        return SettingsStore::isAvailable(state(), context().files(), context().folder, setting);
+    }
+};
+
+TEST_F(SettingsStoreTest, ReadLastLineWithSelectorZeroFillsTheProcedureFolder) {
     home.write("DATA/dirSidStar.txt", "/procedures\r\n");
     state().FolderSelector = 0;
     SettingsStore::readLastLine(state(), context().files(), home.file("DATA/dirSidStar.txt"));
@@ -51,40 +60,29 @@ TEST_F(AppFixture, ReadLastLineWithSelectorZeroFillsTheProcedureFolder) {
     EXPECT_EQ(state().SnapshotPath, "");
 }
 
-TEST_F(AppFixture, LoadFallsBackToTheUnsavedChoiceOfThisRun) {
+TEST_F(SettingsStoreTest, LoadFallsBackToTheUnsavedChoiceOfThisRun) {
     state().UnsavedSnapshotPath = "/radar/recent.dat";
-    EXPECT_TRUE(SettingsStore::isAvailable(state(), context().files(), context().folder,
-                                           Setting::SnapshotPath));
-    EXPECT_EQ(
-        SettingsStore::load(state(), context().files(), context().folder, Setting::SnapshotPath),
-        FileStatus::Ok);
+    EXPECT_TRUE(available(Setting::SnapshotPath));
+    EXPECT_EQ(load(Setting::SnapshotPath), FileStatus::Ok);
     EXPECT_EQ(state().SnapshotPath, "/radar/recent.dat");
     EXPECT_EQ(state().FolderSelector, 0);
-    EXPECT_FALSE(SettingsStore::isAvailable(state(), context().files(), context().folder,
-                                            Setting::ProcFolder));
+    EXPECT_FALSE(available(Setting::ProcFolder));
 }
 
-TEST_F(AppFixture, UnsavedChoiceWinsOverTheOlderFileItCouldNotReplace) {
+TEST_F(SettingsStoreTest, UnsavedChoiceWinsOverTheOlderFileItCouldNotReplace) {
     home.write("DATA/dirRecent.txt", "/old/recent.dat\r\n");
     home.write("DATA/dirSidStar.txt", "/old/procedures\r\n");
     state().UnsavedSnapshotPath = "/new/recent.dat";
-    EXPECT_EQ(
-        SettingsStore::load(state(), context().files(), context().folder, Setting::SnapshotPath),
-        FileStatus::Ok);
+    EXPECT_EQ(load(Setting::SnapshotPath), FileStatus::Ok);
     EXPECT_EQ(state().SnapshotPath, "/new/recent.dat");
-    EXPECT_EQ(
-        SettingsStore::load(state(), context().files(), context().folder, Setting::ProcFolder),
-        FileStatus::Ok);
+    EXPECT_EQ(load(Setting::ProcFolder), FileStatus::Ok);
     EXPECT_EQ(state().ProcFolder, "/old/procedures");
 }
 
-TEST_F(AppFixture, AFolderNamedLikeTheSettingsFileCountsAsPresent) {
+TEST_F(SettingsStoreTest, AFolderNamedLikeTheSettingsFileCountsAsPresent) {
     std::filesystem::create_directories(home.file("DATA/dirSidStar.txt"));
-    EXPECT_TRUE(SettingsStore::isAvailable(state(), context().files(), context().folder,
-                                           Setting::ProcFolder));
-    EXPECT_EQ(
-        SettingsStore::load(state(), context().files(), context().folder, Setting::ProcFolder),
-        FileStatus::IsDirectory);
+    EXPECT_TRUE(available(Setting::ProcFolder));
+    EXPECT_EQ(load(Setting::ProcFolder), FileStatus::IsDirectory);
 }
 
 // The chosen folder's snapshot, joined with the system's own separator.

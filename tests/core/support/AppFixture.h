@@ -66,11 +66,10 @@ protected:
         }
         return &p;
     }
-    /// Sets what `key` names to `value`: a label ("<label>.size", ".visible" on/off, ".back" its
-    /// colour number), text box, combo box (its text), list ("|"
-    /// between items; "<list>.selected"), timer or button (on/off) of the window,
-    /// "plan.<field>", "DistanceToGo", "ProcedureText", "clock" (h:mm), a side's stored plan
-    /// (its callsign, none when empty; "<side>Plan.rules"), or "file" (removes that file).
+    /// Sets what `key` names to `value`: a label ("<label>.size", ".visible" on/off, ".back"
+    /// colour), text or combo box (text), list ("|" between items; "<list>.selected"), timer or
+    /// button (on/off), "plan.<field>", "DistanceToGo", "ProcedureText", "clock" (h:mm), a
+    /// side's stored plan (callsign, none when empty; "<side>Plan.rules"), "file" (removes it).
     void preset(const std::string& key, const std::string& value) {
         std::string* field = nullptr;
         if (key.rfind("plan.", 0) == 0 && planField(key.substr(5), field) && field) {
@@ -115,10 +114,9 @@ protected:
     }
     /// What `key` names as text: the keys of preset(), "PlanningSpeed", "focus", "file:<relative>"
     /// ("(none)" when missing), the selected callsigns, "CallsignNumberLength", "IssuedCodes",
-    /// "messages", their "titles" and "icons"
-    /// ("|" between them, the snapshot's path as {snapshot}, the program folder as {home}) and the
-    /// stored plans as callsign/aerodrome/level/speed/route ("<side>Plan.Destination" and
-    /// ".PilotInCommand" their fields, "(no plan)" without one).
+    /// "messages", their "titles" and "icons" ("|" between them, the snapshot's path as
+    /// {snapshot}, the program folder as {home}), and the stored plans as callsign/aerodrome/
+    /// level/speed/route ("<side>Plan.Destination", ".PilotInCommand"; "(no plan)" without one).
     std::string value(const std::string& key) {
         std::string* field = nullptr;
         const auto plan = [this](const std::optional<AnalysedPlan>& p) {
