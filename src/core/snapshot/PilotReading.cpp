@@ -7,7 +7,7 @@
 
 namespace corvane {
 
-// A pilot line (one line, shown wrapped), fields named in station/SnapshotField.h:
+// A pilot line (one line, shown wrapped), fields named in snapshot/SnapshotField.h:
 //
 //   DLH4AB:345678:Max Mustermann:PILOT::::50.0379:8.5622:0:ZZZZ:2500:160::A320:
 //   1/A320/M-SDE2E3FGHIJ1RWY/LB1:EDDF:::50.0333:8.5706:LIRF:::41.8003:12.2389:LIRN:LIMC:F360:

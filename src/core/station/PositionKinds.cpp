@@ -3,8 +3,8 @@
 #include <array>
 #include <string>
 
-#include "window/MainWindowModel.h"
 #include "common/TextColumns.h"
+#include "window/MainWindowModel.h"
 
 namespace corvane {
 

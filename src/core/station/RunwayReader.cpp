@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "window/MainWindowModel.h"
-#include "station/ProcedureFile.h"
 #include "platform/LineSource.h"
+#include "station/ProcedureFile.h"
+#include "window/MainWindowModel.h"
 
 namespace corvane {
 

@@ -1,7 +1,7 @@
 #include "station/SearchPassTraffic.h"
 
-#include "window/AppContext.h"
 #include "station/ConnectErrorTrap.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 

@@ -1,13 +1,13 @@
 #include "station/StationSearch.h"
 
-#include "window/AppContext.h"
-#include "window/ConnectionReset.h"
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
+#include "snapshot/SnapshotField.h"
 #include "station/AccountMatch.h"
 #include "station/AtisInformation.h"
 #include "station/RatingTable.h"
-#include "snapshot/SnapshotField.h"
+#include "window/AppContext.h"
+#include "window/ConnectionReset.h"
 
 namespace corvane {
 

@@ -2,11 +2,11 @@
 
 #include <iterator>
 
-#include "window/AppContext.h"
 #include "common/TextCodec.h"
 #include "platform/LineSource.h"
-#include "station/ConnectErrorTrap.h"
 #include "snapshot/SnapshotField.h"
+#include "station/ConnectErrorTrap.h"
+#include "window/AppContext.h"
 
 namespace corvane {
 

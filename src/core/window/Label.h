@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "window/Colours.h"
 #include "common/NumberText.h"
+#include "window/Colours.h"
 
 namespace corvane {
 

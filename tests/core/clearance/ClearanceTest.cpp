@@ -10,21 +10,21 @@
 #include <string>
 #include <vector>
 
-#include "window/ConnectionReset.h"
-#include "window/MainWindowModel.h"
 #include "clearance/ClearanceLog.h"
 #include "clearance/ClearanceWording.h"
 #include "clearance/DepartureClearance.h"
-#include "station/ProcedureFile.h"
-#include "station/RunwayReader.h"
 #include "clearance/SquawkAllocator.h"
 #include "platform/LineSource.h"
 #include "platform/LocalFileSystem.h"
+#include "station/ProcedureFile.h"
+#include "station/RunwayReader.h"
 #include "support/AppFixture.h"
 #include "support/CaseTable.h"
 #include "support/PosixOnly.h"
 #include "support/SnapshotLines.h"
 #include "support/TempFolder.h"
+#include "window/ConnectionReset.h"
+#include "window/MainWindowModel.h"
 
 namespace corvane {
 namespace {

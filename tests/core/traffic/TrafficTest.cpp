@@ -6,10 +6,6 @@
 #include <iomanip>
 #include <string>
 
-#include "window/BlinkTimer.h"
-#include "window/Colours.h"
-#include "window/ConnectionReset.h"
-#include "window/Label.h"
 #include "support/AppFixture.h"
 #include "support/CaseTable.h"
 #include "support/SnapshotLines.h"
@@ -20,6 +16,10 @@
 #include "traffic/FlightPlanDecoding.h"
 #include "traffic/GreatCircle.h"
 #include "traffic/ParameterMessage.h"
+#include "window/BlinkTimer.h"
+#include "window/Colours.h"
+#include "window/ConnectionReset.h"
+#include "window/Label.h"
 
 namespace corvane {
 namespace {
