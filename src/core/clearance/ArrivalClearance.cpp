@@ -66,6 +66,11 @@ void ArrivalClearance::generate(AppContext& context) {
         return;
     }
     const AnalysedPlan* plan = AnalysedPlan::of(state.ArrivalPlan, callsign);
+    if (plan == nullptr && trimSpaces(state.ArrivalWithoutPlan) == trimSpaces(callsign)) {
+        context.warn(ClearanceWording::noFlightPlan(callsign),
+                     ClearanceWording::kNoFlightPlanTitle);
+        return;
+    }
     if (plan == nullptr) {
         context.warn(ClearanceWording::noAnalysedAircraft(callsign),
                      ClearanceWording::kNoAnalysedAircraftTitle);
@@ -78,14 +83,14 @@ void ArrivalClearance::generate(AppContext& context) {
         return;
     }
     const std::string level = ClearanceWording::levelPhrase(w.txtDescend.text);
-    w.txtStarAss.text = state.ProcedureText;
+    w.txtStarAss.text = replaceControlCharacters(state.ProcedureText);
     state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
     // Text from the files loses its control characters before it is spoken or logged.
     w.lblIfrStar.text = replaceControlCharacters(
         ClearanceWording::airlineName(w.lblCompanyArr.text) + " " +
         ClearanceWording::spokenNumber(callsign, state.CallsignNumberLength) +
-        " RADAR CONTACT FLY DIRECT " + w.lblExpStar.text + " THEN " + star +
-        " STANDARD ARRIVAL DESCENT AND MANTAIN " + level +
+        " RADAR CONTACT FLY DIRECT " + ClearanceWording::starEntryPoint(w.lblExpStar.text) +
+        " THEN " + star + " STANDARD ARRIVAL DESCENT AND MANTAIN " + level +
         " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY " + w.cmbLandRwy.text);
     w.List2.add(ClearanceWording::assignedEntry(callsign, w.lblSqAss.text));
     state.ClearedArrivals.insert(callsign);

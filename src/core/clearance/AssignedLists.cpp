@@ -6,6 +6,7 @@
 #include "common/TextColumns.h"
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"
+#include "traffic/TrafficSelection.h"
 #include "window/AppContext.h"
 #include "window/UserMessage.h"
 
@@ -14,14 +15,6 @@ namespace corvane {
 namespace {
 
 constexpr int kAssignedFontSize = 22;
-
-// An entry is the padded callsign, " - " and the code; a callsign may be longer than the
-// padding, so it ends where the separator begins.
-std::string entryCallsign(const ListBox& list) {
-    const std::string entry = list.selectedText();
-    const std::string_view callsign = std::string_view(entry).substr(0, entry.find(" - "));
-    return std::string(trimTrailingSpaces(callsign));
-}
 
 void showWarningField(Label& warning, BlinkTimer& timer) {
     timer.enabled = false;
@@ -67,7 +60,7 @@ AssignedSide arrivalSide(MainWindowModel& w) {
 void clicked(AppContext& context, const AssignedSide& side) {
     std::string& selected = context.state.*side.selected;
     side.remove.enabled = true;
-    selected = entryCallsign(side.list);
+    selected = TrafficSelection::assignedCallsign(side.list.selectedText());
     showWarningField(side.warning, side.timer);
     if (side.analyse(context).missing()) {
         AircraftLineScan::reportMissing(context.platform, selected);

@@ -67,16 +67,15 @@ std::optional<ClearanceLog::Entry> ClearanceLog::parse(std::string_view line,
                                                        std::string_view callsign,
                                                        ClearanceSide side) {
     // The record begins with the callsign, padded with spaces when it is short, then "/"; a
-    // callsign longer than the padding stands whole.
-    const std::string written = replaceControlCharacters(callsign);
-    if (!line.starts_with(written)) {
+    // callsign longer than the padding stands whole. Only that exact field is the callsign's:
+    // "ABC1" is not the record of "ABC1/X", whose field also begins "ABC1" and a "/".
+    const std::string field =
+        ClearanceWording::paddedCallsign(trimTrailingSpaces(replaceControlCharacters(callsign))) +
+        "/";
+    if (!line.starts_with(field)) {
         return std::nullopt;
     }
-    const std::size_t slash = line.find_first_not_of(' ', written.size());
-    if (slash == std::string_view::npos || line[slash] != '/') {
-        return std::nullopt;
-    }
-    const std::string_view body = line.substr(slash + 1);
+    const std::string_view body = line.substr(field.size());
     const std::size_t end = clearanceEnd(body, side);
     if (end == std::string_view::npos) {
         return Entry{std::string(body), ""};
@@ -130,15 +129,26 @@ void ClearanceLog::show(AppContext& context, ClearanceSide side) {
             status = FileStatus::IoError;
         }
     }
-    if (status != FileStatus::Ok) {
+    if (status == FileStatus::Ok && last) {
+        clearanceLabel(context, side).text = last->clearance;
+        procedureBox(context, side).text = last->procedure;
+        return;
+    }
+    // What the fields still show is another aircraft's clearance, or none at all.
+    clearanceLabel(context, side).text.clear();
+    procedureBox(context, side).text.clear();
+    // Without a record written in this connection a missing log is no read failure: the
+    // record the click asks for was never written (a full disk refused it).
+    const bool neverWritten =
+        status == FileStatus::FileNotFound && writtenRecords(context, side).empty();
+    if (status != FileStatus::Ok && !neverWritten) {
         context.warn(std::string("PAY ATTENTION!!! THE ") + logName(side) + " LOG " + file +
                      " CANNOT BE READ (" + describeFileStatus(status) + ")");
         return;
     }
-    if (last) {
-        clearanceLabel(context, side).text = last->clearance;
-        procedureBox(context, side).text = last->procedure;
-    }
+    context.warn("PAY ATTENTION!!! THE CLEARANCE OF " +
+                 replaceControlCharacters(trimSpaces(selectedCallsign(context, side))) +
+                 " IS NOT IN THE " + logName(side) + " LOG");
 }
 
 }  // namespace corvane

@@ -26,9 +26,9 @@ struct Entry {
 /// The record line (without its line end) for a clearance.
 std::string record(std::string_view callsign, std::string_view clearance,
                    std::string_view procedure);
-/// The clearance and procedure text of `line` when its first seven characters, trimmed,
-/// are `callsign`; nothing otherwise. A clearance text that holds "/" is read whole: it
-/// ends at the first "/" after its fixed closing words.
+/// The clearance and procedure text of `line` when its callsign field (up to the "/" after
+/// the padding) is exactly `callsign`; nothing otherwise. A clearance text that holds "/" is read
+/// whole: it ends at the first "/" after its fixed closing words.
 std::optional<Entry> parse(std::string_view line, std::string_view callsign, ClearanceSide side);
 
 /// `WriteDepartureLog` / `WriteArrivalLog`: pads the side's selected callsign in place and
@@ -36,8 +36,8 @@ std::optional<Entry> parse(std::string_view line, std::string_view callsign, Cle
 /// the clearance stays on screen and in the assigned list.
 void write(AppContext& context, ClearanceSide side);
 /// `ShowDepartureLogRecord` / `ShowArrivalLogRecord`: shows the last logged clearance of the
-/// side's selected callsign; fields stay as they are when there is none or the log cannot
-/// be read (reported).
+/// side's selected callsign. Without one (its record could not be written, or the log cannot
+/// be read) the clearance fields are emptied and the user told why.
 void show(AppContext& context, ClearanceSide side);
 
 /// The path of the side's log in the DATA folder.

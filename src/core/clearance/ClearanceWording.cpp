@@ -58,4 +58,22 @@ std::string ClearanceWording::noAnalysedAircraft(std::string_view callsign) {
            ": NO CLEARANCE IS GIVEN. CLICK ON ITS CALLSIGN AGAIN WHEN IT IS IN THE TRAFFIC FILE";
 }
 
+std::string ClearanceWording::starEntryPoint(std::string_view expected) {
+    const auto isLetter = [](char c) { return c >= 'A' && c <= 'Z'; };
+    std::size_t letters = 0;
+    while (letters < expected.size() && isLetter(expected[letters])) {
+        ++letters;
+    }
+    const std::string_view rest = expected.substr(letters);
+    const bool designator = letters >= 2 && letters <= 5 && !rest.empty() && rest[0] >= '0' &&
+                            rest[0] <= '9' &&
+                            (rest.size() == 1 || (rest.size() == 2 && isLetter(rest[1])));
+    return std::string(designator ? expected.substr(0, letters) : expected);
+}
+
+std::string ClearanceWording::noFlightPlan(std::string_view callsign) {
+    return "PAY ATTENTION!!! AIRCRAFT " + replaceControlCharacters(callsign) +
+           " HAS FILED NO FLIGHT PLAN: NO CLEARANCE IS GIVEN";
+}
+
 }  // namespace corvane

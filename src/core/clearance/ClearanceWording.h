@@ -27,6 +27,14 @@ std::string airlineName(std::string_view shown);
 std::string noAnalysedAircraft(std::string_view callsign);
 /// The title of that refusal.
 inline constexpr const char* kNoAnalysedAircraftTitle = "NO ANALYSED AIRCRAFT";
+/// Where an arrival clearance sends the aircraft direct: for a STAR designator (a name of 2 to
+/// 5 letters, one digit, at most one more letter: "UNOKO2", "KERAX2A") its name part, the
+/// point where such a STAR begins; any other expected text as it stands.
+std::string starEntryPoint(std::string_view expected);
+/// The refusal of a clearance for an aircraft whose line says it has filed no flight plan.
+std::string noFlightPlan(std::string_view callsign);
+/// The title of that refusal.
+inline constexpr const char* kNoFlightPlanTitle = "NO FLIGHT PLAN";
 /// The entry of an assigned list: padded callsign, " - ", the code.
 std::string assignedEntry(std::string_view callsign, std::string_view code);
 }  // namespace ClearanceWording

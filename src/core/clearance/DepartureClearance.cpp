@@ -5,6 +5,7 @@
 #include "clearance/ClearanceLog.h"
 #include "clearance/ClearanceWording.h"
 #include "common/TextColumns.h"
+#include "platform/FileStatus.h"
 #include "snapshot/PilotReading.h"
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotLine.h"
@@ -24,35 +25,69 @@ namespace {
 
 constexpr const char* kLineJoin = "--------";
 
-void markSquawkedCodes(AppContext& context, std::string_view callsign, SquawkAllocator& codes) {
+// Why the codes in use cannot be known, or nothing when they can.
+enum class CensusProblem { None, Unreadable, NotWhole, CutPilotLine };
+
+// The codes the snapshot's lines squawk, from one read of it. A read that is not a whole
+// snapshot (missing, empty, ended inside a line) gives the last whole read of this connection;
+// a pilot line cut by the reader hides its squawk, so nothing is guessed then.
+CensusProblem takeCensus(AppContext& context, const SquawkCensus*& census) {
+    ProgramState& state = context.state;
+    census = state.LastWholeSnapshot ? &*state.LastWholeSnapshot : nullptr;
     FileStatus status = FileStatus::Ok;
-    // Without a readable snapshot only the codes of this connection are known to be in use.
-    auto source = context.files().openLines(context.state.SnapshotPath, status);
+    auto source = context.files().openLines(state.SnapshotPath, status);
     if (!source) {
-        return;
+        return census != nullptr ? CensusProblem::None : CensusProblem::Unreadable;
     }
+    SquawkCensus fresh;
+    std::size_t lines = 0;
     std::string_view raw;
     SnapshotLine line;
-    while (source->next(raw)) {
-        // A line without a squawk (or too short to have one) names no code to mark.
+    while (source->nextRaw(raw)) {
+        ++lines;
         line.split(raw, snapshot::Squawk);
-        const SquawkSighting seen = SquawkSighting::read(line);
-        if (seen.callsign != callsign) {
-            codes.markTaken(seen.squawk);
+        if (source->lastLineCut() &&
+            (!line.has(snapshot::ClientKind) || line.field(snapshot::ClientKind) == "PILOT")) {
+            return CensusProblem::CutPilotLine;
         }
+        // A line without a squawk (or too short to have one) names no code in use.
+        fresh.add(raw, line.field(snapshot::Squawk));
     }
+    if (source->failed() || source->endedInsideLine() || lines == 0) {
+        return census != nullptr ? CensusProblem::None : CensusProblem::NotWhole;
+    }
+    state.LastWholeSnapshot = std::move(fresh);
+    census = &*state.LastWholeSnapshot;
+    return CensusProblem::None;
+}
+
+void refuseWithoutCensus(AppContext& context, CensusProblem problem) {
+    const std::string file = "PAY ATTENTION!!! THE TRAFFIC FILE " + context.state.SnapshotPath;
+    const char* why = problem == CensusProblem::Unreadable ? " CANNOT BE READ"
+                      : problem == CensusProblem::NotWhole
+                          ? " IS EMPTY OR STILL BEING WRITTEN"
+                          : " HOLDS A PILOT LINE TOO LONG TO BE READ WHOLE, SO ITS SQUAWK IS "
+                            "UNKNOWN";
+    context.warn(file + why + ". NO TRANSPONDER CODE GENERATED, TRY AGAIN");
 }
 
 }  // namespace
 
-SquawkAllocator DepartureClearance::allocator(AppContext& context, std::string_view callsign) {
+std::optional<SquawkAllocator> DepartureClearance::allocator(
+    AppContext& context, std::optional<SnapshotLineId> ownLine) {
     SquawkAllocator codes(context.window.Lblr1_1.text, context.window.Lblr2_1.text);
     for (const std::string& issued : context.state.IssuedCodes) {
         codes.markTaken(issued);
     }
-    if (!context.state.SnapshotPath.empty()) {
-        markSquawkedCodes(context, callsign, codes);
+    const SquawkCensus* census = nullptr;
+    const CensusProblem problem = takeCensus(context, census);
+    if (problem != CensusProblem::None) {
+        refuseWithoutCensus(context, problem);
+        return std::nullopt;
     }
+    // Only the squawk of the very line the aircraft was analysed from is its own: any other
+    // line, of another callsign or of the same one, squawks a code in use.
+    census->forEachCodeBut(ownLine, [&codes](std::string_view code) { codes.markTaken(code); });
     return codes;
 }
 
@@ -71,7 +106,13 @@ std::optional<SquawkAllocator::Allocation> DepartureClearance::check(AppContext&
         context.warn("PAY ATTENTION!!! INSERT INITIAL CLIMB", "INITIAL CLIMB UNSELECTED");
         return std::nullopt;
     }
-    auto allocation = allocator(context, callsign).allocate(w.LblSquawk.text);
+    const AnalysedPlan* plan = AnalysedPlan::of(context.state.DeparturePlan, callsign);
+    const auto codes =
+        allocator(context, plan != nullptr ? plan->Line : std::optional<SnapshotLineId>{});
+    if (!codes) {
+        return std::nullopt;
+    }
+    auto allocation = codes->allocate(w.LblSquawk.text);
     if (!allocation) {
         context.warn("PAY ATTENTION!!! NO TRANSPONDER CODE GENERATED PLEASE INDICATE THE RANGE",
                      "RANGE SQUAWK CODE UNSELECTED");
@@ -126,6 +167,11 @@ void DepartureClearance::generate(AppContext& context) {
         return;
     }
     const AnalysedPlan* plan = AnalysedPlan::of(state.DeparturePlan, callsign);
+    if (plan == nullptr && trimSpaces(state.DepartureWithoutPlan) == trimSpaces(callsign)) {
+        context.warn(ClearanceWording::noFlightPlan(callsign),
+                     ClearanceWording::kNoFlightPlanTitle);
+        return;
+    }
     if (plan == nullptr) {
         context.warn(ClearanceWording::noAnalysedAircraft(callsign),
                      ClearanceWording::kNoAnalysedAircraftTitle);
@@ -138,7 +184,7 @@ void DepartureClearance::generate(AppContext& context) {
         return;
     }
     const std::string level = ClearanceWording::levelPhrase(w.TxtInClimb.text);
-    w.txtSidAss.text = state.ProcedureText;
+    w.txtSidAss.text = replaceControlCharacters(state.ProcedureText);
     state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
     // The destination of the aircraft's own line: Label1(13) is rewritten by either side's
     // analysis. Text from the files loses its control characters before it is spoken or logged.

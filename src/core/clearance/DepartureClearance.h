@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "clearance/SquawkAllocator.h"
+#include "window/SquawkCensus.h"
 
 namespace corvane {
 
@@ -20,9 +21,12 @@ bool validate(AppContext& context);
 /// `GenerateDepartureClearance`: the click on `cmdSidGen`.
 void generate(AppContext& context);
 
-/// The allocator of the airport's range with the codes that are not free for `callsign`:
-/// those squawked by other aircraft of the snapshot and those given out in this connection.
-SquawkAllocator allocator(AppContext& context, std::string_view callsign);
+/// The allocator of the airport's range with the codes that are not free: those given out in
+/// this connection and those squawked by every snapshot line but `ownLine`, the line the
+/// aircraft was analysed from. Nothing, with the reason told, when the codes in use cannot be
+/// known (no whole read of the snapshot in this connection, or a pilot line cut by the reader).
+std::optional<SquawkAllocator> allocator(AppContext& context,
+                                         std::optional<SnapshotLineId> ownLine);
 /// The procedure text of a SID as it is collected line by line.
 struct SidText {
     /// The matched SID line and the runway lines taken after it, joined.

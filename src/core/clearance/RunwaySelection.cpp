@@ -21,8 +21,9 @@ void RunwaySelection::takeOffRunwaySelected(AppContext& context) {
         return;
     }
     MainWindowModel& w = context.window;
-    // Every selection lists the SIDs again after those already there; only the panel reset
-    // empties the list.
+    // Each runway pick lists the airport's SIDs once: the list of the pick before goes.
+    w.CmbSid.items.clear();
+    w.CmbSid.selected = -1;
     for (auto& sid : sids) {
         w.CmbSid.add(std::move(sid));
     }
@@ -55,6 +56,8 @@ void RunwaySelection::landingRunwaySelected(AppContext& context) {
     }
     w.List3.clear();
     w.List4.clear();
+    w.cmbStar.items.clear();
+    w.cmbStar.selected = -1;
     for (auto& star : stars) {
         w.cmbStar.add(std::move(star));
     }

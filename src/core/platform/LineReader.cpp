@@ -67,13 +67,14 @@ std::string_view LineReader::decode(std::string_view raw) {
 }
 
 void LineReader::appendToLong(std::string_view piece) {
-    if (long_.size() < kMaxLineBytes) {
-        long_.append(piece.substr(0, kMaxLineBytes - long_.size()));
-    }
+    const std::size_t room = kMaxLineBytes - long_.size();
+    lastLineCut_ = lastLineCut_ || piece.size() > room;
+    long_.append(piece.substr(0, room));
 }
 
 bool LineReader::readLine(std::string_view& line) {
     long_.clear();
+    lastLineCut_ = false;
     bool inLong = false;
     while (true) {
         const char* start = buffer_.get() + begin_;

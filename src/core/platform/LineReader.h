@@ -29,6 +29,7 @@ public:
     bool nextRaw(std::string_view& line) override;
     bool failed() const override { return failed_; }
     bool endedInsideLine() const override { return endedInsideLine_; }
+    bool lastLineCut() const override { return lastLineCut_; }
     std::optional<FileVersion> version() const override { return version_; }
 
 private:
@@ -45,6 +46,7 @@ private:
     bool eof_ = false;
     bool failed_ = false;
     bool endedInsideLine_ = false;
+    bool lastLineCut_ = false;
     std::string long_;     // a line that did not fit the buffer
     std::string decoded_;  // a Windows-1252 line decoded to UTF-8
 };

@@ -25,6 +25,9 @@ public:
     /// True when the last line read had no line end: the file ended inside a line. A writer
     /// that ends every line (as the snapshot format does) has not finished such a file yet.
     virtual bool endedInsideLine() const { return false; }
+    /// True when the last line read was longer than the source keeps and lost its end: what
+    /// stood in its later fields is unknown.
+    virtual bool lastLineCut() const { return false; }
     /// The version of the file when it was opened, when the source knows it.
     virtual std::optional<FileVersion> version() const { return std::nullopt; }
 };

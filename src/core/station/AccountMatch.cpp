@@ -63,9 +63,14 @@ std::size_t AccountMatch::headBytes(std::size_t length) {
     return kStationLayouts.front().nameColumn + std::max(length, kVidLength) + 1;
 }
 
+bool AccountMatch::vidBetweenSeparators(std::string_view line, const StationLayout& layout) {
+    return TextColumns::mid(line, layout.vidColumn - 1, 1) == ":" &&
+           TextColumns::mid(line, layout.vidColumn + kVidLength, 1) == ":";
+}
+
 AccountMatchKind AccountMatch::match(std::string_view line, const StationLayout& layout,
                                      std::string_view typed, std::size_t length) {
-    if (length == 0) {
+    if (length == 0 || !vidBetweenSeparators(line, layout)) {
         return AccountMatchKind::None;
     }
     return classify(TextColumns::mid(line, layout.nameColumn, length),
@@ -81,6 +86,11 @@ AccountMatchKind AccountMatch::match(std::string_view line, const StationLayout&
     }
     if (asciiHeadBytes < headBytes(length) && asciiHeadBytes < line.size()) {
         return match(line, layout, typed, length);
+    }
+    // On an ASCII head the separators stand at their byte positions.
+    if (headSlice(line, layout.vidColumn - 1, 1) != ":" ||
+        headSlice(line, layout.vidColumn + kVidLength, 1) != ":") {
+        return AccountMatchKind::None;
     }
     return classify(headSlice(line, layout.nameColumn, length),
                     headSlice(line, layout.vidColumn, length),

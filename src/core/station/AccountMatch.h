@@ -27,6 +27,9 @@ AccountMatchKind match(std::string_view line, const StationLayout& layout, std::
 /// columns are byte positions, which spares counting characters on every line.
 AccountMatchKind match(std::string_view line, const StationLayout& layout, std::string_view typed,
                        std::size_t length, std::size_t asciiHeadBytes);
+/// True when the layout's VID stands between its two ":" separators (columns n+1 and n+8): a
+/// callsign of another length that happens to hold a VID at those columns has none there.
+bool vidBetweenSeparators(std::string_view line, const StationLayout& layout);
 /// How many bytes of the line's head the layouts' tests read for an account of `length`.
 std::size_t headBytes(std::size_t length);
 /// The whole-name check after a match by name: the character right after the name and its

@@ -54,6 +54,7 @@ bool StationSearch::tryLayout(std::string_view line, const StationLayout& layout
         return false;
     }
     outcome_ = Outcome::Found;
+    context_.state.StationVid = std::string(TextColumns::mid(line, layout.vidColumn, kVidLength));
     MainWindowModel& w = context_.window;
     const bool centre = AccountMatch::isCentre(line, layout);
     if (layout.callsignLength == kLongCentreCallsign && centre) {

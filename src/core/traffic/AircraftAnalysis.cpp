@@ -95,6 +95,7 @@ ScanResult AircraftAnalysis::analyse(AppContext& context, const AnalysisSide& si
     }
     // Only a line of this aircraft with a filed plan gives a plan that a clearance may use.
     side.plan.reset();
+    side.withoutPlan = scan.outcome == ScanOutcome::NoFlightPlan ? callsign : std::string();
     if (scan.missing()) {
         for (Label* label :
              {&side.near, &side.altitude, &side.speed, &side.phase, &side.expected}) {
@@ -111,6 +112,7 @@ ScanResult AircraftAnalysis::analyse(AppContext& context, const AnalysisSide& si
     judge(context, side);
     if (scan.found) {
         side.plan = AnalysedPlan::capture(callsign, state.FlightPlan, context.window);
+        side.plan->Line = scan.line;
     }
     return scan;
 }

@@ -26,6 +26,8 @@ struct AnalysisSide {
     TrafficSide kind;
     const std::string& selected;
     std::optional<AnalysedPlan>& plan;
+    /// The selected callsign when its line says it has filed no flight plan, else "".
+    std::string& withoutPlan;
     Label& near;
     Label& altitude;
     Label& speed;

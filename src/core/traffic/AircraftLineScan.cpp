@@ -1,5 +1,6 @@
 #include "traffic/AircraftLineScan.h"
 
+#include "common/TextCodec.h"
 #include "common/TextColumns.h"
 #include "platform/FileStatus.h"
 #include "platform/Platform.h"
@@ -53,12 +54,21 @@ ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
     // A callsign field can never hold a colon, so such a selection matches no line.
     const bool searchable = callsign.find(':') == std::string::npos;
     const std::string key = callsign + ":";
+    // Decoding keeps ASCII bytes as they are, so an ASCII key starts a raw line exactly when it
+    // starts the decoded one; only another key needs each line decoded.
+    const bool asciiKey = TextCodec::isAscii(key);
+    const auto matches = [&key, asciiKey](std::string_view raw) {
+        return asciiKey ? raw.starts_with(key) : TextCodec::decodeLine(raw).starts_with(key);
+    };
+    // Of several whole lines of the callsign the last one is the aircraft: one line gives all
+    // of its data, never a mix of two clients that share a callsign.
+    std::string chosen;
     std::string_view raw;
     SnapshotLine line;
-    while (source->next(raw)) {
+    while (source->nextRaw(raw)) {
         // The callsign field equals the callsign and another field follows exactly when the
         // raw line starts with "CALLSIGN:", so the other aircraft's lines are never split.
-        if (!searchable || !raw.starts_with(key)) {
+        if (!searchable || !matches(raw)) {
             continue;
         }
         line.split(raw, snapshot::FlightType);
@@ -66,19 +76,27 @@ ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
             continue;
         }
         result.found = true;
-        // Always the aircraft's own category, never one left by the aircraft analysed before.
-        state.FlightPlan.WakeCategory = wakeCategory(raw);
-        const PilotReading pilot = PilotReading::read(line);
-        if (!pilot.filedPlan()) {
-            result.outcome = ScanOutcome::NoFlightPlan;
-            return result;
-        }
-        work(pilot);
+        result.line = snapshotLineId(raw);
+        chosen.assign(raw);
     }
     if (source->failed()) {
         reportUnreadable(platform, state, FileStatus::IoError);
         result.outcome = ScanOutcome::Unreadable;
+        return result;
     }
+    if (!result.found) {
+        return result;
+    }
+    const std::string decoded = TextCodec::decodeLine(chosen);
+    line.split(decoded, snapshot::FlightType);
+    // Always the aircraft's own category, never one left by the aircraft analysed before.
+    state.FlightPlan.WakeCategory = wakeCategory(decoded);
+    const PilotReading pilot = PilotReading::read(line);
+    if (!pilot.filedPlan()) {
+        result.outcome = ScanOutcome::NoFlightPlan;
+        return result;
+    }
+    work(pilot);
     return result;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "window/SquawkCensus.h"
 
 namespace corvane {
 
@@ -24,6 +27,8 @@ enum class ScanOutcome {
 struct ScanResult {
     ScanOutcome outcome = ScanOutcome::Finished;
     bool found = false;
+    /// The line the aircraft was read from: the last whole line of its callsign.
+    std::optional<SnapshotLineId> line;
 
     /// The snapshot was read to its end and holds no whole line of the aircraft.
     bool missing() const { return outcome == ScanOutcome::Finished && !found; }
@@ -36,10 +41,11 @@ namespace AircraftLineScan {
 /// Work done on the reading of each matching line.
 using ReadingWork = std::function<void(const PilotReading& pilot)>;
 
-/// Reads the snapshot at the state's SnapshotPath once, handing each matching line to
-/// `work`. A line without every field up to the last one read (FlightType) was cut by a
-/// rewrite in place and is passed over; each whole one first sets the plan record's
-/// WakeCategory. A snapshot that cannot be opened or read is reported in a message box.
+/// Reads the snapshot at the state's SnapshotPath once and hands the reading of the last
+/// matching line to `work`. A line without every field up to the last one read (FlightType)
+/// was cut by a rewrite in place and is passed over; the line taken first sets the plan
+/// record's WakeCategory. A snapshot that cannot be opened or read is reported in a message
+/// box.
 ScanResult run(ProgramState& state, Platform& platform, const std::string& callsign,
                const ReadingWork& work);
 /// Tells the user that the snapshot holds no line of `callsign`, so its panel was emptied.

@@ -70,6 +70,7 @@ ScanResult ArrivalAnalysis::analyse(AppContext& context) {
         context, {.kind = TrafficSide::Arrival,
                   .selected = state.SelectedArrivalCallsign,
                   .plan = state.ArrivalPlan,
+                  .withoutPlan = state.ArrivalWithoutPlan,
                   .near = w.lblNearArr,
                   .altitude = w.LblAltArr,
                   .speed = w.lblSpeedArr,

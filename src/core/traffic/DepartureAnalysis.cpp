@@ -58,6 +58,7 @@ ScanResult DepartureAnalysis::analyse(AppContext& context) {
         context, {.kind = TrafficSide::Departure,
                   .selected = state.SelectedDepartureCallsign,
                   .plan = state.DeparturePlan,
+                  .withoutPlan = state.DepartureWithoutPlan,
                   .near = w.lblNear,
                   .altitude = w.lblCurrentAlt,
                   .speed = w.lblCurrentSpeed,

@@ -22,14 +22,12 @@ namespace corvane {
 
 namespace {
 
-// An assigned-list entry holds its callsign in its first seven characters.
-constexpr std::size_t kAssignedCallsignColumns = 7;
-
 // What one read of the snapshot gives a refresh.
 struct SnapshotRead {
     TrafficLists traffic;
     std::optional<std::string> stationLine;
     std::vector<std::string> aircraftLines;
+    SquawkCensus squawks;
 };
 
 // The start of every line whose Callsign field is `callsign`, or nothing when no line can have it.
@@ -61,8 +59,7 @@ std::string followedAircraft(const std::string& selected, const ListBox& traffic
         return selected;
     }
     if (assigned.hasIndex(assigned.selected) &&
-        trimSpaces(TextColumns::left(assigned.selectedText(), kAssignedCallsignColumns)) ==
-            selected) {
+        TrafficSelection::assignedCallsign(assigned.selectedText()) == trimSpaces(selected)) {
         return selected;
     }
     return {};
@@ -70,30 +67,49 @@ std::string followedAircraft(const std::string& selected, const ListBox& traffic
 
 std::optional<SnapshotRead> readSnapshot(AppContext& context, const std::string& departure,
                                          const std::string& arrival) {
-    const ProgramState& state = context.state;
+    ProgramState& state = context.state;
     FileStatus status = FileStatus::Ok;
     auto lines = context.files().openLines(state.SnapshotPath, status);
     if (!lines) {
         return std::nullopt;
     }
-    SnapshotRead read{TrafficLists(state.AirportCode, state.CentreMode), std::nullopt, {}};
-    const auto stationKey = lineKey(context.window.LblPositionName.text);
+    SnapshotRead read{TrafficLists(state.AirportCode, state.CentreMode), std::nullopt, {}, {}};
+    // The station's line is the one of its callsign and of the controller's VID: another
+    // client of the same callsign (a second controller, a pilot named like it) is not it.
+    auto stationKey = lineKey(context.window.LblPositionName.text);
+    if (stationKey) {
+        *stationKey += state.StationVid + ":";
+    }
     const auto departureKey = lineKey(departure);
     const auto arrivalKey = lineKey(arrival);
     std::string_view raw;
+    SnapshotLine squawks;
+    bool cutPilotLine = false;
     while (lines->nextRaw(raw)) {
         read.traffic.addRawLine(raw);
         if (startsWith(raw, stationKey)) {
             read.stationLine = TextCodec::decodeLine(raw);
         }
+        // Kept as read: the analysis knows a line by its bytes as read.
         if (startsWith(raw, departureKey) || startsWith(raw, arrivalKey)) {
-            read.aircraftLines.push_back(TextCodec::decodeLine(raw));
+            read.aircraftLines.emplace_back(raw);
         }
+        squawks.splitFields(
+            raw, SnapshotLine::bit(snapshot::ClientKind) | SnapshotLine::bit(snapshot::Squawk));
+        cutPilotLine = cutPilotLine ||
+                       (lines->lastLineCut() && (!squawks.has(snapshot::ClientKind) ||
+                                                 squawks.field(snapshot::ClientKind) == "PILOT"));
+        read.squawks.add(raw, squawks.field(snapshot::Squawk));
     }
     // Every line of a finished snapshot ends with a line end, and the station's own line is in
     // it while the controller is connected: anything else is a file still being written.
     if (lines->failed() || lines->endedInsideLine() || !read.stationLine) {
         return std::nullopt;
+    }
+    // A pilot line cut by the reader hides its squawk: the codes in use stay those of the last
+    // whole read.
+    if (!cutPilotLine) {
+        state.LastWholeSnapshot = std::move(read.squawks);
     }
     return read;
 }

@@ -1,5 +1,7 @@
 #include "traffic/TrafficSelection.h"
 
+#include "common/TextColumns.h"
+
 #include "traffic/AirlineLookup.h"
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"
@@ -45,6 +47,10 @@ void TrafficSelection::clearMessage(Label& message, BlinkTimer& timer) {
     message.fontSize = 16;
     message.text.clear();
     message.visible = true;
+}
+
+std::string TrafficSelection::assignedCallsign(std::string_view entry) {
+    return std::string(trimTrailingSpaces(entry.substr(0, entry.find(" - "))));
 }
 
 }  // namespace corvane

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace corvane {
 
 class AppContext;
@@ -16,6 +19,9 @@ void departureClicked(AppContext& context);
 void arrivalClicked(AppContext& context);
 /// Puts a parameter message back to how a new selection starts it: blank, steady, yellow.
 void clearMessage(Label& message, BlinkTimer& timer);
+/// The callsign of an assigned-list entry ("CALLSIGN - CODE", the callsign padded): all of it
+/// up to the separator, however long, without the padding.
+std::string assignedCallsign(std::string_view entry);
 }  // namespace TrafficSelection
 
 }  // namespace corvane

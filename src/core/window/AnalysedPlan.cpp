@@ -6,8 +6,12 @@ namespace corvane {
 
 AnalysedPlan AnalysedPlan::capture(const std::string& callsign, const FlightPlanRecord& record,
                                    const MainWindowModel& window) {
-    return AnalysedPlan{callsign, record, record.DepAerodrome(window), record.Level(window),
-                        record.CruiseSpeed(window)};
+    return AnalysedPlan{callsign,
+                        record,
+                        record.DepAerodrome(window),
+                        record.Level(window),
+                        record.CruiseSpeed(window),
+                        std::nullopt};
 }
 
 const AnalysedPlan* AnalysedPlan::of(const std::optional<AnalysedPlan>& plan,

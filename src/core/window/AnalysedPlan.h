@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "window/FlightPlanRecord.h"
+#include "window/SquawkCensus.h"
 
 namespace corvane {
 
@@ -18,6 +19,8 @@ struct AnalysedPlan {
     std::string DepAerodrome;
     std::string Level;
     std::string CruiseSpeed;
+    /// The snapshot line the plan was read from, when known: its squawk is the aircraft's own.
+    std::optional<SnapshotLineId> Line;
 
     /// The plan of `callsign` as `record` and the window's linked labels hold it now.
     static AnalysedPlan capture(const std::string& callsign, const FlightPlanRecord& record,

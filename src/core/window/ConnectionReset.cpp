@@ -39,6 +39,8 @@ void ConnectionReset::resetConnection(AppContext& context) {
     deleteClearanceLogs(context.files(), context.folder);
     // Codes handed out and records logged belong to the connection that ends here.
     context.state.IssuedCodes.clear();
+    context.state.LastWholeSnapshot.reset();
+    context.state.StationVid.clear();
     context.state.DepartureRecords.clear();
     context.state.ArrivalRecords.clear();
     context.state.ClearedDepartures.clear();

@@ -9,6 +9,7 @@
 
 #include "window/AnalysedPlan.h"
 #include "window/FlightPlanRecord.h"
+#include "window/SquawkCensus.h"
 
 namespace corvane {
 
@@ -39,6 +40,9 @@ struct ProgramState {
     /// The plan of the aircraft last analysed on each side (set only when its line was found).
     std::optional<AnalysedPlan> DeparturePlan;
     std::optional<AnalysedPlan> ArrivalPlan;
+    /// The aircraft whose line the last analysis of each side found without a flight plan.
+    std::string DepartureWithoutPlan;
+    std::string ArrivalWithoutPlan;
     /// Last distance from an aircraft to its destination, whole NM.
     double DistanceToGo = 0.0;
     /// Procedure lines collected by the last clearance.
@@ -62,6 +66,12 @@ struct ProgramState {
 
     /// Transponder codes given out since the connect.
     std::set<std::string> IssuedCodes;
+    /// The codes squawked in the last read of the snapshot since the connect that was whole: a
+    /// clearance falls back on it while the file is being rewritten.
+    std::optional<SquawkCensus> LastWholeSnapshot;
+    /// The VID of the station line the connect found: the station's line is the one of its
+    /// callsign and this VID.
+    std::string StationVid;
     /// The log records written whole since the connect, by side: the only ones read back.
     std::set<std::string, std::less<>> DepartureRecords;
     std::set<std::string, std::less<>> ArrivalRecords;

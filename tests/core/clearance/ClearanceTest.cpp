@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,7 @@ const test::TextFunctions kClearance = {
      }},
     {"airlineName", [](const CaseRow& c) { return W::airlineName(c[1]); }},
     {"assignedEntry", [](const CaseRow& c) { return W::assignedEntry(c[1], c[2]); }},
+    {"starEntryPoint", [](const CaseRow& c) { return W::starEntryPoint(c[1]); }},
     {"record", [](const CaseRow& c) { return ClearanceLog::record(c[1], c[2], c[3]); }},
     {"parse",
      [](const CaseRow& c) {
@@ -220,10 +222,16 @@ protected:
         home.write("SIDSTARS/EDDN.txt", testData("EDDN.txt"));
         state().ProcFolder = home.file("SIDSTARS");
         state().AirportCode = "EDDT";
-        writeSnapshot({});
+        writeSnapshot({stationLine()});
         window().Lblr1_1.text = "2301";
         window().Lblr2_1.text = "2377";
         window().LblSquawk.text = "2301";
+    }
+
+    /// The station's own line: a snapshot without any line is one still being written.
+    static std::string stationLine() {
+        return test::stationLine("EDDT_TWR", "123456", "JANE DOE", "5", "Tower",
+                                 "EDDT INFORMATION K");
     }
 
     /// The bytes of a file of the clearance test data.
@@ -279,9 +287,12 @@ TEST_P(Clearances, AreGivenOrRefused) {
     const CaseRow& c = GetParam();
     std::string callsign = c[0] == "cmdSidGen" ? "ABC12" : "ABC123";
     std::string airline = "Some Air";
-    std::vector<std::string> lines;
+    std::vector<std::string> lines{stationLine()};
+    std::optional<std::string> ownLine;
+    std::string shape;
     for (const auto& [key, value] : c.pairs(1)) {
         callsign = key == "callsign" ? value : callsign;
+        shape = key == "snapshot" ? value : shape;
         airline = key == "airline" ? value : airline;
         if (key == "own" || key == "others") {
             for (const std::string& squawk : test::splitAt(value, '|')) {
@@ -289,14 +300,36 @@ TEST_P(Clearances, AreGivenOrRefused) {
                 line.set(snapshot::DepAirport, key == "own" ? "EDDT" : "EDDF");
                 lines.push_back(line.set(snapshot::Squawk, squawk).text());
             }
-            lines.push_back(test::stationLine("EDDT_TWR", "123456", "JANE DOE", "5", "Tower",
-                                              "EDDT INFORMATION K"));
+            ownLine = key == "own" ? std::optional(lines.back()) : ownLine;
+        }
+        if (key == "twin") {  // another client of the same callsign, listed first
+            lines.insert(lines.begin() + 1, pilotLine(callsign, "LFPG", "EGLL", value));
+        }
+        if (key == "cutline") {  // a route past the reader's line limit hides the squawk
+            lines.push_back(test::PilotLine("LONG1")
+                                .set(snapshot::Route, std::string(5'000'000, 'A'))
+                                .set(snapshot::Squawk, value)
+                                .text());
+        }
+        if (key == "census") {  // the last whole read of this connection
+            state().LastWholeSnapshot.emplace();
+            state().LastWholeSnapshot->add("CENSUS1:", value);
         }
     }
     writeSnapshot(lines);
+    if (!shape.empty()) {
+        // The radar client is rewriting the file: empty, or ended inside a line.
+        home.write("radar/recent.dat", shape == "empty" ? "" : stationLine() + "\r\nOTH1:1");
+    }
     preparePanel(c[0] != "cmdSidGen", callsign, airline);
+    if (ownLine) {
+        // The plan as the analysis of the aircraft's own line leaves it.
+        (c[0] == "cmdSidGen" ? state().DeparturePlan : state().ArrivalPlan)->Line =
+            snapshotLineId(*ownLine);
+    }
     for (const auto& [key, value] : c.pairs(1)) {
-        if (key != "callsign" && key != "airline" && key != "own" && key != "others") {
+        if (key != "callsign" && key != "airline" && key != "own" && key != "others" &&
+            key != "twin" && key != "cutline" && key != "census" && key != "snapshot") {
             preset(key, value);
         }
     }
@@ -341,6 +374,7 @@ TEST_F(DepartureClearanceTest, ACodeIsNeverGivenTwiceInAConnection) {
     EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2301", "XYZ345  - 2302"}));
     ConnectionReset::resetConnection(context());
     EXPECT_TRUE(state().IssuedCodes.empty());
+    writeSnapshot({stationLine()});
     window().Lblr1_1.text = "2301";
     window().Lblr2_1.text = "2377";
     window().LblSquawk.text = "2301";
@@ -443,10 +477,13 @@ TEST_F(ClearanceLogFileTest, ShowsTheLastWholeRecordOfTheAircraftWrittenInThisCo
     show("XYZ99");
     EXPECT_EQ(window().LblIfrSid.text, "OTHER");
     EXPECT_EQ(window().txtSidAss.text, "P2");
-    show("QQQ1");
-    EXPECT_EQ(window().LblIfrSid.text, "OTHER");
-    EXPECT_EQ(window().txtSidAss.text, "P2");
     EXPECT_TRUE(platform.messages.empty());
+    // Without a record of its own (one the full disk refused) no other aircraft's shows.
+    show("QQQ1");
+    EXPECT_EQ(window().LblIfrSid.text, "");
+    EXPECT_EQ(window().txtSidAss.text, "");
+    EXPECT_EQ(platform.messageTexts(),
+              (Items{"PAY ATTENTION!!! THE CLEARANCE OF QQQ1 IS NOT IN THE DEPARTURE LOG"}));
 }
 
 TEST_F(ClearanceLogFileTest, AReadOnlyDataFolderIsReported) {

@@ -97,7 +97,7 @@ protected:
             platform.clock = {std::stoi(value), std::stoi(value.substr(value.find(':') + 1))};
         } else if (key == "DeparturePlan" || key == "ArrivalPlan") {
             auto& plan = key == "DeparturePlan" ? state().DeparturePlan : state().ArrivalPlan;
-            plan = AnalysedPlan{value, {}, "", "", ""};
+            plan = AnalysedPlan{value, {}, "", "", "", std::nullopt};
             if (value.empty()) {
                 plan.reset();
             }
