@@ -63,6 +63,14 @@ const test::TextFunctions kStation = {
          const char* names[] = {"None", "ByName", "ByVidPart", "ByVid"};
          return std::string(names[static_cast<int>(kind)]);
      }},
+    {"matchHead",  // the same on a line whose head is known to be ASCII
+     [](const CaseRow& c) {
+         const std::size_t length = TextColumns::length(trimSpaces(c[3]));
+         const auto kind = AccountMatch::match(c[1], layoutOf(std::stoul(c[2])), c[3], length,
+                                               AccountMatch::headBytes(length));
+         const char* names[] = {"None", "ByName", "ByVidPart", "ByVid"};
+         return std::string(names[static_cast<int>(kind)]);
+     }},
     {"followedByRating",
      [](const CaseRow& c) {
          return yes(AccountMatch::followedByRating(c[1], layoutOf(8), TextColumns::length(c[2])));

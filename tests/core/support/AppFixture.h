@@ -69,7 +69,8 @@ protected:
     /// Sets what `key` names to `value`: a label ("<label>.size", ".visible" on/off, ".back"
     /// colour), text or combo box (text), list ("|" between items; "<list>.selected"), timer or
     /// button (on/off), "plan.<field>", "DistanceToGo", "ProcedureText", "clock" (h:mm), a
-    /// side's stored plan (callsign, none when empty; "<side>Plan.rules"), "file" (removes it).
+    /// side's stored plan (callsign, none when empty; "<side>Plan.rules"), the callsign a side's
+    /// analysis found without a plan ("<side>WithoutPlan"), "file" (removes it).
     void preset(const std::string& key, const std::string& value) {
         std::string* field = nullptr;
         if (key.rfind("plan.", 0) == 0 && planField(key.substr(5), field) && field) {
@@ -104,6 +105,8 @@ protected:
         } else if (key == "DeparturePlan.rules" || key == "ArrivalPlan.rules") {
             (key[0] == 'D' ? state().DeparturePlan : state().ArrivalPlan)->Record.FlightRules =
                 value;
+        } else if (key == "DepartureWithoutPlan" || key == "ArrivalWithoutPlan") {
+            (key[0] == 'D' ? state().DepartureWithoutPlan : state().ArrivalWithoutPlan) = value;
         } else if (key == "ProcedureText") {
             state().ProcedureText = value;
         } else if (key == "file") {
