@@ -51,9 +51,10 @@ bool isWarningField(const std::string& name) {
     return name == "lblParam" || name == "lblParArr";
 }
 
-// Fields whose longest texts (airline names of the generated table) are wider than the field.
+// Fields whose longest texts (airline names of the generated table, the 60 columns of a
+// procedure file's AIRAC line) are wider than the field.
 bool isShrinkingField(const std::string& name) {
-    return name == "lblCompanyDep" || name == "lblCompanyArr";
+    return name == "lblCompanyDep" || name == "lblCompanyArr" || name == "LblAirac";
 }
 
 // The value fields whose background the logic changes: the warnings and the QNH alert.
