@@ -49,8 +49,4 @@ PilotReading PilotReading::read(const SnapshotLine& line) {
     return r;
 }
 
-SquawkSighting SquawkSighting::read(const SnapshotLine& line) {
-    return {line.field(snapshot::Callsign), line.field(snapshot::Squawk)};
-}
-
 }  // namespace corvane

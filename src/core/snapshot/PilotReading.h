@@ -53,13 +53,4 @@ struct PilotReading {
     bool vfr() const { return flightRules == "V"; }
 };
 
-/// Whose squawk a line shows, as views into the line: the pass that collects the codes in use
-/// reads every line of the snapshot and needs no more of them than this.
-struct SquawkSighting {
-    std::string_view callsign;
-    std::string_view squawk;
-
-    static SquawkSighting read(const SnapshotLine& line);
-};
-
 }  // namespace corvane

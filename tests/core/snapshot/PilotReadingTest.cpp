@@ -14,8 +14,8 @@ namespace {
 
 using test::CaseRow;
 
-// Every part of a reading (and of the squawk sighting) as text, by the names the table uses.
-std::map<std::string, std::string> shown(const PilotReading& r, const SquawkSighting& seen) {
+// Every part of a reading as text, by the names the table uses.
+std::map<std::string, std::string> shown(const PilotReading& r) {
     const auto n = [](double value) { return test::decimal(value); };
     const auto yes = [](bool value) { return std::string(value ? "yes" : "no"); };
     // clang-format off
@@ -33,8 +33,7 @@ std::map<std::string, std::string> shown(const PilotReading& r, const SquawkSigh
             {"endurance", r.endurance}, {"route", r.route}, {"remarks", r.remarks},
             {"squawk", r.squawk}, {"departureCentre", r.departureCentre},
             {"arrivalCentre", r.arrivalCentre}, {"personsOnBoard", r.personsOnBoard},
-            {"flightType", r.flightType}, {"filedPlan", yes(r.filedPlan())}, {"vfr", yes(r.vfr())},
-            {"seenCallsign", std::string(seen.callsign)}, {"seenSquawk", std::string(seen.squawk)}};
+            {"flightType", r.flightType}, {"filedPlan", yes(r.filedPlan())}, {"vfr", yes(r.vfr())}};
     // clang-format on
 }
 
@@ -55,7 +54,7 @@ TEST_P(PilotReadingCase, ReadsTheLine) {
     const std::string text = pilot.text();
     SnapshotLine line;
     line.split(text);
-    const auto read = shown(PilotReading::read(line), SquawkSighting::read(line));
+    const auto read = shown(PilotReading::read(line));
     ASSERT_FALSE(c.pairs(1).empty());
     for (const auto& [key, value] : c.pairs(1)) {
         ASSERT_EQ(read.count(key), 1U) << key;
