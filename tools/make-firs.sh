@@ -34,12 +34,16 @@ def sections(path):
                 yield section, line.split('|')
 
 names = {}
-aerodrome_firs = set()
+aerodromes = []  # (longitude, latitude, FIR) in thousandths, as VATSpy assigns them
 for section, fields in sections(vatspy_path):
     if section == '[FIRs]' and len(fields) >= 4:
         names.setdefault(fields[3], fields[1].strip())
-    elif section == '[Airports]' and len(fields) >= 6:
-        aerodrome_firs.add(fields[5])
+    elif section == '[Airports]' and len(fields) >= 7 and fields[6].strip() == '0':
+        try:
+            aerodromes.append((float(fields[3]) * SCALE, float(fields[2]) * SCALE, fields[5]))
+        except ValueError:
+            pass
+aerodrome_firs = {fir for _, _, fir in aerodromes}
 
 def simplified(ring):
     """Douglas-Peucker on a closed ring of integer points, keeping its first point."""
@@ -135,6 +139,31 @@ def needed(sector):
     return False
 areas = [a for a in areas if a['rank'] < 2 or needed(a)]
 areas.sort(key=lambda a: (a['rank'], a['area'], a['id']))
+
+# Where two aerodrome FIRs overlap (a layer above another, as LFEE over Paris), the one VATSpy
+# gives the aerodromes in the overlap to comes first, whatever the sizes.
+prefer = {}
+by_id = {a['id']: a for a in areas if a['rank'] == 0}
+for x, y, fir in aerodromes:
+    holders = [a['id'] for a in by_id.values()
+               if a['box'][0] <= x <= a['box'][2] and a['box'][1] <= y <= a['box'][3] and
+               any(inside(r, x, y) for r in a['rings'])]
+    if fir in holders:
+        for other in holders:
+            if other != fir:
+                prefer[(fir, other)] = prefer.get((fir, other), 0) + 1
+def wins(a, b):
+    return prefer.get((a['id'], b['id']), 0) > prefer.get((b['id'], a['id']), 0)
+for _ in range(len(areas)):  # bounded: a cycle of preferences cannot loop for ever
+    moved = False
+    for j, later in enumerate(areas):
+        earlier = next((i for i in range(j) if wins(later, areas[i])), None)
+        if earlier is not None:
+            areas.insert(earlier, areas.pop(j))
+            moved = True
+            break
+    if not moved:
+        break
 
 with open(target, 'w', encoding='utf-8', newline='\n') as out:
     out.write('# FIR boundaries for corvane-feed, written by tools/make-firs.sh from the VAT-Spy\n'
