@@ -29,7 +29,8 @@ std::string usage() {
            "  --once              one read, one write, then exit\n"
            "  --interval SECONDS  time between reads (default 15, at least 15 for a URL)\n"
            "  --timeout SECONDS   limit of one HTTP exchange (default 20)\n"
-           "  --airports FILE     the airport table (default: the one shipped)\n";
+           "  --airports FILE     the airport table (default: the one shipped)\n"
+           "  --firs FILE         the FIR boundaries (default: the ones shipped)\n";
 }
 
 std::optional<FeedOptions> parseOptions(const std::vector<std::string>& arguments,
@@ -48,7 +49,8 @@ std::optional<FeedOptions> parseOptions(const std::vector<std::string>& argument
             return options;
         }
         if (option != "--out" && option != "--from" && option != "--url" &&
-            option != "--interval" && option != "--timeout" && option != "--airports") {
+            option != "--interval" && option != "--timeout" && option != "--airports" &&
+            option != "--firs") {
             error = "unknown option " + option;
             return std::nullopt;
         }
@@ -66,6 +68,8 @@ std::optional<FeedOptions> parseOptions(const std::vector<std::string>& argument
             hasUrl = true;
         } else if (option == "--airports") {
             options.airports = value;
+        } else if (option == "--firs") {
+            options.firs = value;
         } else if (const auto number = seconds(value)) {
             (option == "--interval" ? options.intervalSeconds : options.timeoutSeconds) = *number;
             hasInterval = hasInterval || option == "--interval";

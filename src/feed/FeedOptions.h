@@ -18,6 +18,7 @@ struct FeedOptions {
     std::string from;  ///< a saved feed document, when not reading the network
     std::string url = kIvaoFeedUrl;
     std::string airports;  ///< the airport table; empty: the one the program ships
+    std::string firs;      ///< the FIR boundaries; empty: the ones the program ships
     bool once = false;
     int intervalSeconds = kMinUrlIntervalSeconds;
     int timeoutSeconds = 20;  ///< for one whole HTTP exchange

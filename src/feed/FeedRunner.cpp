@@ -30,8 +30,12 @@ int retryDelaySeconds(int intervalSeconds, int failures) {
         std::max<long long>(intervalSeconds, std::min<long long>(delay, kMaxRetrySeconds)));
 }
 
-FeedRunner::FeedRunner(FeedOptions options, AirportTable airports, std::ostream& errors)
-    : options_(std::move(options)), airports_(std::move(airports)), errors_(errors) {}
+FeedRunner::FeedRunner(FeedOptions options, AirportTable airports, FirTable firs,
+                       std::ostream& errors)
+    : options_(std::move(options)),
+      airports_(std::move(airports)),
+      places_(airports_, std::move(firs)),
+      errors_(errors) {}
 
 std::optional<std::string> FeedRunner::fetch(std::string& error) const {
     if (options_.from.empty()) {
@@ -70,7 +74,7 @@ bool FeedRunner::step(std::string& error) {
     if (updated && lastWritten_ && *updated <= *lastWritten_) {
         return true;  // nothing new since the snapshot on disk
     }
-    const FeedSnapshot snapshot = snapshotFromFeed(*feed, airports_);
+    const FeedSnapshot snapshot = snapshotFromFeed(*feed, airports_, &places_);
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::path(options_.out).parent_path();
     if (!folder.empty()) {
@@ -120,19 +124,27 @@ int FeedRunner::run(const std::function<bool()>& keepGoing, const std::function<
     return 0;
 }
 
-AirportTable loadAirports(const std::string& path, std::ostream& errors) {
-    std::vector<std::string> candidates;
+namespace {
+
+// `path`, or where a shipped table `name` may be: installed beside the program (relocatable),
+// then where it was configured to go, then the source tree of a build that was never installed.
+std::vector<std::string> tableCandidates(const std::string& path, const std::string& name) {
     if (!path.empty()) {
-        candidates.push_back(path);
-    } else {
-        // Installed beside the program (relocatable), then where it was configured to go, then
-        // the source tree of a build that was never installed.
-        for (const std::string& folder :
-             ProgramFolderLocator::fromEnvironment(std::nullopt, "").defaultsFolders) {
-            candidates.push_back(folder + "/airports.csv");
-        }
-        candidates.push_back(std::string(CORVANE_SOURCE_DATA_DIR) + "/airports.csv");
+        return {path};
     }
+    std::vector<std::string> candidates;
+    for (const std::string& folder :
+         ProgramFolderLocator::fromEnvironment(std::nullopt, "").defaultsFolders) {
+        candidates.push_back(folder + "/" + name);
+    }
+    candidates.push_back(std::string(CORVANE_SOURCE_DATA_DIR) + "/" + name);
+    return candidates;
+}
+
+}  // namespace
+
+AirportTable loadAirports(const std::string& path, std::ostream& errors) {
+    const std::vector<std::string> candidates = tableCandidates(path, "airports.csv");
     for (const std::string& candidate : candidates) {
         std::ifstream in(candidate, std::ios::binary);
         if (in) {
@@ -141,6 +153,19 @@ AirportTable loadAirports(const std::string& path, std::ostream& errors) {
     }
     errors << "corvane-feed: no airport table at " << candidates.front()
            << "; aerodrome coordinates stay empty\n";
+    return {};
+}
+
+FirTable loadFirs(const std::string& path, std::ostream& errors) {
+    const std::vector<std::string> candidates = tableCandidates(path, "firs.txt");
+    for (const std::string& candidate : candidates) {
+        std::ifstream in(candidate, std::ios::binary);
+        if (in) {
+            return FirTable::read(in);
+        }
+    }
+    errors << "corvane-feed: no FIR table at " << candidates.front()
+           << "; the area control codes stay empty\n";
     return {};
 }
 

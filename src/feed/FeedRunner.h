@@ -8,6 +8,8 @@
 #include "FeedOptions.h"
 #include "feed/AirportTable.h"
 #include "feed/FeedOutage.h"
+#include "feed/FirTable.h"
+#include "feed/PilotPlaces.h"
 
 namespace corvane::feed {
 
@@ -18,8 +20,9 @@ int retryDelaySeconds(int intervalSeconds, int failures);
 /// Reads the feed and keeps the snapshot file up to date.
 class FeedRunner {
 public:
-    /// A runner for `options`, placing aerodromes with `airports`, reporting on `errors`.
-    FeedRunner(FeedOptions options, AirportTable airports, std::ostream& errors);
+    /// A runner for `options`, placing aerodromes with `airports` and aircraft and aerodromes in
+    /// the FIRs of `firs`, reporting on `errors`.
+    FeedRunner(FeedOptions options, AirportTable airports, FirTable firs, std::ostream& errors);
 
     /// One read and, when the feed is newer than the snapshot last written, one whole atomic
     /// write. False with a one-line reason when the feed cannot be read, parsed or written; the
@@ -38,6 +41,7 @@ private:
 
     FeedOptions options_;
     AirportTable airports_;
+    PilotPlaces places_;
     std::ostream& errors_;
     std::optional<long long> lastWritten_;
     std::size_t lastUnsafe_ = 0;  ///< said only when the count changes
@@ -46,5 +50,9 @@ private:
 /// The airport table at `path`, or the one the program ships when `path` is empty. A table that
 /// cannot be read gives an empty table and a warning on `errors`.
 AirportTable loadAirports(const std::string& path, std::ostream& errors);
+
+/// The FIR boundaries at `path`, or the ones the program ships when `path` is empty, found like
+/// the airport table. A table that cannot be read gives no boundaries and a warning on `errors`.
+FirTable loadFirs(const std::string& path, std::ostream& errors);
 
 }  // namespace corvane::feed

@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
         std::cout << usage();
         return 0;
     }
-    FeedRunner runner(*options, loadAirports(options->airports, std::cerr), std::cerr);
+    FeedRunner runner(*options, loadAirports(options->airports, std::cerr),
+                      loadFirs(options->firs, std::cerr), std::cerr);
     if (options->once) {
         return runner.runOnce();
     }

@@ -82,3 +82,33 @@ expect_text("${analysed}" lblParArr "N O R M A L")
 drive("start\ntype TxtOperatorName 512345\nclick CmdExecute\ndump\n" dumps)
 expect_text("${dumps}" LblPositionName "LFMM_CTR")
 expect_text("${dumps}" LblNomeApt "Marseille Méditerranée")
+
+# A centre controller: the shipped FIR table gives each aircraft the FIRs of its position, its
+# departure and its arrival, and LIRR_NE_CTR lists those in LIRR that leave from or land in it.
+file(MAKE_DIRECTORY "${WORK}/centre/DATA")
+file(COPY "${SOURCE}/data/DATA/ssr_code.txt" "${SOURCE}/data/DATA/airlines.dat"
+     DESTINATION "${WORK}/centre/DATA")
+file(WRITE "${WORK}/centre/DATA/dirRecent.txt" "${WORK}/centre/live/recent.dat\r\n")
+expect_feed(0 "" --once --from "${SOURCE}/tests/data/feed/centre.json"
+            --out "${WORK}/centre/live/recent.dat")
+file(WRITE "${WORK}/script.txt" "start\ntype TxtOperatorName 611111\nclick CmdExecute\ndump\n\
+click Command3(1)\npick LstDeparture AZA101\nclick Command3(3)\npick LstArrival AZA202\ndump\n")
+execute_process(COMMAND "${DRIVER}" --home "${WORK}/centre" "${WORK}/script.txt"
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "corvane-script: status ${status}\n${err}")
+endif()
+string(REPLACE "\n" ";" dumps "${out}")
+list(GET dumps 0 connected)
+list(GET dumps 1 analysed)
+expect_text("${connected}" LblPositionName "LIRR_NE_CTR")
+string(JSON departures GET "${connected}" items LstDeparture)
+string(JSON arrivals GET "${connected}" items LstArrival)
+string(REGEX REPLACE "[ \n]" "" lists "${departures}${arrivals}")
+if(NOT lists STREQUAL "[\"AZA101\",\"AZA303\"][\"AZA202\",\"AZA303\"]")
+    message(FATAL_ERROR "centre traffic lists: ${lists}")
+endif()
+expect_text("${analysed}" lblNear "LIRF")
+expect_text("${analysed}" lblCtrDep "LIRR")
+expect_text("${analysed}" lblNearArr "LIRV")
+expect_text("${analysed}" lblCtrArr "LIRR")

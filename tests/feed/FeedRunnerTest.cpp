@@ -103,7 +103,7 @@ std::string answer(const std::string& status, const std::string& body,
 
 feed::FeedRunner runnerFor(feed::FeedOptions options, std::ostream& errors) {
     return feed::FeedRunner(std::move(options), feed::loadAirports(kData + "airports.csv", errors),
-                            errors);
+                            feed::loadFirs("", errors), errors);
 }
 
 class HttpFeed : public ::testing::TestWithParam<CaseRow> {};

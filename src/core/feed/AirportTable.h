@@ -25,6 +25,9 @@ public:
     /// The position of the aerodrome `icao`, or null when the table does not hold it.
     const AirportPosition* find(std::string_view icao) const;
 
+    /// Every aerodrome of the table by its code, in no particular order.
+    const std::unordered_map<std::string, AirportPosition>& all() const { return airports_; }
+
     /// How many aerodromes the table holds.
     std::size_t size() const { return airports_.size(); }
 

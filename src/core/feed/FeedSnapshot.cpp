@@ -134,7 +134,8 @@ void setAerodrome(std::array<std::string, kPilotFields>& f, const std::string& i
     }
 }
 
-void appendPilot(std::string& out, const FeedPilot& pilot, const AirportTable& airports) {
+void appendPilot(std::string& out, const FeedPilot& pilot, const AirportTable& airports,
+                 const PilotPlaces* places) {
     std::array<std::string, kPilotFields> f;
     f[snapshot::Callsign] = pilot.callsign;
     f[snapshot::Vid] = number(pilot.vid);
@@ -149,6 +150,10 @@ void appendPilot(std::string& out, const FeedPilot& pilot, const AirportTable& a
     }
     f[snapshot::GroundSpeed] = number(pilot.groundSpeed);
     f[snapshot::Squawk] = squawk(pilot.transponder);
+    if (places) {
+        f[snapshot::PositionNear] = places->near(*pilot.latitude, *pilot.longitude);
+        f[snapshot::CtrCurrent] = places->area(*pilot.latitude, *pilot.longitude);
+    }
     if (!pilot.flightPlan) {
         f[snapshot::AcType] = "NONE";
         SnapshotWriter::appendLine(out, f);
@@ -161,6 +166,10 @@ void appendPilot(std::string& out, const FeedPilot& pilot, const AirportTable& a
                  airports);
     setAerodrome(f, plan.destination, snapshot::DestAirport, snapshot::DestLat, snapshot::DestLon,
                  airports);
+    if (places) {
+        f[snapshot::CtrDep] = places->aerodromeArea(plan.departure);
+        f[snapshot::CtrArr] = places->aerodromeArea(plan.destination);
+    }
     f[snapshot::AltnAirport] = safeText(plan.alternate);
     f[snapshot::Altn2Airport] = safeText(plan.alternate2);
     f[snapshot::CruiseLevel] = safeText(plan.cruiseLevel);
@@ -180,7 +189,8 @@ void appendPilot(std::string& out, const FeedPilot& pilot, const AirportTable& a
 
 }  // namespace
 
-FeedSnapshot snapshotFromFeed(const LiveFeed& feed, const AirportTable& airports) {
+FeedSnapshot snapshotFromFeed(const LiveFeed& feed, const AirportTable& airports,
+                              const PilotPlaces* places) {
     FeedSnapshot snapshot;
     for (const FeedStation& station : feed.stations) {
         if (!isWritableCallsign(station.callsign)) {
@@ -196,7 +206,7 @@ FeedSnapshot snapshotFromFeed(const LiveFeed& feed, const AirportTable& airports
         } else if (!pilot.latitude || !pilot.longitude) {
             ++snapshot.withoutPosition;
         } else {
-            appendPilot(snapshot.text, pilot, airports);
+            appendPilot(snapshot.text, pilot, airports, places);
             ++snapshot.pilots;
         }
     }

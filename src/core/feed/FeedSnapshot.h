@@ -5,6 +5,7 @@
 
 #include "feed/AirportTable.h"
 #include "feed/LiveFeed.h"
+#include "feed/PilotPlaces.h"
 
 namespace corvane {
 
@@ -20,7 +21,9 @@ struct FeedSnapshot {
 /// Turns a live feed into the traffic snapshot the program reads: one station line per
 /// controller, one pilot line per pilot with a position. A column is filled where the feed has
 /// the value and left empty where it has not; a ":" or a line break in a feed text becomes a
-/// space, since it would shift every later column.
-FeedSnapshot snapshotFromFeed(const LiveFeed& feed, const AirportTable& airports);
+/// space, since it would shift every later column. With `places`, a pilot line also gets the
+/// aerodrome near the aircraft and the FIRs of its position, departure and arrival.
+FeedSnapshot snapshotFromFeed(const LiveFeed& feed, const AirportTable& airports,
+                              const PilotPlaces* places = nullptr);
 
 }  // namespace corvane

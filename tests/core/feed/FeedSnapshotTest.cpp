@@ -23,7 +23,10 @@ TEST(FeedSnapshot, TheSampleFeedGivesTheGoldenSnapshot) {
     const auto feed = FeedReader::parse(readFileBytes(kData + "whazzup.json"), error);
     ASSERT_TRUE(feed) << error;
     std::ifstream table(kData + "airports.csv");
-    const FeedSnapshot snapshot = snapshotFromFeed(*feed, AirportTable::read(table));
+    const AirportTable airports = AirportTable::read(table);
+    std::ifstream firs(kData + "../../../data/firs.txt");
+    const PilotPlaces places(airports, FirTable::read(firs));
+    const FeedSnapshot snapshot = snapshotFromFeed(*feed, airports, &places);
     EXPECT_EQ(snapshot.text, readFileBytes(kData + "recent.golden.dat"));
     EXPECT_EQ(snapshot.stations, 3u);
     EXPECT_EQ(snapshot.pilots, 5u);
