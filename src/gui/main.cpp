@@ -76,8 +76,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<corvane::LiveFeedProcess> liveFeed;
     if (line.has("--feed")) {
         const std::string live = *folder + "/live";
-        corvane::AppContext& context = controller.context();
-        corvane::FolderChoice::useDataFolder(context.state, context.platform, context.folder, live);
+        corvane::FolderChoice::useDataFolder(controller.context().state, live);
         liveFeed = std::make_unique<corvane::LiveFeedProcess>(
             platform, corvane::UiText::show(live + "/recent.dat"));
     }
