@@ -15,6 +15,7 @@
 #include "SplashWindow.h"
 #include "UiText.h"
 #include "app/MainWindowController.h"
+#include "common/ProgramVersion.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolderLocator.h"
 #include "settings/FolderChoice.h"
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (line.has("--version")) {
-        std::cout << "corvane " << CORVANE_VERSION << '\n';
+        std::cout << corvane::ProgramVersion::text("corvane");
         return 0;
     }
 
