@@ -19,9 +19,7 @@ std::optional<int> seconds(const std::string& text) {
 }  // namespace
 
 std::string usage() {
-    return "Usage: corvane-feed --out FILE [--from FILE | --url URL] [--once] "
-           "[--interval SECONDS]\n"
-           "                    [--timeout SECONDS] [--airports FILE]\n"
+    return "Usage: corvane-feed --out FILE [--from FILE | --url URL] [OPTION]...\n"
            "Keeps a traffic snapshot (recent.dat) made from IVAO's public live feed.\n"
            "\n"
            "Options:\n"
@@ -39,7 +37,7 @@ std::string usage() {
            "\n"
            "Exit status:\n"
            "  0  done (--once), or stopped by a signal\n"
-           "  1  with --once: the feed could not be fetched or read, or the snapshot written\n"
+           "  1  with --once: fetching, reading or writing the snapshot failed\n"
            "  2  a usage error\n";
 }
 
