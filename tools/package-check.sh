@@ -20,7 +20,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "package check: $*" >&2; exit 1; }
 
 # Informational tags (I:) are advice; errors and warnings fail.
-lintian --no-tag-display-limit "$deb" | tee "$work/lintian"
+lintian --tag-display-limit 0 "$deb" | tee "$work/lintian"
 ! grep -q '^[EW]:' "$work/lintian" || fail "lintian reports errors or warnings on $deb"
 
 dpkg-deb -x "$deb" "$work/root"
