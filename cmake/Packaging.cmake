@@ -66,10 +66,13 @@ if(CORVANE_PACKAGE_FILES)
     foreach(program IN LISTS programs)
         set(page ${package_build}/man/${program}.1.gz)
         set(include ${package_source}/man/${program}.h2m)
+        # A target named in DEPENDS is built first; the demo command is a configured file.
         if(TARGET ${program})
             set(executable $<TARGET_FILE:${program}>)
+            set(built ${program})
         else()
             set(executable ${CMAKE_BINARY_DIR}/bin/${program})
+            set(built ${package_source}/corvane-demo.in)
         endif()
         add_custom_command(
             OUTPUT ${page}
@@ -77,7 +80,7 @@ if(CORVANE_PACKAGE_FILES)
             COMMAND ${CMAKE_COMMAND} -DHELP2MAN=${HELP2MAN} -DPROGRAM=${executable}
                     -DINCLUDE=${include} -DOUTPUT=${page}
                     -P ${PROJECT_SOURCE_DIR}/cmake/ManPage.cmake
-            DEPENDS ${executable} ${include} ${PROJECT_SOURCE_DIR}/cmake/ManPage.cmake
+            DEPENDS ${built} ${include} ${PROJECT_SOURCE_DIR}/cmake/ManPage.cmake
             COMMENT "Manual page of ${program}")
         list(APPEND package_files ${page})
         install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
