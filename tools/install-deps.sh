@@ -8,6 +8,7 @@ packages=(
     nlohmann-json3-dev libcurl4-openssl-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth dpkg-dev time
     fonts-liberation desktop-file-utils
+    help2man librsvg2-bin lintian appstream man-db
     g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 

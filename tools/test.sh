@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the core's layer check, the CI build (warnings are
-# errors) and a first start from its install, a short fuzzing run, then the same tests under
+# errors) and a first start from its install, the Debian package and its checks (lintian,
+# AppStream, the desktop entry, the programs' help), a short fuzzing run, then the same tests under
 # AddressSanitizer + UndefinedBehaviorSanitizer, and the programs without Qt built for Windows
 # with their tests run under Wine.
 set -euo pipefail
@@ -15,6 +16,7 @@ cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$jobs"
 ctest --preset ci -j "$jobs"
 tools/install-check.sh build/ci
+tools/package-check.sh "$jobs"
 
 tools/fuzz.sh --seconds 10
 

@@ -19,8 +19,10 @@ std::optional<int> seconds(const std::string& text) {
 }  // namespace
 
 std::string usage() {
-    return "usage: corvane-feed --out FILE [--from FILE | --url URL] [--once] "
-           "[--interval SECONDS]\n"
+    return "Usage: corvane-feed --out FILE [--from FILE | --url URL] [OPTION]...\n"
+           "Keeps a traffic snapshot (recent.dat) made from IVAO's public live feed.\n"
+           "\n"
+           "Options:\n"
            "  --out FILE          the traffic snapshot to write (recent.dat)\n"
            "  --from FILE         read a saved feed document instead of the network\n"
            "  --url URL           the feed's address (default " +
@@ -30,7 +32,14 @@ std::string usage() {
            "  --interval SECONDS  time between reads (default 15, at least 15 for a URL)\n"
            "  --timeout SECONDS   limit of one HTTP exchange (default 20)\n"
            "  --airports FILE     the airport table (default: the one shipped)\n"
-           "  --firs FILE         the FIR boundaries (default: the ones shipped)\n";
+           "  --firs FILE         the FIR boundaries (default: the ones shipped)\n"
+           "  --help              print this help and exit\n"
+           "  --version           print the version and the licence and exit\n"
+           "\n"
+           "Exit status:\n"
+           "  0  done (--once), or stopped by a signal\n"
+           "  1  with --once: fetching, reading or writing the snapshot failed\n"
+           "  2  a usage error\n";
 }
 
 std::optional<FeedOptions> parseOptions(const std::vector<std::string>& arguments,
@@ -44,8 +53,8 @@ std::optional<FeedOptions> parseOptions(const std::vector<std::string>& argument
             options.once = true;
             continue;
         }
-        if (option == "--help" || option == "-h") {
-            options.help = true;
+        if (option == "--help" || option == "-h" || option == "--version") {
+            (option == "--version" ? options.version : options.help) = true;
             return options;
         }
         if (option != "--out" && option != "--from" && option != "--url" &&

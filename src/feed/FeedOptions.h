@@ -23,6 +23,7 @@ struct FeedOptions {
     int intervalSeconds = kMinUrlIntervalSeconds;
     int timeoutSeconds = 20;  ///< for one whole HTTP exchange
     bool help = false;
+    bool version = false;
 };
 
 /// The usage text, one option a line.

@@ -8,6 +8,7 @@
 
 #include "FeedOptions.h"
 #include "FeedRunner.h"
+#include "common/ProgramVersion.h"
 
 namespace {
 
@@ -29,6 +30,10 @@ int main(int argc, char** argv) {
     }
     if (options->help) {
         std::cout << usage();
+        return 0;
+    }
+    if (options->version) {
+        std::cout << corvane::ProgramVersion::text("corvane-feed");
         return 0;
     }
     FeedRunner runner(*options, loadAirports(options->airports, std::cerr),

@@ -15,18 +15,20 @@ const std::vector<CommandLine::Option>& CommandLine::options() {
          "read IVAO's live feed through corvane-feed into live/recent.dat of the program folder, "
          "and follow it"},
         {"--help", nullptr, "print this help and exit"},
-        {"--version", nullptr, "print the version and exit"},
+        {"--version", nullptr, "print the version and the licence and exit"},
     };
     return table;
 }
 
 std::string CommandLine::usage() {
-    std::string text = "usage: corvane";
+    std::string text = "Usage: corvane";
     for (const Option& option : options()) {
         text += std::string(" [") + option.name +
                 (option.value ? std::string(" ") + option.value : "") + "]";
     }
-    text += "\n";
+    text +=
+        "\nShows the controller's station, traffic and clearances beside the radar client.\n"
+        "\nOptions:\n";
     for (const Option& option : options()) {
         std::string head = std::string("  ") + option.name;
         if (option.value != nullptr) {
@@ -35,7 +37,12 @@ std::string CommandLine::usage() {
         head.resize(std::max<std::size_t>(head.size() + 1, 16), ' ');
         text += head + option.help + "\n";
     }
-    return text;
+    return text +
+           "  Options with a single dash (-platform NAME, -style NAME ...) go to Qt.\n"
+           "\n"
+           "Exit status:\n"
+           "  0  the program was ended\n"
+           "  2  a usage error, or no usable program folder\n";
 }
 
 bool CommandLine::parse(const std::vector<std::string>& arguments, bool leaveSingleDash) {

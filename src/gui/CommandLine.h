@@ -22,7 +22,7 @@ public:
 
     /// The options the program knows.
     static const std::vector<Option>& options();
-    /// "usage: corvane [--home DIR] ..." and a line per option.
+    /// "Usage: corvane [--home DIR] ...", a line per option and the exit status.
     static std::string usage();
 
     /// Reads `arguments` (without the program name). When `leaveSingleDash` is true an

@@ -15,6 +15,7 @@
 #include "SplashWindow.h"
 #include "UiText.h"
 #include "app/MainWindowController.h"
+#include "common/ProgramVersion.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/ProgramFolderLocator.h"
 #include "settings/FolderChoice.h"
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (line.has("--version")) {
-        std::cout << "corvane " << CORVANE_VERSION << '\n';
+        std::cout << corvane::ProgramVersion::text("corvane");
         return 0;
     }
 
@@ -76,8 +77,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<corvane::LiveFeedProcess> liveFeed;
     if (line.has("--feed")) {
         const std::string live = *folder + "/live";
-        corvane::AppContext& context = controller.context();
-        corvane::FolderChoice::useDataFolder(context.state, context.platform, context.folder, live);
+        corvane::FolderChoice::useDataFolder(controller.context().state, live);
         liveFeed = std::make_unique<corvane::LiveFeedProcess>(
             platform, corvane::UiText::show(live + "/recent.dat"));
     }

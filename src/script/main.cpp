@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ScriptRunner.h"
+#include "common/ProgramVersion.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/NativePath.h"
 #include "platform/ProgramFolderLocator.h"
@@ -13,16 +14,27 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: corvane-script [--home DIR] [SCRIPT]\n";
+constexpr const char* kUsage = "Usage: corvane-script [--home DIR] [SCRIPT]\n";
 
 constexpr const char* kHelp =
     "Runs ATC Corvane's logic without a window, one user action per line of SCRIPT (or of\n"
     "standard input), and prints the window's state as JSON Lines at each 'dump'.\n"
+    "\n"
+    "Options:\n"
     "  --home DIR   the program folder holding DATA; without it, the folder the window uses\n"
     "               (CORVANE_HOME, the executable's folder, or the per-user folder)\n"
-    "Commands: screen, clock, answer, folder, start, type, key, paste, click, select, pick,\n"
-    "tick, activate, close-sheet, close-window, dump. Exit status: 0 done, 2 bad line or\n"
-    "option, 3 a Yes/No question with no answer queued.\n"
+    "  --help       print this help and exit\n"
+    "  --version    print the version and the licence and exit\n"
+    "\n"
+    "Commands:\n"
+    "  screen, clock, answer, folder, start, type, key, paste, click, select, pick, tick,\n"
+    "  activate, refresh, close-sheet, close-window, dump\n"
+    "\n"
+    "Exit status:\n"
+    "  0  every line ran\n"
+    "  2  a bad line or option, or an unusable program folder\n"
+    "  3  a Yes/No question with no answer queued\n"
+    "\n"
     "The full contract: docs/SCRIPT-DRIVER.md.\n";
 
 int usage() {
@@ -43,6 +55,9 @@ int main(int argc, char** argv) {
             home = arguments[++i];
         } else if (argument == "--help" || argument == "-h") {
             std::cout << kUsage << kHelp;
+            return 0;
+        } else if (argument == "--version") {
+            std::cout << corvane::ProgramVersion::text("corvane-script");
             return 0;
         } else if (scriptPath.empty() && argument.rfind("--", 0) != 0) {
             scriptPath = argument;

@@ -31,6 +31,8 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& args
         };
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
         } else if (arg == "--once") {
             options.once = true;
         } else if (arg == "--in-place") {
@@ -87,6 +89,7 @@ std::string SimOptions::usage() {
     return "Usage: corvane-sim [options]\n"
            "Writes a simulated IVAO traffic snapshot around Frankfurt (EDDF) and keeps it moving.\n"
            "\n"
+           "Options:\n"
            "  --out FILE          snapshot to write, a regular file or a new one\n"
            "                      (default ./recent.dat)\n"
            "  --interval SECONDS  time between rewrites (default 5)\n"
@@ -96,7 +99,13 @@ std::string SimOptions::usage() {
            "  --in-place          rewrite the file in place instead of writing a temporary\n"
            "                      file and renaming it over the snapshot\n"
            "  --at SECONDS        simulated time to start at (default 0)\n"
-           "  --help              show this text\n"
+           "  --help              print this help and exit\n"
+           "  --version           print the version and the licence and exit\n"
+           "\n"
+           "Exit status:\n"
+           "  0  done (--once), or stopped by a signal\n"
+           "  1  a snapshot could not be written\n"
+           "  2  a usage error, or an --out that cannot be written\n"
            "\n"
            "The demo controller is EDDF_APP: connect as JANE DOE (or VID 123456).\n";
 }

@@ -20,6 +20,7 @@ struct SimOptions {
     bool inPlace = false;                ///< --in-place
     double startS = 0.0;                 ///< --at SECONDS
     bool help = false;                   ///< --help
+    bool version = false;                ///< --version
 
     /// Reads the arguments (without the program name). On a bad argument returns nothing and
     /// puts the reason into `error`.

@@ -10,6 +10,7 @@
 #include "SimOptions.h"
 #include "SnapshotPublisher.h"
 #include "TrafficSimulator.h"
+#include "common/ProgramVersion.h"
 #include "platform/FilePublisher.h"
 
 namespace {
@@ -40,6 +41,10 @@ int main(int argc, char** argv) {
     }
     if (options->help) {
         std::cout << SimOptions::usage();
+        return 0;
+    }
+    if (options->version) {
+        std::cout << corvane::ProgramVersion::text("corvane-sim");
         return 0;
     }
     if (!corvane::FilePublisher::isWritableTarget(options->outPath, error)) {

@@ -34,7 +34,7 @@ function(drive script_text result)
     set(${result} "${dumps}" PARENT_SCOPE)
 endfunction()
 
-expect_feed(2 "^corvane-feed: --out FILE is required\nusage:" --once)
+expect_feed(2 "^corvane-feed: --out FILE is required\nUsage:" --once)
 expect_feed(2 "refused" --out "${WORK}/r.dat" --url http://127.0.0.1:9/ --interval 5)
 file(WRITE "${WORK}/broken.json" "{\"clients\": {\"pilots\": [")
 expect_feed(1 "^corvane-feed: the feed is not a JSON document\n$"

@@ -76,7 +76,8 @@ TEST_P(SimOptionsTable, ReadsOrRefuses) {
         "out=" + o->outPath + " interval=" + test::decimal(o->intervalS) +
         " once=" + std::to_string(o->once) + " inPlace=" + std::to_string(o->inPlace) +
         " aircraft=" + std::to_string(o->aircraft) + " at=" + test::decimal(o->startS) +
-        " seed=" + std::to_string(o->seed) + " help=" + std::to_string(o->help);
+        " seed=" + std::to_string(o->seed) + " help=" + std::to_string(o->help) +
+        " version=" + std::to_string(o->version);
     EXPECT_EQ(read, row[1]);
 }
 

@@ -35,10 +35,9 @@ void FolderChoice::chooseDataFolder(ProgramState& state, Platform& platform,
     SettingsStore::write(state, platform, folder, Setting::SnapshotPath, result);
 }
 
-void FolderChoice::useDataFolder(ProgramState& state, Platform& platform,
-                                 const ProgramFolder& programFolder, const std::string& folder) {
+void FolderChoice::useDataFolder(ProgramState& state, const std::string& folder) {
     state.SnapshotPath = folder + kSnapshotSuffix;
-    SettingsStore::write(state, platform, programFolder, Setting::SnapshotPath, state.SnapshotPath);
+    state.UnsavedSnapshotPath = state.SnapshotPath;
 }
 
 void FolderChoice::chooseProcedureFolder(ProgramState& state, Platform& platform,

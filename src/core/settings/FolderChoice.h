@@ -12,10 +12,11 @@ struct ProgramState;
 namespace FolderChoice {
 /// "DATA EYE FOLDER": picks the data folder and saves `<folder>/recent.dat`.
 void chooseDataFolder(ProgramState& state, Platform& platform, const ProgramFolder& folder);
-/// Saves `<folder>/recent.dat` as the data folder setting, as "DATA EYE FOLDER" does for a
-/// chosen folder (the live feed mode names its own folder).
-void useDataFolder(ProgramState& state, Platform& platform, const ProgramFolder& programFolder,
-                   const std::string& folder);
+/// Uses `<folder>/recent.dat` as the data folder for this run only, as the live feed mode does
+/// with its own folder: the saved choice stays in its file, so whatever ends the run, the next
+/// start without the feed finds the controller's radar client folder again. A choice made with
+/// "DATA EYE FOLDER" later in the run is saved and replaces it.
+void useDataFolder(ProgramState& state, const std::string& folder);
 /// "SID/STAR FOLDER": picks the procedures folder and saves it.
 void chooseProcedureFolder(ProgramState& state, Platform& platform, const ProgramFolder& folder);
 /// `BrowseForDataFolder`: the folder browser with the prompt `FolderSelector` asks for; the

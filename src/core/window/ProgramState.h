@@ -57,7 +57,8 @@ struct ProgramState {
     /// Planning speed of the last flying-time computation, knots.
     double PlanningSpeed = 0.0;
 
-    /// Folder choices that could not be written to their settings file; kept for this run.
+    /// Folder choices kept for this run only, ahead of their settings file: one that could not
+    /// be written to it, or the live feed's folder, which is never written.
     std::optional<std::string> UnsavedSnapshotPath;
     std::optional<std::string> UnsavedProcFolder;
 

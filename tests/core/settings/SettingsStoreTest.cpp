@@ -1,6 +1,6 @@
 // The settings files' last line, and the folder choices. The choices' files, state and messages
-// are driver sessions too (tests/data/script/startup/FolderChoice...); the prompts need a fake
-// platform, and a DATA folder that is missing or refuses writes is
+// are driver sessions too (tests/data/script/startup/FolderChoice...); the prompts and the live
+// feed's folder need a fake platform, and a DATA folder that is missing or refuses writes is
 // tests/robustness/FolderFaultTest.cpp.
 #include "platform/NativePath.h"
 #include "settings/FolderChoice.h"
@@ -107,11 +107,42 @@ TEST_F(FolderChoiceTest, EachButtonPromptsAndSavesItsFolderACancelKeepsIt) {
     EXPECT_EQ(state().SnapshotPath, "/radar/data" + kRecent);
     app->click("Command3(6)");
     EXPECT_EQ(state().SnapshotPath, "/" + kRecent);
-    FolderChoice::useDataFolder(state(), context().platform, context().folder,
-                                "/home/corvane/live");
-    EXPECT_EQ(home.read("DATA/dirRecent.txt"), "/home/corvane/live" + kRecent + "\r\n");
-    EXPECT_EQ(state().SnapshotPath, "/home/corvane/live" + kRecent);
 }
+
+class DataFolderRun : public FolderChoiceTest, public ::testing::WithParamInterface<test::CaseRow> {
+protected:
+    // The settings file's line for `folder`, or "(none)".
+    static std::string line(const std::string& folder) {
+        return folder == "(none)" ? folder : folder + kRecent + "\r\n";
+    }
+};
+
+TEST_P(DataFolderRun, SavesOnlyWhatTheControllerChose) {
+    const test::CaseRow& row = GetParam();
+    if (row[0] != "(none)") {
+        home.write("DATA/dirRecent.txt", line(row[0]));
+    }
+    for (const std::string& step : test::splitAt(row[1], ';')) {
+        const std::string kind = step.substr(0, step.find(':'));
+        const std::string folder = step.substr(std::min(step.size(), kind.size() + 1));
+        if (kind == "live") {
+            FolderChoice::useDataFolder(state(), folder);
+        } else {
+            platform.folders.push_back(kind == "choose" ? std::optional(folder) : std::nullopt);
+            app->click("Command3(6)");
+        }
+    }
+    EXPECT_EQ(home.exists("DATA/dirRecent.txt") ? home.read("DATA/dirRecent.txt") : "(none)",
+              line(row[2]));
+    state().SnapshotPath.clear();
+    ASSERT_TRUE(SettingsStore::isAvailable(state(), context().files(), context().folder,
+                                           Setting::SnapshotPath));
+    SettingsStore::load(state(), context().files(), context().folder, Setting::SnapshotPath);
+    EXPECT_EQ(state().SnapshotPath, row[3] + kRecent);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+CORVANE_CASES(Table, DataFolderRun, "settings/data-folder.tsv");
 
 }  // namespace
 }  // namespace corvane
