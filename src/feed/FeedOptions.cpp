@@ -16,6 +16,15 @@ std::optional<int> seconds(const std::string& text) {
     return value;
 }
 
+std::optional<int> processId(const std::string& text) {
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc{} || result.ptr != text.data() + text.size() || value < 1) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 }  // namespace
 
 std::string usage() {
@@ -29,7 +38,8 @@ std::string usage() {
            "  --once              one read, one write, then exit\n"
            "  --interval SECONDS  time between reads (default 15, at least 15 for a URL)\n"
            "  --timeout SECONDS   limit of one HTTP exchange (default 20)\n"
-           "  --airports FILE     the airport table (default: the one shipped)\n";
+           "  --airports FILE     the airport table (default: the one shipped)\n"
+           "  --parent PID        end when process PID ends (how the window starts it)\n";
 }
 
 std::optional<FeedOptions> parseOptions(const std::vector<std::string>& arguments,
@@ -48,7 +58,8 @@ std::optional<FeedOptions> parseOptions(const std::vector<std::string>& argument
             return options;
         }
         if (option != "--out" && option != "--from" && option != "--url" &&
-            option != "--interval" && option != "--timeout" && option != "--airports") {
+            option != "--interval" && option != "--timeout" && option != "--airports" &&
+            option != "--parent") {
             error = "unknown option " + option;
             return std::nullopt;
         }
@@ -66,6 +77,13 @@ std::optional<FeedOptions> parseOptions(const std::vector<std::string>& argument
             hasUrl = true;
         } else if (option == "--airports") {
             options.airports = value;
+        } else if (option == "--parent") {
+            const auto pid = processId(value);
+            if (!pid) {
+                error = "--parent needs a process number";
+                return std::nullopt;
+            }
+            options.parentPid = *pid;
         } else if (const auto number = seconds(value)) {
             (option == "--interval" ? options.intervalSeconds : options.timeoutSeconds) = *number;
             hasInterval = hasInterval || option == "--interval";

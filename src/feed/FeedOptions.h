@@ -22,6 +22,8 @@ struct FeedOptions {
     int intervalSeconds = kMinUrlIntervalSeconds;
     int timeoutSeconds = 20;  ///< for one whole HTTP exchange
     bool help = false;
+    /// The process that started this one (the window), 0 for none: the reader ends with it.
+    int parentPid = 0;
 };
 
 /// The usage text, one option a line.

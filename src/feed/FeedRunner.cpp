@@ -1,11 +1,12 @@
 #include "FeedRunner.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <sstream>
 #include <utility>
 
+#include "BoundedFile.h"
 #include "HttpFetch.h"
 #include "feed/FeedReader.h"
 #include "feed/FeedSnapshot.h"
@@ -18,6 +19,8 @@ namespace {
 
 constexpr int kMaxRetrySeconds = 300;
 constexpr std::uintmax_t kMaxDocumentBytes = 64U * 1024U * 1024U;
+// The shipped table is 0.3 MB.
+constexpr std::uintmax_t kMaxAirportTableBytes = 16U * 1024U * 1024U;
 
 }  // namespace
 
@@ -30,8 +33,18 @@ int retryDelaySeconds(int intervalSeconds, int failures) {
         std::max<long long>(intervalSeconds, std::min<long long>(delay, kMaxRetrySeconds)));
 }
 
-FeedRunner::FeedRunner(FeedOptions options, AirportTable airports, std::ostream& errors)
-    : options_(std::move(options)), airports_(std::move(airports)), errors_(errors) {}
+long long systemClockMillis() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+FeedRunner::FeedRunner(FeedOptions options, AirportTable airports, std::ostream& errors,
+                       std::function<long long()> clockMillis)
+    : options_(std::move(options)),
+      airports_(std::move(airports)),
+      errors_(errors),
+      clockMillis_(std::move(clockMillis)) {}
 
 std::optional<std::string> FeedRunner::fetch(std::string& error) const {
     if (options_.from.empty()) {
@@ -42,19 +55,7 @@ std::optional<std::string> FeedRunner::fetch(std::string& error) const {
         }
         return std::move(answer.body);
     }
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(options_.from, ec);
-    if (ec || size > kMaxDocumentBytes) {
-        error = "cannot read " + options_.from;
-        return std::nullopt;
-    }
-    std::ifstream in(options_.from, std::ios::binary);
-    std::string document((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in && !in.eof()) {
-        error = "cannot read " + options_.from;
-        return std::nullopt;
-    }
-    return document;
+    return readBoundedFile(options_.from, kMaxDocumentBytes, error);
 }
 
 bool FeedRunner::step(std::string& error) {
@@ -67,10 +68,20 @@ bool FeedRunner::step(std::string& error) {
         return false;
     }
     const std::optional<long long> updated = FeedReader::timeMillis(feed->updatedAt);
+    if (updated && *updated > clockMillis_() + kMaxFeedAheadMillis) {
+        error = "the feed is dated " + feed->updatedAt +
+                ", more than 5 minutes ahead of this computer's clock";
+        return false;
+    }
     if (updated && lastWritten_ && *updated <= *lastWritten_) {
         return true;  // nothing new since the snapshot on disk
     }
     const FeedSnapshot snapshot = snapshotFromFeed(*feed, airports_);
+    if (snapshot.stations == 0 && snapshot.pilots == 0) {
+        // No network is ever empty; an empty snapshot would only hide the traffic of the last.
+        error = "the feed holds no station or pilot that can be written";
+        return false;
+    }
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::path(options_.out).parent_path();
     if (!folder.empty()) {
@@ -81,10 +92,11 @@ bool FeedRunner::step(std::string& error) {
         return false;
     }
     lastWritten_ = updated;
-    if (snapshot.unsafeCallsigns != lastUnsafe_) {
-        errors_ << "corvane-feed: left out " << snapshot.unsafeCallsigns
-                << " clients whose callsign cannot be written\n";
-        lastUnsafe_ = snapshot.unsafeCallsigns;
+    if (snapshot.leftOut != lastLeftOut_) {
+        errors_ << "corvane-feed: left out " << snapshot.leftOut
+                << " clients: a callsign that cannot be written or is repeated, or past the first "
+                << FeedReader::kMaxClients << "\n";
+        lastLeftOut_ = snapshot.leftOut;
     }
     return true;
 }
@@ -133,14 +145,19 @@ AirportTable loadAirports(const std::string& path, std::ostream& errors) {
         }
         candidates.push_back(std::string(CORVANE_SOURCE_DATA_DIR) + "/airports.csv");
     }
+    std::string firstError;
     for (const std::string& candidate : candidates) {
-        std::ifstream in(candidate, std::ios::binary);
-        if (in) {
+        std::string error;
+        if (const auto text = readBoundedFile(candidate, kMaxAirportTableBytes, error)) {
+            std::istringstream in(*text);
             return AirportTable::read(in);
         }
+        if (firstError.empty()) {
+            firstError = error;
+        }
     }
-    errors << "corvane-feed: no airport table at " << candidates.front()
-           << "; aerodrome coordinates stay empty\n";
+    errors << "corvane-feed: no airport table (" << firstError
+           << "); aerodrome coordinates stay empty\n";
     return {};
 }
 

@@ -176,7 +176,8 @@ TEST(FeedLoop, ReportsAnOutageOnceKeepsTheSnapshotAndBacksOff) {
                                                    "seen\r\n", "seen\r\n"}));
     EXPECT_EQ(delays, (std::vector<int>{15, 30, 60, 15, 15, 15}));
     EXPECT_EQ(errors.str(),
-              "corvane-feed: left out 1 clients whose callsign cannot be written\n"
+              "corvane-feed: left out 1 clients: a callsign that cannot be written or is repeated, "
+              "or past the first 20000\n"
               "corvane-feed: feed unavailable, keeping the last snapshot: the feed is not a JSON "
               "document\n"
               "corvane-feed: feed back, snapshot updated\n");
