@@ -27,6 +27,7 @@ void requestStop(int) {
 // Started by the window, the reader must not outlive it, however the window ends: a killed
 // window runs no code that could stop it. Linux sends SIGTERM the moment the parent dies;
 // elsewhere on POSIX the loop sees the parent change. Windows: the window's job object.
+// (Linux watches the thread that started the reader: the window starts it from its main one.)
 void endWithParent(int parent) {
 #ifdef __linux__
     if (parent != 0) {

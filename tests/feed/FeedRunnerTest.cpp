@@ -278,8 +278,9 @@ TEST(FeedProcess, EndsWhenTheProcessThatStartedItIsKilled) {
     folder.write("whazzup.json", kDocument);
     const std::string out = folder.file("recent.dat");
     const std::string from = folder.file("whazzup.json");
-    const char* script = "\"$0\" --out \"$1\" --from \"$2\" --interval 1 --parent $$ 2>/dev/null &"
-                         " echo $!; wait";
+    const char* script =
+        "\"$0\" --out \"$1\" --from \"$2\" --interval 1 --parent $$ 2>/dev/null &"
+        " echo $!; wait";
     ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
     int pipeEnds[2];
     ASSERT_EQ(::pipe(pipeEnds), 0);

@@ -143,17 +143,19 @@ FeedPilot readPilot(const Json& client) {
 
 // The members a snapshot line is made of, at any level inside a client. Everything else is
 // skipped as it streams past.
+// clang-format off
 constexpr std::array<std::string_view, 38> kKeptMembers = {
-    "callsign",      "userId",           "rating",        "createdAt",
-    "atcSession",    "frequency",        "lastTrack",     "latitude",
-    "longitude",     "altitude",         "altitudeDifference", "groundSpeed",
-    "heading",       "transponder",      "atis",          "lines",
-    "flightPlan",    "aircraftId",       "aircraft",      "icaoCode",
-    "wakeTurbulence", "aircraftNumber",  "departureId",   "arrivalId",
-    "alternativeId", "alternative2Id",   "route",         "remarks",
-    "speed",         "level",            "flightRules",   "flightType",
-    "aircraftEquipments", "aircraftTransponderTypes", "departureTime", "eet",
-    "endurance",     "peopleOnBoard"};
+    // the client
+    "callsign", "userId", "rating", "createdAt", "atcSession", "frequency", "atis", "lines",
+    // its last position report
+    "lastTrack", "latitude", "longitude", "altitude", "altitudeDifference", "groundSpeed",
+    "heading", "transponder",
+    // the flight plan
+    "flightPlan", "aircraftId", "aircraft", "icaoCode", "wakeTurbulence", "aircraftNumber",
+    "departureId", "arrivalId", "alternativeId", "alternative2Id", "route", "remarks", "speed",
+    "level", "flightRules", "flightType", "aircraftEquipments", "aircraftTransponderTypes",
+    "departureTime", "eet", "endurance", "peopleOnBoard"};
+// clang-format on
 
 bool isKeptMember(std::string_view key) {
     for (const std::string_view kept : kKeptMembers) {
@@ -213,8 +215,7 @@ private:
 
     bool keepsNextValue() const {
         const Json& parent = *open_.back();
-        return parent.is_object() ? isKeptMember(key_)
-                                  : parent.size() < FeedReader::kMaxAtisLines;
+        return parent.is_object() ? isKeptMember(key_) : parent.size() < FeedReader::kMaxAtisLines;
     }
 
     bool value(Json v) {

@@ -10,9 +10,9 @@ namespace corvane {
 
 /// A traffic snapshot made from a live feed, with what could not go into it.
 struct FeedSnapshot {
-    std::string text;                 ///< the snapshot's lines, CR LF ended, UTF-8
-    std::size_t stations = 0;         ///< station lines written
-    std::size_t pilots = 0;           ///< pilot lines written
+    std::string text;          ///< the snapshot's lines, CR LF ended, UTF-8
+    std::size_t stations = 0;  ///< station lines written
+    std::size_t pilots = 0;    ///< pilot lines written
     /// Clients left out: a callsign that cannot be written, one that another client written
     /// holds, or one past the clients the reader takes from a document.
     std::size_t leftOut = 0;

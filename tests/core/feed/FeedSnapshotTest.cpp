@@ -28,7 +28,7 @@ TEST(FeedSnapshot, TheSampleFeedGivesTheGoldenSnapshot) {
     EXPECT_EQ(snapshot.text, readFileBytes(kData + "recent.golden.dat"));
     EXPECT_EQ(snapshot.stations, 3u);
     EXPECT_EQ(snapshot.pilots, 5u);
-    EXPECT_EQ(snapshot.leftOut, 1u);  // BAD:CALL
+    EXPECT_EQ(snapshot.leftOut, 1u);          // BAD:CALL
     EXPECT_EQ(snapshot.withoutPosition, 1u);  // EZY77, no lastTrack yet
 }
 
