@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 namespace corvane::feed {
 
@@ -44,7 +45,7 @@ std::optional<std::string> readBoundedFile(const std::string& path, std::uintmax
         error = "cannot read " + path;
         return std::nullopt;
     }
-    return bytes;
+    return std::optional<std::string>(std::move(bytes));
 }
 
 }  // namespace corvane::feed

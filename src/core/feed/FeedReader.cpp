@@ -189,8 +189,8 @@ public:
     }
     bool binary(Json::binary_t&) { return true; }
 
-    bool start_object(std::size_t) { return open(Json::object()); }
-    bool start_array(std::size_t) { return open(Json::array()); }
+    bool start_object(std::size_t) { return open(true); }
+    bool start_array(std::size_t) { return open(false); }
     bool end_object() { return close(); }
     bool end_array() { return close(); }
 
@@ -238,19 +238,20 @@ private:
         return true;
     }
 
-    bool open(Json container) {
+    // Built only when kept: a document of millions of skipped objects allocates nothing.
+    bool open(bool isObject) {
         if (skipped_ > 0) {
             ++skipped_;
         } else if (!open_.empty()) {
-            openInClient(std::move(container));
+            openInClient(isObject);
         } else if (places_.empty()) {
-            if (container.is_object()) {
+            if (isObject) {
                 places_.push_back(Place::Root);
             } else {
                 ++skipped_;
             }
         } else {
-            openOutside(container.is_object());
+            openOutside(isObject);
         }
         return true;
     }
@@ -282,12 +283,12 @@ private:
         ++skipped_;
     }
 
-    void openInClient(Json container) {
+    void openInClient(bool isObject) {
         Json& parent = *open_.back();
         if (parent.is_object() && isKeptMember(key_) && open_.size() < kMaxClientLevels &&
-            (container.is_object() || key_ == "lines")) {
+            (isObject || key_ == "lines")) {
             Json& slot = parent[key_];
-            slot = std::move(container);
+            slot = isObject ? Json::object() : Json::array();
             open_.push_back(&slot);  // a member of a map: later members do not move it
         } else {
             ++skipped_;
