@@ -16,6 +16,15 @@ std::optional<int> seconds(const std::string& text) {
     return value;
 }
 
+std::optional<int> processId(const std::string& text) {
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc{} || result.ptr != text.data() + text.size() || value < 1) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 }  // namespace
 
 std::string usage() {
@@ -32,6 +41,7 @@ std::string usage() {
            "  --interval SECONDS  time between reads (default 15, at least 15 for a URL)\n"
            "  --timeout SECONDS   limit of one HTTP exchange (default 20)\n"
            "  --airports FILE     the airport table (default: the one shipped)\n"
+           "  --parent PID        end when process PID ends (how the window starts it)\n"
            "  --firs FILE         the FIR boundaries (default: the ones shipped)\n"
            "  --help              print this help and exit\n"
            "  --version           print the version and the licence and exit\n"
@@ -59,7 +69,7 @@ std::optional<FeedOptions> parseOptions(const std::vector<std::string>& argument
         }
         if (option != "--out" && option != "--from" && option != "--url" &&
             option != "--interval" && option != "--timeout" && option != "--airports" &&
-            option != "--firs") {
+            option != "--firs" && option != "--parent") {
             error = "unknown option " + option;
             return std::nullopt;
         }
@@ -79,6 +89,13 @@ std::optional<FeedOptions> parseOptions(const std::vector<std::string>& argument
             options.airports = value;
         } else if (option == "--firs") {
             options.firs = value;
+        } else if (option == "--parent") {
+            const auto pid = processId(value);
+            if (!pid) {
+                error = "--parent needs a process number";
+                return std::nullopt;
+            }
+            options.parentPid = *pid;
         } else if (const auto number = seconds(value)) {
             (option == "--interval" ? options.intervalSeconds : options.timeoutSeconds) = *number;
             hasInterval = hasInterval || option == "--interval";

@@ -24,6 +24,8 @@ struct FeedOptions {
     int timeoutSeconds = 20;  ///< for one whole HTTP exchange
     bool help = false;
     bool version = false;
+    /// The process that started this one (the window), 0 for none: the reader ends with it.
+    int parentPid = 0;
 };
 
 /// The usage text, one option a line.

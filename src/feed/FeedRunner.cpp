@@ -1,11 +1,12 @@
 #include "FeedRunner.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <sstream>
 #include <utility>
 
+#include "BoundedFile.h"
 #include "HttpFetch.h"
 #include "feed/FeedReader.h"
 #include "feed/FeedSnapshot.h"
@@ -18,6 +19,10 @@ namespace {
 
 constexpr int kMaxRetrySeconds = 300;
 constexpr std::uintmax_t kMaxDocumentBytes = 64U * 1024U * 1024U;
+// The shipped table is 0.3 MB.
+constexpr std::uintmax_t kMaxAirportTableBytes = 16U * 1024U * 1024U;
+// The shipped FIR table is 0.4 MB.
+constexpr std::uintmax_t kMaxFirTableBytes = 16U * 1024U * 1024U;
 
 }  // namespace
 
@@ -30,12 +35,19 @@ int retryDelaySeconds(int intervalSeconds, int failures) {
         std::max<long long>(intervalSeconds, std::min<long long>(delay, kMaxRetrySeconds)));
 }
 
+long long systemClockMillis() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
 FeedRunner::FeedRunner(FeedOptions options, AirportTable airports, FirTable firs,
-                       std::ostream& errors)
+                       std::ostream& errors, std::function<long long()> clockMillis)
     : options_(std::move(options)),
       airports_(std::move(airports)),
       places_(airports_, std::move(firs)),
-      errors_(errors) {}
+      errors_(errors),
+      clockMillis_(std::move(clockMillis)) {}
 
 std::optional<std::string> FeedRunner::fetch(std::string& error) const {
     if (options_.from.empty()) {
@@ -46,19 +58,7 @@ std::optional<std::string> FeedRunner::fetch(std::string& error) const {
         }
         return std::move(answer.body);
     }
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(options_.from, ec);
-    if (ec || size > kMaxDocumentBytes) {
-        error = "cannot read " + options_.from;
-        return std::nullopt;
-    }
-    std::ifstream in(options_.from, std::ios::binary);
-    std::string document((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (!in && !in.eof()) {
-        error = "cannot read " + options_.from;
-        return std::nullopt;
-    }
-    return document;
+    return readBoundedFile(options_.from, kMaxDocumentBytes, error);
 }
 
 bool FeedRunner::step(std::string& error) {
@@ -71,10 +71,20 @@ bool FeedRunner::step(std::string& error) {
         return false;
     }
     const std::optional<long long> updated = FeedReader::timeMillis(feed->updatedAt);
+    if (updated && *updated > clockMillis_() + kMaxFeedAheadMillis) {
+        error = "the feed is dated " + feed->updatedAt +
+                ", more than 5 minutes ahead of this computer's clock";
+        return false;
+    }
     if (updated && lastWritten_ && *updated <= *lastWritten_) {
         return true;  // nothing new since the snapshot on disk
     }
     const FeedSnapshot snapshot = snapshotFromFeed(*feed, airports_, &places_);
+    if (snapshot.stations == 0 && snapshot.pilots == 0) {
+        // No network is ever empty; an empty snapshot would only hide the traffic of the last.
+        error = "the feed holds no station or pilot that can be written";
+        return false;
+    }
     std::error_code ec;
     const std::filesystem::path folder = std::filesystem::path(options_.out).parent_path();
     if (!folder.empty()) {
@@ -85,10 +95,11 @@ bool FeedRunner::step(std::string& error) {
         return false;
     }
     lastWritten_ = updated;
-    if (snapshot.unsafeCallsigns != lastUnsafe_) {
-        errors_ << "corvane-feed: left out " << snapshot.unsafeCallsigns
-                << " clients whose callsign cannot be written\n";
-        lastUnsafe_ = snapshot.unsafeCallsigns;
+    if (snapshot.leftOut != lastLeftOut_) {
+        errors_ << "corvane-feed: left out " << snapshot.leftOut
+                << " clients: a callsign that cannot be written or is repeated, or past the first "
+                << FeedReader::kMaxClients << "\n";
+        lastLeftOut_ = snapshot.leftOut;
     }
     return true;
 }
@@ -145,27 +156,38 @@ std::vector<std::string> tableCandidates(const std::string& path, const std::str
 
 AirportTable loadAirports(const std::string& path, std::ostream& errors) {
     const std::vector<std::string> candidates = tableCandidates(path, "airports.csv");
+    std::string firstError;
     for (const std::string& candidate : candidates) {
-        std::ifstream in(candidate, std::ios::binary);
-        if (in) {
+        std::string error;
+        if (const auto text = readBoundedFile(candidate, kMaxAirportTableBytes, error)) {
+            std::istringstream in(*text);
             return AirportTable::read(in);
         }
+        if (firstError.empty()) {
+            firstError = error;
+        }
     }
-    errors << "corvane-feed: no airport table at " << candidates.front()
-           << "; aerodrome coordinates stay empty\n";
+    errors << "corvane-feed: no airport table (" << firstError
+           << "); aerodrome coordinates stay empty\n";
     return {};
 }
 
 FirTable loadFirs(const std::string& path, std::ostream& errors) {
     const std::vector<std::string> candidates = tableCandidates(path, "firs.txt");
+    std::string firstError;
     for (const std::string& candidate : candidates) {
-        std::ifstream in(candidate, std::ios::binary);
-        if (in) {
+        // Opened with the checks of the airport table: a device or a pipe never hangs the reader.
+        std::string error;
+        if (const auto text = readBoundedFile(candidate, kMaxFirTableBytes, error)) {
+            std::istringstream in(*text);
             return FirTable::read(in);
         }
+        if (firstError.empty()) {
+            firstError = error;
+        }
     }
-    errors << "corvane-feed: no FIR table at " << candidates.front()
-           << "; the area control codes stay empty\n";
+    errors << "corvane-feed: no FIR table (" << firstError
+           << "); the area control codes stay empty\n";
     return {};
 }
 

@@ -17,16 +17,27 @@ namespace corvane::feed {
 /// doubled per failure, at most five minutes (never less than the interval).
 int retryDelaySeconds(int intervalSeconds, int failures);
 
+/// How far a feed's `updatedAt` may lie ahead of this computer's clock. A document dated later
+/// is refused: written, it would keep every true document after it from being written, as none
+/// would be newer.
+inline constexpr long long kMaxFeedAheadMillis = 5LL * 60 * 1000;
+
+/// The system clock, as milliseconds since 1970.
+long long systemClockMillis();
+
 /// Reads the feed and keeps the snapshot file up to date.
 class FeedRunner {
 public:
     /// A runner for `options`, placing aerodromes with `airports` and aircraft and aerodromes in
-    /// the FIRs of `firs`, reporting on `errors`.
-    FeedRunner(FeedOptions options, AirportTable airports, FirTable firs, std::ostream& errors);
+    /// the FIRs of `firs`, reporting on `errors`, telling the time by `clockMillis`
+    /// (milliseconds since 1970).
+    FeedRunner(FeedOptions options, AirportTable airports, FirTable firs, std::ostream& errors,
+               std::function<long long()> clockMillis = systemClockMillis);
 
     /// One read and, when the feed is newer than the snapshot last written, one whole atomic
-    /// write. False with a one-line reason when the feed cannot be read, parsed or written; the
-    /// previous snapshot then stays as it was.
+    /// write. False with a one-line reason when the feed cannot be read or written, or the
+    /// document is no usable feed (not one, dated too far ahead, no client that can be
+    /// written); the previous snapshot then stays as it was.
     bool step(std::string& error);
 
     /// `--once`: one step; the exit status 0, or 1 with the reason on the error stream.
@@ -43,12 +54,14 @@ private:
     AirportTable airports_;
     PilotPlaces places_;
     std::ostream& errors_;
+    std::function<long long()> clockMillis_;
     std::optional<long long> lastWritten_;
-    std::size_t lastUnsafe_ = 0;  ///< said only when the count changes
+    std::size_t lastLeftOut_ = 0;  ///< said only when the count changes
 };
 
 /// The airport table at `path`, or the one the program ships when `path` is empty. A table that
-/// cannot be read gives an empty table and a warning on `errors`.
+/// cannot be read (missing, not a regular file, larger than any table) gives an empty table and
+/// a warning on `errors`.
 AirportTable loadAirports(const std::string& path, std::ostream& errors);
 
 /// The FIR boundaries at `path`, or the ones the program ships when `path` is empty, found like

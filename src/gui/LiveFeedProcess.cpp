@@ -5,11 +5,48 @@
 
 #include "platform/Platform.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace corvane {
 
 namespace {
 
 constexpr int kStopWaitMs = 3000;
+
+#ifdef _WIN32
+// A job that ends every process in it when its last handle closes, which Windows does when
+// this program ends in any way. Never closed here: it lives as long as the program.
+HANDLE killOnCloseJob() {
+    static const HANDLE job = [] {
+        const HANDLE created = CreateJobObjectW(nullptr, nullptr);
+        if (created != nullptr) {
+            JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+            limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+            SetInformationJobObject(created, JobObjectExtendedLimitInformation, &limits,
+                                    sizeof limits);
+        }
+        return created;
+    }();
+    return job;
+}
+
+void endWithThisProgram(qint64 processId) {
+    const HANDLE job = killOnCloseJob();
+    const HANDLE process =
+        OpenProcess(PROCESS_SET_QUOTA | PROCESS_TERMINATE, FALSE, static_cast<DWORD>(processId));
+    if (job != nullptr && process != nullptr) {
+        AssignProcessToJobObject(job, process);
+    }
+    if (process != nullptr) {
+        CloseHandle(process);
+    }
+}
+#endif
 
 }  // namespace
 
@@ -31,8 +68,16 @@ LiveFeedProcess::LiveFeedProcess(Platform& platform, const QString& snapshotPath
         readReports();
         warn(outage_.readerStopped("CORVANE-FEED HAS ENDED"));
     });
+#ifdef _WIN32
+    connect(&process_, &QProcess::started, this,
+            [this] { endWithThisProgram(process_.processId()); });
+#endif
+    // The reader must not outlive the window even when the window is killed: on POSIX it
+    // watches this process, on Windows the job ends it.
     process_.start(readerProgram(),
-                   QStringList{QStringLiteral("--out"), snapshotPath} + readerOptions);
+                   QStringList{QStringLiteral("--out"), snapshotPath, QStringLiteral("--parent"),
+                               QString::number(QCoreApplication::applicationPid())} +
+                       readerOptions);
 }
 
 LiveFeedProcess::~LiveFeedProcess() {

@@ -11,6 +11,7 @@
 #include "LiveFeedProcess.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
+#include "QuitOnSignal.h"
 #include "SplashPicture.h"
 #include "SplashWindow.h"
 #include "UiText.h"
@@ -83,6 +84,9 @@ int main(int argc, char** argv) {
     }
     QObject::connect(&window, &corvane::MainWindow::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
+    // Ended from outside, the program still leaves through the event loop, which stops the
+    // reader.
+    const corvane::QuitOnSignal quitOnSignal;
     corvane::SplashWindow splash;
     QObject::connect(&splash, &corvane::SplashWindow::finished, &window,
                      &corvane::MainWindow::start, Qt::QueuedConnection);

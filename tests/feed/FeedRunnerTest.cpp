@@ -6,9 +6,18 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
 #include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -17,6 +26,7 @@
 #include "FeedOptions.h"
 #include "FeedRunner.h"
 #include "support/CaseTable.h"
+#include "support/PosixOnly.h"
 #include "support/TempFolder.h"
 
 namespace corvane::test {
@@ -176,11 +186,79 @@ TEST(FeedLoop, ReportsAnOutageOnceKeepsTheSnapshotAndBacksOff) {
                                                    "seen\r\n", "seen\r\n"}));
     EXPECT_EQ(delays, (std::vector<int>{15, 30, 60, 15, 15, 15}));
     EXPECT_EQ(errors.str(),
-              "corvane-feed: left out 1 clients whose callsign cannot be written\n"
+              "corvane-feed: left out 1 clients: a callsign that cannot be written or is repeated, "
+              "or past the first 20000\n"
               "corvane-feed: feed unavailable, keeping the last snapshot: the feed is not a JSON "
               "document\n"
               "corvane-feed: feed back, snapshot updated\n");
 }
+
+// A document dated in 2099, once written, would keep every true one after it from being
+// written. The clock stands at 16:05:00; up to five minutes ahead is a clock difference.
+TEST(FeedLoop, ADocumentDatedAheadOfTheClockIsRefusedAndTheNextTrueOneWritten) {
+    TempFolder folder;
+    feed::FeedOptions options;
+    options.out = folder.file("recent.dat");
+    options.from = folder.file("whazzup.json");
+    std::ostringstream errors;
+    feed::FeedRunner runner(options, feed::loadAirports(kData + "airports.csv", errors), {},
+                            errors, [] { return 1672848300000LL; });  // 2023-01-04T16:05:00Z
+    std::vector<std::string> outcomes;
+    for (const std::string time : {"2099-01-04T16:04:22Z", "2023-01-04T16:04:22.381Z",
+                                   "2023-01-04T16:10:01Z", "2023-01-04T16:10:00Z"}) {
+        std::string document = kDocument;
+        document.replace(document.find("2023-01-04T16:04:22.381Z"), 24, time);
+        folder.write("whazzup.json", document);
+        folder.write("recent.dat", "seen\r\n");
+        std::string error;
+        outcomes.push_back(runner.step(error) ? folder.read("recent.dat").substr(0, 8) : error);
+    }
+    EXPECT_EQ(outcomes,
+              (std::vector<std::string>{
+                  "the feed is dated 2099-01-04T16:04:22Z, more than 5 minutes ahead of this "
+                  "computer's clock",
+                  "EDDF_TWR",
+                  "the feed is dated 2023-01-04T16:10:01Z, more than 5 minutes ahead of this "
+                  "computer's clock",
+                  "EDDF_TWR"}));
+}
+
+class FeedFiles : public ::testing::TestWithParam<CaseRow> {};
+
+// tests/data/feed/files.tsv; columns: what stands at the path, the airport table's warning,
+// the error of a read of it as a saved document ("{}" stands for the path).
+TEST_P(FeedFiles, AreReadOnlyWhenRegularAndOfASaneSize) {
+    CORVANE_SKIP_UNLESS_POSIX("devices and named pipes");
+    TempFolder folder;
+    std::string path = folder.file("file");
+    const std::string kind = GetParam()[0];
+    if (kind == "device") {
+        path = "/dev/zero";
+    } else if (kind == "folder") {
+        std::filesystem::create_directory(path);
+    } else if (kind == "pipe") {
+        ASSERT_TRUE(makePipe(path));
+    } else if (kind != "missing") {
+        folder.write("file", "");
+        std::filesystem::resize_file(path, std::stoull(kind) * 1024 * 1024 + 1);
+    }
+    const auto withPath = [&path](std::string text) {
+        const std::size_t at = text.find("{}");
+        return at == std::string::npos ? text : text.replace(at, 2, path);
+    };
+    std::ostringstream warnings;
+    EXPECT_EQ(feed::loadAirports(path, warnings).size(), 0u);
+    EXPECT_EQ(warnings.str(), withPath(GetParam()[1]));
+    feed::FeedOptions options;
+    options.out = folder.file("recent.dat");
+    options.from = path;
+    std::ostringstream errors;
+    std::string error;
+    EXPECT_FALSE(feed::FeedRunner(options, {}, {}, errors).step(error));
+    EXPECT_EQ(error, withPath(GetParam()[2]));
+}
+
+CORVANE_CASES(Feed, FeedFiles, "feed/files.tsv");
 
 TEST(FeedLoop, RetryDelayDoublesUpToFiveMinutes) {
     std::vector<int> delays;
@@ -190,6 +268,61 @@ TEST(FeedLoop, RetryDelayDoublesUpToFiveMinutes) {
     EXPECT_EQ(delays, (std::vector<int>{15, 30, 60, 120, 240, 300, 300}));
     EXPECT_EQ(feed::retryDelaySeconds(600, 3), 600);
 }
+
+#ifdef __linux__
+// Started by the window with --parent, the reader ends with it even when the window is killed
+// and runs no code at all. A shell stands for the window; this test adopts the orphaned reader
+// (a subreaper), so it can wait for its end.
+TEST(FeedProcess, EndsWhenTheProcessThatStartedItIsKilled) {
+    TempFolder folder;
+    folder.write("whazzup.json", kDocument);
+    const std::string out = folder.file("recent.dat");
+    const std::string from = folder.file("whazzup.json");
+    const char* script =
+        "\"$0\" --out \"$1\" --from \"$2\" --interval 1 --parent $$ 2>/dev/null &"
+        " echo $!; wait";
+    ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const pid_t shell = ::fork();
+    if (shell == 0) {
+        ::dup2(pipeEnds[1], 1);
+        ::execl("/bin/sh", "sh", "-c", script, CORVANE_FEED_PROGRAM, out.c_str(), from.c_str(),
+                nullptr);
+        ::_exit(127);
+    }
+    ::close(pipeEnds[1]);
+    std::string pidText;
+    char c = 0;
+    pollfd reading{pipeEnds[0], POLLIN, 0};
+    while (::poll(&reading, 1, 5000) > 0 && ::read(pipeEnds[0], &c, 1) == 1 && c != '\n') {
+        pidText += c;
+    }
+    ::close(pipeEnds[0]);
+    const pid_t reader = static_cast<pid_t>(std::atoi(pidText.c_str()));
+    ASSERT_GT(reader, 0);
+    const auto waitFor = [](const std::function<bool()>& done) {
+        for (int tenths = 0; tenths < 50; ++tenths) {
+            if (done()) {
+                return true;
+            }
+            std::this_thread::sleep_for(100ms);
+        }
+        return false;
+    };
+    EXPECT_TRUE(waitFor([&] { return folder.exists("recent.dat"); }));
+    ::kill(shell, SIGKILL);
+    ::waitpid(shell, nullptr, 0);
+    int status = 0;
+    const bool ended = waitFor([&] { return ::waitpid(reader, &status, WNOHANG) == reader; });
+    if (!ended) {
+        ::kill(reader, SIGKILL);
+        ::waitpid(reader, nullptr, 0);
+    }
+    ::prctl(PR_SET_CHILD_SUBREAPER, 0);
+    EXPECT_TRUE(ended);
+}
+#endif
 
 class FeedCommandLine : public ::testing::TestWithParam<CaseRow> {};
 

@@ -8,11 +8,13 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <iostream>
 #include <sstream>
 
 #include "GuiFixture.h"
 #include "LiveFeedProcess.h"
+#include "QuitOnSignal.h"
 #include "UiText.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
@@ -111,6 +113,21 @@ TEST(UiTextTest, ShowsUtf8AndBreaksLinesAtCarriageReturns) {
     EXPECT_EQ(UiText::show("Z\xC3\xBCrich A\r\nB\rC"), QStringLiteral("Zürich A\nB\nC"));
     EXPECT_EQ(UiText::show("\xC3\x86 \xC2\xB0 \xE2\x80\x93"), QStringLiteral("Æ ° –"));
     EXPECT_EQ(UiText::toModel(QStringLiteral("Köhler")), "K\xC3\xB6hler");
+}
+
+// Ended from outside, the window leaves through its event loop like a normal end, so the live
+// feed reader is stopped; without the handler the signal would end this test program.
+TEST(QuitOnSignal, ATerminationSignalEndsTheEventLoop) {
+    const QuitOnSignal quitOnSignal;
+    QTimer sendSignal;
+    sendSignal.setSingleShot(true);
+    QObject::connect(&sendSignal, &QTimer::timeout, [] { std::raise(SIGTERM); });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    sendSignal.start(0);
+    giveUp.start(5000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 
 TEST(LiveFeedProcess, WritesTheSnapshotAndWarnsOncePerOutage) {

@@ -1,7 +1,9 @@
 #include "feed/FeedReader.h"
 
+#include <array>
 #include <cmath>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 namespace corvane {
 
@@ -77,6 +79,7 @@ FeedStation readStation(const Json& atc) {
     FeedStation station;
     station.callsign = text(atc, "callsign");
     station.vid = whole(atc, "userId");
+    station.connectedAt = FeedReader::timeMillis(text(atc, "createdAt"));
     station.rating = whole(atc, "rating");
     station.frequency = bounded(objectOr(atc, "atcSession"), "frequency", 1000.0);
     const Json& track = objectOr(atc, "lastTrack");
@@ -122,6 +125,7 @@ FeedPilot readPilot(const Json& client) {
     FeedPilot pilot;
     pilot.callsign = text(client, "callsign");
     pilot.vid = whole(client, "userId");
+    pilot.connectedAt = FeedReader::timeMillis(text(client, "createdAt"));
     const Json& track = objectOr(client, "lastTrack");
     pilot.latitude = bounded(track, "latitude", 90.0);
     pilot.longitude = bounded(track, "longitude", 180.0);
@@ -136,6 +140,194 @@ FeedPilot readPilot(const Json& client) {
     }
     return pilot;
 }
+
+// The members a snapshot line is made of, at any level inside a client. Everything else is
+// skipped as it streams past.
+// clang-format off
+constexpr std::array<std::string_view, 38> kKeptMembers = {
+    // the client
+    "callsign", "userId", "rating", "createdAt", "atcSession", "frequency", "atis", "lines",
+    // its last position report
+    "lastTrack", "latitude", "longitude", "altitude", "altitudeDifference", "groundSpeed",
+    "heading", "transponder",
+    // the flight plan
+    "flightPlan", "aircraftId", "aircraft", "icaoCode", "wakeTurbulence", "aircraftNumber",
+    "departureId", "arrivalId", "alternativeId", "alternative2Id", "route", "remarks", "speed",
+    "level", "flightRules", "flightType", "aircraftEquipments", "aircraftTransponderTypes",
+    "departureTime", "eet", "endurance", "peopleOnBoard"};
+// clang-format on
+
+bool isKeptMember(std::string_view key) {
+    for (const std::string_view kept : kKeptMembers) {
+        if (key == kept) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A client object, its flight plan and the plan's aircraft: nothing kept lies deeper.
+constexpr std::size_t kMaxClientLevels = 3;
+
+// Follows the parser's events. Outside the client lists nothing is stored but `updatedAt`;
+// inside one, each client is built as a small tree of the kept members only, turned into a
+// station or pilot when it closes, and dropped. A skipped part of any size costs one counter.
+class FeedEvents {
+public:
+    using Json = nlohmann::json;
+
+    bool null() { return value(Json()); }
+    bool boolean(bool v) { return value(Json(v)); }
+    bool number_integer(Json::number_integer_t v) { return value(Json(v)); }
+    bool number_unsigned(Json::number_unsigned_t v) { return value(Json(v)); }
+    bool number_float(Json::number_float_t v, const Json::string_t&) { return value(Json(v)); }
+    bool string(Json::string_t& v) {
+        if (skipped_ > 0 || (!open_.empty() && !keepsNextValue())) {
+            return true;
+        }
+        return value(Json(std::move(v)));
+    }
+    bool binary(Json::binary_t&) { return true; }
+
+    bool start_object(std::size_t) { return open(true); }
+    bool start_array(std::size_t) { return open(false); }
+    bool end_object() { return close(); }
+    bool end_array() { return close(); }
+
+    bool key(Json::string_t& name) {
+        if (skipped_ == 0) {
+            // No member the reader uses has a long name; a long one is only kept as "other".
+            key_ = name.size() <= kLongestKey ? name : std::string();
+        }
+        return true;
+    }
+
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) {
+        return false;
+    }
+
+    bool hasClients() const { return clientsIsObject_; }
+    LiveFeed& feed() { return feed_; }
+
+private:
+    enum class Place { Root, Clients, Stations, Pilots };
+    static constexpr std::size_t kLongestKey = 32;
+
+    bool keepsNextValue() const {
+        const Json& parent = *open_.back();
+        return parent.is_object() ? isKeptMember(key_) : parent.size() < FeedReader::kMaxAtisLines;
+    }
+
+    bool value(Json v) {
+        if (skipped_ > 0) {
+            return true;
+        }
+        if (!open_.empty()) {
+            Json& parent = *open_.back();
+            if (parent.is_object() && isKeptMember(key_)) {
+                parent[key_] = std::move(v);
+            } else if (parent.is_array() && v.is_string() &&
+                       parent.size() < FeedReader::kMaxAtisLines) {
+                parent.push_back(std::move(v));
+            }
+        } else if (places_.size() == 1 && key_ == "updatedAt") {
+            feed_.updatedAt = v.is_string() ? v.get<std::string>() : std::string();
+        } else if (places_.size() == 1 && key_ == "clients") {
+            clientsIsObject_ = false;
+        }
+        return true;
+    }
+
+    // Built only when kept: a document of millions of skipped objects allocates nothing.
+    bool open(bool isObject) {
+        if (skipped_ > 0) {
+            ++skipped_;
+        } else if (!open_.empty()) {
+            openInClient(isObject);
+        } else if (places_.empty()) {
+            if (isObject) {
+                places_.push_back(Place::Root);
+            } else {
+                ++skipped_;
+            }
+        } else {
+            openOutside(isObject);
+        }
+        return true;
+    }
+
+    void openOutside(bool isObject) {
+        const Place place = places_.back();
+        if (place == Place::Root) {
+            if (key_ == "updatedAt") {
+                feed_.updatedAt.clear();
+            }
+            if (key_ == "clients") {
+                clientsIsObject_ = isObject;
+                if (isObject) {
+                    places_.push_back(Place::Clients);
+                    return;
+                }
+            }
+        } else if (place == Place::Clients && !isObject && (key_ == "atcs" || key_ == "pilots")) {
+            places_.push_back(key_ == "atcs" ? Place::Stations : Place::Pilots);
+            return;
+        } else if ((place == Place::Stations || place == Place::Pilots) && isObject) {
+            if (clientsRead_ < FeedReader::kMaxClients) {
+                client_ = Json::object();
+                open_.push_back(&client_);
+                return;
+            }
+            ++feed_.clientsPastLimit;
+        }
+        ++skipped_;
+    }
+
+    void openInClient(bool isObject) {
+        Json& parent = *open_.back();
+        if (parent.is_object() && isKeptMember(key_) && open_.size() < kMaxClientLevels &&
+            (isObject || key_ == "lines")) {
+            Json& slot = parent[key_];
+            slot = isObject ? Json::object() : Json::array();
+            open_.push_back(&slot);  // a member of a map: later members do not move it
+        } else {
+            ++skipped_;
+        }
+    }
+
+    bool close() {
+        if (skipped_ > 0) {
+            --skipped_;
+        } else if (!open_.empty()) {
+            open_.pop_back();
+            if (open_.empty()) {
+                finishClient();
+            }
+        } else if (!places_.empty()) {
+            places_.pop_back();
+        }
+        return true;
+    }
+
+    void finishClient() {
+        if (places_.back() == Place::Stations) {
+            feed_.stations.push_back(readStation(client_));
+        } else {
+            feed_.pilots.push_back(readPilot(client_));
+        }
+        ++clientsRead_;
+        client_ = Json();
+    }
+
+    LiveFeed feed_;
+    std::vector<Place> places_;  ///< the document's levels down to the client lists
+    std::size_t skipped_ = 0;    ///< levels open inside a part that is not read
+    std::string key_;
+    Json client_;
+    std::vector<Json*> open_;  ///< the client's levels being built, the client first
+    std::size_t clientsRead_ = 0;
+    bool clientsIsObject_ = false;
+};
 
 // Days from 1970-01-01 to the given civil date (proleptic Gregorian).
 long long daysFromCivil(long long y, long long m, long long d) {
@@ -194,29 +386,16 @@ std::optional<long long> FeedReader::timeMillis(std::string_view isoTime) {
 }
 
 std::optional<LiveFeed> FeedReader::parse(std::string_view document, std::string& error) {
-    const Json root = Json::parse(document.begin(), document.end(), nullptr, false);
-    if (root.is_discarded()) {
+    FeedEvents events;
+    if (!Json::sax_parse(document.begin(), document.end(), &events)) {
         error = "the feed is not a JSON document";
         return std::nullopt;
     }
-    const Json* clients = member(root, "clients");
-    if (clients == nullptr || !clients->is_object()) {
+    if (!events.hasClients()) {
         error = "the document has no clients";
         return std::nullopt;
     }
-    LiveFeed feed;
-    feed.updatedAt = text(root, "updatedAt");
-    for (const Json& atc : arrayOr(*clients, "atcs")) {
-        if (atc.is_object()) {
-            feed.stations.push_back(readStation(atc));
-        }
-    }
-    for (const Json& client : arrayOr(*clients, "pilots")) {
-        if (client.is_object()) {
-            feed.pilots.push_back(readPilot(client));
-        }
-    }
-    return feed;
+    return std::move(events.feed());
 }
 
 }  // namespace corvane

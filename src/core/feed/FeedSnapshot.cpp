@@ -1,7 +1,11 @@
 #include "feed/FeedSnapshot.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
+#include <optional>
 #include <string_view>
+#include <unordered_map>
 
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotWriter.h"
@@ -16,30 +20,64 @@ constexpr std::size_t kPilotFields = 47;
 constexpr std::size_t kFrequencyField = 4;
 constexpr std::size_t kStationKindField = 5;
 constexpr std::size_t kHeadingField = 9;
-constexpr std::size_t kMaxCallsignLength = 16;
 constexpr long long kSecondsPerDay = 24 * 3600;
 constexpr long long kMaxTimeSeconds = 100 * 3600;
 
-// A callsign goes in as it is or not at all: it is the key every later reader compares.
+// A callsign goes in as it is or not at all: it is the key every later reader compares, and
+// a station is found by its start, so "EDDM_GNDX654321" could pass for EDDM_GND.
 bool isWritableCallsign(std::string_view callsign) {
-    if (callsign.empty() || callsign.size() > kMaxCallsignLength) {
+    if (callsign.empty() || callsign.size() > kMaxFeedCallsignLength) {
         return false;
     }
     for (const char c : callsign) {
-        if (c <= ' ' || c > '~' || c == ':') {
+        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+        if (!letter && !(c >= '0' && c <= '9') && c != '_' && c != '-') {
             return false;
         }
     }
     return true;
 }
 
-// Free text with nothing that could end a field or a line.
+// How many bytes at `text[at]` make a control character, 0 for anything else. The feed's texts
+// are UTF-8 (the parser has checked them), so besides ASCII's controls there are the C1
+// controls U+0080..U+009F and the line and paragraph separators U+2028 and U+2029.
+std::size_t controlLength(std::string_view text, std::size_t at) {
+    const auto byte = [&text](std::size_t i) {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0U;
+    };
+    const unsigned int c = byte(at);
+    if (c < 0x20 || c == 0x7f) {
+        return 1;
+    }
+    if (c == 0xc2 && byte(at + 1) >= 0x80 && byte(at + 1) <= 0x9f) {
+        return 2;
+    }
+    if (c == 0xe2 && byte(at + 1) == 0x80 && (byte(at + 2) == 0xa8 || byte(at + 2) == 0xa9)) {
+        return 3;
+    }
+    return 0;
+}
+
+// Free text with nothing that could end a field or a line, no longer than a column may be (cut
+// before a character, never inside one).
 std::string safeText(std::string_view text) {
-    std::string result(text);
-    for (char& c : result) {
-        if (c == ':' || (static_cast<unsigned char>(c) < ' ') || c == '\x7f') {
-            c = ' ';
+    std::string result;
+    result.reserve(std::min(text.size(), kMaxFeedTextBytes + 1));
+    for (std::size_t at = 0; at < text.size() && result.size() <= kMaxFeedTextBytes;) {
+        if (const std::size_t control = controlLength(text, at)) {
+            result += ' ';
+            at += control;
+        } else {
+            result += text[at] == ':' ? ' ' : text[at];
+            ++at;
         }
+    }
+    if (result.size() > kMaxFeedTextBytes) {
+        std::size_t end = kMaxFeedTextBytes;
+        while (end > 0 && (static_cast<unsigned char>(result[end]) & 0xc0) == 0x80) {
+            --end;
+        }
+        result.resize(end);
     }
     return result;
 }
@@ -187,25 +225,75 @@ void appendPilot(std::string& out, const FeedPilot& pilot, const AirportTable& a
     SnapshotWriter::appendLine(out, f);
 }
 
+// Which client each callsign's line comes from: the one connected last, on a tie the first.
+class CallsignOwners {
+public:
+    void offer(std::string_view callsign, const std::optional<long long>& connectedAt,
+               std::size_t client) {
+        const auto [it, added] = owners_.try_emplace(callsign, Owner{connectedAt, client});
+        if (!added && connectedAt.value_or(kNever) > it->second.connectedAt.value_or(kNever)) {
+            it->second = Owner{connectedAt, client};
+        }
+    }
+    bool owns(std::string_view callsign, std::size_t client) const {
+        return owners_.at(callsign).client == client;
+    }
+    std::size_t size() const { return owners_.size(); }
+
+private:
+    static constexpr long long kNever = std::numeric_limits<long long>::min();
+    struct Owner {
+        std::optional<long long> connectedAt;
+        std::size_t client;
+    };
+    std::unordered_map<std::string_view, Owner> owners_;
+};
+
+bool hasPosition(const FeedPilot& pilot) {
+    return pilot.latitude && pilot.longitude;
+}
+
 }  // namespace
 
 FeedSnapshot snapshotFromFeed(const LiveFeed& feed, const AirportTable& airports,
                               const PilotPlaces* places) {
     FeedSnapshot snapshot;
-    for (const FeedStation& station : feed.stations) {
-        if (!isWritableCallsign(station.callsign)) {
-            ++snapshot.unsafeCallsigns;
-            continue;
+    snapshot.leftOut = feed.clientsPastLimit;
+    // Stations are clients 0 to n-1, pilots follow.
+    const std::size_t firstPilot = feed.stations.size();
+    CallsignOwners owners;
+    std::size_t candidates = 0;
+    for (std::size_t i = 0; i < feed.stations.size(); ++i) {
+        const FeedStation& station = feed.stations[i];
+        if (isWritableCallsign(station.callsign)) {
+            owners.offer(station.callsign, station.connectedAt, i);
+            ++candidates;
         }
-        appendStation(snapshot.text, station);
-        ++snapshot.stations;
     }
-    for (const FeedPilot& pilot : feed.pilots) {
+    for (std::size_t i = 0; i < feed.pilots.size(); ++i) {
+        const FeedPilot& pilot = feed.pilots[i];
+        if (isWritableCallsign(pilot.callsign) && hasPosition(pilot)) {
+            owners.offer(pilot.callsign, pilot.connectedAt, firstPilot + i);
+            ++candidates;
+        }
+    }
+    snapshot.leftOut += candidates - owners.size();
+    for (std::size_t i = 0; i < feed.stations.size(); ++i) {
+        const FeedStation& station = feed.stations[i];
+        if (!isWritableCallsign(station.callsign)) {
+            ++snapshot.leftOut;
+        } else if (owners.owns(station.callsign, i)) {
+            appendStation(snapshot.text, station);
+            ++snapshot.stations;
+        }
+    }
+    for (std::size_t i = 0; i < feed.pilots.size(); ++i) {
+        const FeedPilot& pilot = feed.pilots[i];
         if (!isWritableCallsign(pilot.callsign)) {
-            ++snapshot.unsafeCallsigns;
-        } else if (!pilot.latitude || !pilot.longitude) {
+            ++snapshot.leftOut;
+        } else if (!hasPosition(pilot)) {
             ++snapshot.withoutPosition;
-        } else {
+        } else if (owners.owns(pilot.callsign, firstPilot + i)) {
             appendPilot(snapshot.text, pilot, airports, places);
             ++snapshot.pilots;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,7 +11,8 @@ namespace corvane {
 /// to null is optional (or empty, for texts).
 struct FeedStation {
     std::string callsign;
-    std::optional<long long> vid;  ///< the feed's userId
+    std::optional<long long> vid;          ///< the feed's userId
+    std::optional<long long> connectedAt;  ///< createdAt, milliseconds since 1970
     std::optional<long long> rating;
     std::optional<double> frequency;  ///< MHz
     std::optional<double> latitude;
@@ -45,6 +47,7 @@ struct FeedFlightPlan {
 struct FeedPilot {
     std::string callsign;
     std::optional<long long> vid;
+    std::optional<long long> connectedAt;  ///< createdAt, milliseconds since 1970
     std::optional<double> latitude;
     std::optional<double> longitude;
     std::optional<long long> altitude;            ///< feet above mean sea level
@@ -60,6 +63,7 @@ struct LiveFeed {
     std::string updatedAt;  ///< ISO-8601 UTC, as the feed writes it
     std::vector<FeedStation> stations;
     std::vector<FeedPilot> pilots;
+    std::size_t clientsPastLimit = 0;  ///< clients not read: the document held too many
 };
 
 }  // namespace corvane
