@@ -16,6 +16,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ScriptLine.h"
@@ -96,7 +97,8 @@ Json cutTo(const Json& actual, const Json& shape, const std::string& path,
 }
 
 // Blessing keeps each expected dump's keys, in the driver's order, and writes the dumps that have
-// no expected one yet whole (tools/prune-goldens.py then cuts them down).
+// no expected one yet whole (tools/prune-goldens.py then cuts them down); CORVANE_BLESS=whole
+// writes every dump whole, for the cases whose point is the whole window.
 std::vector<std::string> blessed(const std::vector<std::string>& got,
                                  const std::vector<std::string>& want) {
     std::vector<std::string> dumps;
@@ -185,8 +187,8 @@ TEST_P(ScriptCaseTest, PrintsItsExpectedDumps) {
     std::vector<std::string> want = fs::exists(expectedFile)
                                         ? jsonLines(test::readFileBytes(expectedFile.string()))
                                         : std::vector<std::string>{};
-    if (std::getenv("CORVANE_BLESS") != nullptr) {
-        want = blessed(got, want);
+    if (const char* bless = std::getenv("CORVANE_BLESS"); bless != nullptr) {
+        want = blessed(got, std::string_view(bless) == "whole" ? std::vector<std::string>{} : want);
         std::ofstream file(expectedFile, std::ios::binary);
         for (const std::string& dump : want) {
             file << dump << "\n";
