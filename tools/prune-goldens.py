@@ -14,7 +14,8 @@ so a dump may be any subset of the driver's JSON. A whole dump read here keeps:
 A field is a member of one of the dump's objects ("text", "enabled", ...) or, for the others
 ("running", "sheet", "messages", ...), the whole value.
 
-The cases in WHOLE keep their whole dumps: their point is the whole window. A dump that already
+The cases whose script has the line "#> whole" keep their whole dumps: their point is the whole
+window, and the runner compares them exactly. A dump that already
 lacks fields is left as it is, so the script can run again over every case after new or
 re-blessed cases came in (CORVANE_BLESS writes whole dumps for a new case). A field a pruned
 dump left out held the window's value before any action, which is what the next dump's
@@ -27,12 +28,6 @@ import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent / "tests" / "data" / "script"
 BEFORE_ANY_ACTION = "startup/WindowBeforeAnyAction"
-WHOLE = {
-    BEFORE_ANY_ACTION,
-    "startup/TickingADisabledTimerChangesNothing",
-    "startup/ScreenOfExactly1024By768Runs",
-    "station/AirportStation",
-}
 ALWAYS = ("messages", "focus")
 NAMING = {"type", "key", "paste", "click", "select", "pick", "tick"}
 OPENS_THE_SHEET = {"cmdFPDep", "cmdFPArr"}
@@ -68,10 +63,10 @@ def completed(dump, before):
     return full
 
 
-def named_per_dump(script):
+def named_per_dump(lines):
     """For each dump of the script, the names its lines gave so far."""
     names, per_dump = set(), []
-    for line in script.read_text(encoding="utf-8").splitlines():
+    for line in lines:
         words = line.split(" ")
         if line.startswith("#"):
             continue
@@ -113,11 +108,11 @@ def pruned(dump, before, previous, named):
 
 def prune_case(folder, before):
     expected = folder / "expected.jsonl"
-    case = folder.relative_to(ROOT).as_posix()
-    if case in WHOLE or not expected.exists():
+    script = (folder / "script.txt").read_text(encoding="utf-8").splitlines()
+    if "#> whole" in script or not expected.exists():
         return None
     dumps = read_dumps(expected)
-    named = named_per_dump(folder / "script.txt")
+    named = named_per_dump(script)
     previous, out = None, []
     for index, dump in enumerate(dumps):
         if is_whole(dump, before):

@@ -1,11 +1,12 @@
 // Driver sessions kept as folders under tests/data/script/<group>/<case>: the group's `home`
 // is the program folder, `script.txt` the session, `expected.jsonl` one line per dump holding
 // the part of that dump the case is about (docs/testing.md says how a case is added and blessed).
-// Lines starting "#> " change files between the script's lines: `put TARGET FILE` copies the
-// case's FILE over the program folder's TARGET, `remove TARGET` deletes it, `check TARGET FILE`
-// expects TARGET to hold FILE's bytes (or not to exist when the case has no FILE). "@HOME@"
-// stands for the program folder's path, in the copied files and in the dumps. Then the lines
-// themselves, and a session in a program folder whose name is not ASCII.
+// Lines starting "#> " act between the script's lines: `put TARGET FILE` copies the case's FILE
+// over the program folder's TARGET, `remove TARGET` deletes it, `check TARGET FILE` expects
+// TARGET to hold FILE's bytes (or not to exist when the case has no FILE), `whole` compares the
+// case's dumps whole, no member more or less. "@HOME@" stands for the program folder's path, in
+// the copied files and in the dumps. Then the lines themselves, and a session in a program
+// folder whose name is not ASCII.
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,6 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "ScriptLine.h"
@@ -97,8 +97,7 @@ Json cutTo(const Json& actual, const Json& shape, const std::string& path,
 }
 
 // Blessing keeps each expected dump's keys, in the driver's order, and writes the dumps that have
-// no expected one yet whole (tools/prune-goldens.py then cuts them down); CORVANE_BLESS=whole
-// writes every dump whole, for the cases whose point is the whole window.
+// no expected one yet whole (tools/prune-goldens.py then cuts them down).
 std::vector<std::string> blessed(const std::vector<std::string>& got,
                                  const std::vector<std::string>& want) {
     std::vector<std::string> dumps;
@@ -137,6 +136,8 @@ protected:
             put(source, target);
         } else if (verb == "remove") {
             fs::remove_all(home.file(target));
+        } else if (verb == "whole") {
+            wholeDumps = true;
         } else if (verb == "check") {
             const auto bytes = [](const std::string& path) {
                 std::string held = fs::exists(path) ? test::readFileBytes(path) : "(no file)";
@@ -153,6 +154,7 @@ protected:
     }
 
     test::TempFolder home;
+    bool wholeDumps = false;
 };
 
 TEST_P(ScriptCaseTest, PrintsItsExpectedDumps) {
@@ -187,8 +189,8 @@ TEST_P(ScriptCaseTest, PrintsItsExpectedDumps) {
     std::vector<std::string> want = fs::exists(expectedFile)
                                         ? jsonLines(test::readFileBytes(expectedFile.string()))
                                         : std::vector<std::string>{};
-    if (const char* bless = std::getenv("CORVANE_BLESS"); bless != nullptr) {
-        want = blessed(got, std::string_view(bless) == "whole" ? std::vector<std::string>{} : want);
+    if (std::getenv("CORVANE_BLESS") != nullptr) {
+        want = blessed(got, wholeDumps ? std::vector<std::string>{} : want);
         std::ofstream file(expectedFile, std::ios::binary);
         for (const std::string& dump : want) {
             file << dump << "\n";
@@ -198,7 +200,8 @@ TEST_P(ScriptCaseTest, PrintsItsExpectedDumps) {
         ASSERT_LT(dump, got.size()) << "dump " << dump + 1 << " is missing";
         std::vector<std::string> missing;
         const auto expected = nlohmann::json::parse(want[dump]);
-        const auto actual = cutTo(nlohmann::json::parse(got[dump]), expected, "", missing);
+        const auto whole = nlohmann::json::parse(got[dump]);
+        const auto actual = wholeDumps ? whole : cutTo(whole, expected, "", missing);
         EXPECT_EQ(missing, std::vector<std::string>{}) << "dump " << dump + 1 << " lacks these";
         EXPECT_EQ(actual, expected)
             << "dump " << dump + 1 << " differs: " << nlohmann::json::diff(expected, actual).dump();
