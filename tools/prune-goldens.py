@@ -15,11 +15,10 @@ A field is a member of one of the dump's objects ("text", "enabled", ...) or, fo
 ("running", "sheet", "messages", ...), the whole value.
 
 The cases whose script has the line "#> whole" keep their whole dumps: their point is the whole
-window, and the runner compares them exactly. A dump that already
-lacks fields is left as it is, so the script can run again over every case after new or
-re-blessed cases came in (CORVANE_BLESS writes whole dumps for a new case). A field a pruned
-dump left out held the window's value before any action, which is what the next dump's
-comparison with it assumes.
+window, and the runner compares them exactly. A dump that already lacks fields is left as it is,
+so the script can run again over every case after new or re-blessed cases came in
+(CORVANE_BLESS writes whole dumps for a new case). A field a pruned dump left out held the
+window's value before any action, which is what the next dump's comparison with it assumes.
 """
 
 import json
@@ -43,11 +42,15 @@ def write_dumps(path, dumps):
 
 
 def is_whole(dump, before):
-    return all(
-        key in dump
-        and (not isinstance(value, dict) or not isinstance(dump[key], dict) or dump[key].keys() >= value.keys())
-        for key, value in before.items()
-    )
+    def holds(key, value):
+        if key not in dump:
+            return False
+        part = dump[key]
+        if isinstance(value, dict) and isinstance(part, dict):
+            return part.keys() >= value.keys()
+        return True
+
+    return all(holds(key, value) for key, value in before.items())
 
 
 def completed(dump, before):
@@ -116,7 +119,8 @@ def prune_case(folder, before):
     previous, out = None, []
     for index, dump in enumerate(dumps):
         if is_whole(dump, before):
-            out.append(pruned(dump, before, previous, named[index] if index < len(named) else set()))
+            names = named[index] if index < len(named) else set()
+            out.append(pruned(dump, before, previous, names))
             previous = dump
         else:
             out.append(dump)
