@@ -182,6 +182,7 @@ public:
     bool number_unsigned(Json::number_unsigned_t v) { return value(Json(v)); }
     bool number_float(Json::number_float_t v, const Json::string_t&) { return value(Json(v)); }
     bool string(Json::string_t& v) {
+        bare_ = 0;
         if (skipped_ > 0 || (!open_.empty() && !keepsNextValue())) {
             return true;
         }
@@ -189,12 +190,13 @@ public:
     }
     bool binary(Json::binary_t&) { return true; }
 
-    bool start_object(std::size_t) { return open(true); }
-    bool start_array(std::size_t) { return open(false); }
-    bool end_object() { return close(); }
-    bool end_array() { return close(); }
+    bool start_object(std::size_t) { return bare() && open(true); }
+    bool start_array(std::size_t) { return bare() && open(false); }
+    bool end_object() { return bare() && close(); }
+    bool end_array() { return bare() && close(); }
 
     bool key(Json::string_t& name) {
+        bare_ = 0;
         if (skipped_ == 0) {
             // No member the reader uses has a long name; a long one is only kept as "other".
             key_ = name.size() <= kLongestKey ? name : std::string();
@@ -207,6 +209,7 @@ public:
     }
 
     bool hasClients() const { return clientsIsObject_; }
+    bool endedInABareRun() const { return bare_ > kMaxBareRun; }
     LiveFeed& feed() { return feed_; }
 
 private:
@@ -218,7 +221,13 @@ private:
         return parent.is_object() ? isKeptMember(key_) : parent.size() < FeedReader::kMaxAtisLines;
     }
 
+    // The parser keeps the text of every bracket and comma since the last string, number or
+    // literal; a document of millions of empty objects would make it hold megabytes, so such
+    // a run ends the read (no real feed has more than a few brackets in a row).
+    bool bare() { return ++bare_ <= kMaxBareRun; }
+
     bool value(Json v) {
+        bare_ = 0;
         if (skipped_ > 0) {
             return true;
         }
@@ -327,6 +336,8 @@ private:
     std::vector<Json*> open_;  ///< the client's levels being built, the client first
     std::size_t clientsRead_ = 0;
     bool clientsIsObject_ = false;
+    std::size_t bare_ = 0;  ///< brackets since the last string, number, literal or key
+    static constexpr std::size_t kMaxBareRun = 4096;
 };
 
 // Days from 1970-01-01 to the given civil date (proleptic Gregorian).
@@ -388,7 +399,8 @@ std::optional<long long> FeedReader::timeMillis(std::string_view isoTime) {
 std::optional<LiveFeed> FeedReader::parse(std::string_view document, std::string& error) {
     FeedEvents events;
     if (!Json::sax_parse(document.begin(), document.end(), &events)) {
-        error = "the feed is not a JSON document";
+        error = events.endedInABareRun() ? "the feed holds thousands of empty brackets in a row"
+                                         : "the feed is not a JSON document";
         return std::nullopt;
     }
     if (!events.hasClients()) {

@@ -116,5 +116,20 @@ const TextFunctions kFeed = {
 
 CORVANE_TEXT_TABLE(FeedTexts, kFeed, "feed/documents.tsv");
 
+// The parser holds every bracket since the last value: a run of thousands ends the read.
+TEST(FeedReaderLimits, ARunOfThousandsOfEmptyObjectsIsNoFeed) {
+    const auto pilots = [](int count) {
+        std::string document = R"({"clients":{"pilots":[)";
+        for (int i = 0; i < count; ++i) {
+            document += i == 0 ? "{}" : ",{}";
+        }
+        return document + "]}}";
+    };
+    std::string error;
+    EXPECT_TRUE(FeedReader::parse(pilots(2000), error).has_value()) << error;
+    EXPECT_FALSE(FeedReader::parse(pilots(2100), error).has_value());
+    EXPECT_EQ(error, "the feed holds thousands of empty brackets in a row");
+}
+
 }  // namespace
 }  // namespace corvane::test
