@@ -1,8 +1,5 @@
 #include "FuzzHome.h"
 
-#include <stdlib.h>
-
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -15,6 +12,15 @@ namespace {
 std::string readSource(const std::string& relative) {
     std::ifstream in(std::string(CORVANE_SOURCE_DIR) + "/" + relative, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string firstLines(const std::string& text, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t line = 0; line < count && end < text.size(); ++line) {
+        const std::size_t newline = text.find('\n', end);
+        end = newline == std::string::npos ? text.size() : newline + 1;
+    }
+    return text.substr(0, end);
 }
 
 }  // namespace
@@ -63,40 +69,37 @@ FuzzHome& FuzzHome::instance() {
     return home;
 }
 
+// A few airlines and a few squawk ranges are enough for every step of the session (the whole
+// bundled airline table would be read at every click).
 FuzzHome::FuzzHome()
-    : snapshot_(readSource("fuzz/corpus/snapshot/demo.dat")),
+    : path_("/corvane-fuzz"),
+      snapshot_(readSource("fuzz/corpus/snapshot/demo.dat")),
       procedures_(readSource("data/SIDSTARS/EDDF.txt")),
-      squawks_(readSource("data/DATA/ssr_code.txt")),
-      airlines_(readSource("data/DATA/airlines.dat")) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "corvane-fuzz-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-    std::filesystem::create_directories(path_ + "/DATA");
-    std::filesystem::create_directories(path_ + "/radar");
-    std::filesystem::create_directories(path_ + "/SIDSTARS");
-}
-
-void FuzzHome::writeFile(const std::string& relative, const std::string& bytes) const {
-    std::ofstream(path_ + "/" + relative, std::ios::binary | std::ios::trunc) << bytes;
+      squawks_(firstLines(readSource("data/DATA/ssr_code.txt"), 8)),
+      airlines_(readSource("fuzz/corpus/airlines/airlines.dat")) {
+    files_.makeFolder(path_ + "/DATA");
+    files_.makeFolder(path_ + "/radar");
+    files_.makeFolder(path_ + "/SIDSTARS");
 }
 
 void FuzzHome::prepare(const std::string& relative, const std::string& bytes) {
-    writeFile("DATA/dirRecent.txt", path_ + "/radar/recent.dat\r\n");
-    writeFile("DATA/dirSidStar.txt", path_ + "/SIDSTARS\r\n");
-    writeFile("radar/recent.dat", snapshot_);
-    writeFile("SIDSTARS/EDDF.txt", procedures_);
-    writeFile("DATA/ssr_code.txt", squawks_);
-    writeFile("DATA/airlines.dat", airlines_);
-    std::filesystem::remove(path_ + "/DATA/departure.txt");
-    std::filesystem::remove(path_ + "/DATA/arrival.txt");
+    files_.write(path_ + "/DATA/dirRecent.txt", path_ + "/radar/recent.dat\r\n");
+    files_.write(path_ + "/DATA/dirSidStar.txt", path_ + "/SIDSTARS\r\n");
+    files_.write(path_ + "/radar/recent.dat", snapshot_);
+    files_.write(path_ + "/SIDSTARS/EDDF.txt", procedures_);
+    files_.write(path_ + "/DATA/ssr_code.txt", squawks_);
+    files_.write(path_ + "/DATA/airlines.dat", airlines_);
+    files_.remove(path_ + "/DATA/departure.txt");
+    files_.remove(path_ + "/DATA/arrival.txt");
     if (!relative.empty()) {
-        writeFile(relative, bytes);
+        files_.write(path_ + "/" + relative, bytes);
     }
 }
 
 void FuzzHome::runEachLine(const std::string& script) {
     std::ostringstream out;
     std::ostringstream errors;
-    ScriptRunner runner(path_, out, errors);
+    ScriptRunner runner(path_, out, errors, &files_);
     std::istringstream lines(script);
     for (std::string line; std::getline(lines, line);) {
         std::istringstream one(line + "\n");

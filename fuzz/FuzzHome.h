@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "support/MemoryFileSystem.h"
+
 namespace corvane::fuzz {
 
-/// A program folder with a complete, valid set of files (settings, snapshot, squawk table,
-/// airline table, procedure file) made once per fuzzing process, into which one file at a time
-/// is replaced by the fuzzer's input.
+/// A program folder in memory with a complete, valid set of files (settings, snapshot, squawk
+/// table, airline table, procedure file), into which one file at a time is replaced by the
+/// fuzzer's input.
 class FuzzHome {
 public:
     /// The shared home of this process.
@@ -22,8 +24,8 @@ public:
 
 private:
     FuzzHome();
-    void writeFile(const std::string& relative, const std::string& bytes) const;
 
+    test::MemoryFileSystem files_;
     std::string path_;
     std::string snapshot_;
     std::string procedures_;

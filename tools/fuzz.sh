@@ -18,7 +18,8 @@ while [ $# -gt 0 ]; do
 done
 [ ${#targets[@]} -gt 0 ] || targets=(fuzz_script fuzz_snapshot fuzz_procedures fuzz_squawk_table
                                      fuzz_airlines fuzz_settings fuzz_departure_log
-                                     fuzz_feed fuzz_firs)
+                                     fuzz_feed fuzz_firs
+                                     fuzz_line_reader)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)" --target "${targets[@]}"

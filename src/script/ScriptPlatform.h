@@ -27,15 +27,19 @@ public:
 };
 
 /// The platform of the headless driver: answers and folder choices come from queues the
-/// script fills, the screen and the clock are what the script sets, files are the real ones.
+/// script fills, the screen and the clock are what the script sets, files are the real ones
+/// unless another file system is given (the fuzz targets keep theirs in memory).
 class ScriptPlatform final : public Platform {
 public:
+    /// `files`, when given, must outlive the platform.
+    explicit ScriptPlatform(FileSystem* files = nullptr) : files_(files ? files : &local_) {}
+
     MessageAnswer showMessage(const std::string& text, const std::string& title, MessageIcon icon,
                               MessageButtons buttons) override;
     std::optional<std::string> browseForFolder(const std::string& prompt) override;
     ScreenSize screenSize() const override;
     ClockTime localTime() const override;
-    FileSystem& files() override { return files_; }
+    FileSystem& files() override { return *files_; }
 
     /// Queues the answer of the next Yes/No box.
     void queueAnswer(bool yes) { answers_.push_back(yes); }
@@ -49,7 +53,8 @@ public:
     const std::vector<ShownMessage>& messages() const { return messages_; }
 
 private:
-    LocalFileSystem files_;
+    LocalFileSystem local_;
+    FileSystem* files_;
     std::deque<bool> answers_;
     std::deque<std::optional<std::string>> folders_;
     ScreenSize screen_{1920LL * 15, 1080LL * 15};

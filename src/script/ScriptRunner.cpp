@@ -38,8 +38,9 @@ std::string argumentOrEmpty(const std::vector<std::string>& arguments, std::size
 
 }  // namespace
 
-ScriptRunner::ScriptRunner(std::string programFolder, std::ostream& out, std::ostream& errors)
-    : programFolder_(std::move(programFolder)), out_(out), errors_(errors) {}
+ScriptRunner::ScriptRunner(std::string programFolder, std::ostream& out, std::ostream& errors,
+                           FileSystem* files)
+    : programFolder_(std::move(programFolder)), out_(out), errors_(errors), platform_(files) {}
 
 int ScriptRunner::run(std::istream& script) {
     std::string text;

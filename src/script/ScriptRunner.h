@@ -21,7 +21,9 @@ public:
     /// Exit status: a Yes/No box had no queued answer.
     static constexpr int kUnanswered = 3;
 
-    ScriptRunner(std::string programFolder, std::ostream& out, std::ostream& errors);
+    /// `files`, when given, stands for the machine's files and must outlive the runner.
+    ScriptRunner(std::string programFolder, std::ostream& out, std::ostream& errors,
+                 FileSystem* files = nullptr);
 
     /// Runs every line of `script`; returns the exit status.
     int run(std::istream& script);

@@ -1,7 +1,10 @@
 // The text helpers' tables under tests/data/common: numbers and texts.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <sstream>
 #include <string>
+#include <string_view>
 
 #include "common/NumberText.h"
 #include "common/TextCodec.h"
@@ -34,7 +37,20 @@ const test::TextFunctions kText = {
          TextCodec::appendCodePoint(static_cast<char32_t>(std::stoul(c[1], nullptr, 16)), out);
          return out;
      }},
+    {"codePoints",  // the hexadecimal code points of typed text
+     [](const CaseRow& c) {
+         std::ostringstream codes;
+         for (std::size_t pos = 0; pos < c[1].size();) {
+             codes << (pos == 0 ? "" : " ") << std::uppercase << std::hex
+                   << static_cast<std::uint32_t>(TextCodec::nextCodePoint(c[1], pos));
+         }
+         return codes.str();
+     }},
     {"validUtf8", [](const CaseRow& c) { return TextCodec::isValidUtf8(c[1]) ? "yes" : "no"; }},
+    {"validUtf8Head",  // the first bytes of a text only, as a line is checked inside a buffer
+     [](const CaseRow& c) {
+         return TextCodec::isValidUtf8(std::string_view(c[1]).substr(0, at(c, 2))) ? "yes" : "no";
+     }},
     {"mid", [](const CaseRow& c) { return std::string(TC::mid(c[1], at(c, 2), at(c, 3))); }},
     {"columns",
      [](const CaseRow& c) { return std::string(TC::columns(c[1], at(c, 2), at(c, 3))); }},

@@ -28,6 +28,7 @@ TEST(FeedSnapshot, TheSampleFeedGivesTheGoldenSnapshot) {
     std::ifstream firs(kData + "../../../data/firs.txt");
     const PilotPlaces places(airports, FirTable::read(firs));
     const FeedSnapshot snapshot = snapshotFromFeed(*feed, airports, &places);
+    // AFR1234's departure time lies a day ahead (142200 s): its time of day, 1530, is written.
     EXPECT_EQ(snapshot.text, readFileBytes(kData + "recent.golden.dat"));
     EXPECT_EQ(snapshot.stations, 3u);
     EXPECT_EQ(snapshot.pilots, 5u);

@@ -15,6 +15,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/ProgramFolderLocator.h"
 #include "support/CaseTable.h"
+#include "support/MemoryFileSystem.h"
 #include "support/PosixOnly.h"
 #include "support/TempFolder.h"
 
@@ -199,13 +200,8 @@ TEST(LocalFileSystem, WritesCrLfLinesAndFindsNamesIgnoringCase) {
     EXPECT_FALSE(files.findIgnoringCase(folder.path(), "missing"));
 }
 
-// The lines of a file holding `bytes`, "|" between them, then whether it ended inside a line.
-std::string readAll(const std::string& bytes) {
-    test::TempFolder folder;
-    folder.write("file.txt", bytes);
-    FileStatus status = FileStatus::IoError;
-    auto reader = LocalFileSystem().openLines(folder.file("file.txt"), status);
-    EXPECT_EQ(status, FileStatus::Ok);
+// The lines `reader` gives, "|" between them, then whether the file ended inside a line.
+std::string linesOf(const std::unique_ptr<LineSource>& reader) {
     std::string lines;
     std::string_view line;
     for (bool first = true; reader && reader->next(line); first = false) {
@@ -214,8 +210,32 @@ std::string readAll(const std::string& bytes) {
     return lines + (reader && reader->endedInsideLine() ? ";cut" : ";whole");
 }
 
+// The lines of a file holding `bytes`.
+std::string readAll(const std::string& bytes) {
+    test::TempFolder folder;
+    folder.write("file.txt", bytes);
+    FileStatus status = FileStatus::IoError;
+    auto reader = LocalFileSystem().openLines(folder.file("file.txt"), status);
+    EXPECT_EQ(status, FileStatus::Ok);
+    return linesOf(reader);
+}
+
 const test::TextFunctions kReads = {{"read", [](const test::CaseRow& c) { return readAll(c[1]); }}};
 CORVANE_TEXT_TABLE(LineReads, kReads, "platform/line-reader.tsv");
+
+// The same through the memory file system of the fuzz targets, which must read as the disk does.
+std::string readFromMemory(const std::string& bytes) {
+    test::MemoryFileSystem files;
+    files.write("/home/file.txt", bytes);
+    FileStatus status = FileStatus::IoError;
+    auto reader = files.openLines("/home/file.txt", status);
+    EXPECT_EQ(status, FileStatus::Ok);
+    return linesOf(reader);
+}
+
+const test::TextFunctions kMemoryReads = {
+    {"read", [](const test::CaseRow& c) { return readFromMemory(c[1]); }}};
+CORVANE_TEXT_TABLE(MemoryLineReads, kMemoryReads, "platform/line-reader.tsv");
 
 TEST(LineReads, ReadsLongLinesAndCutsHugeOnes) {
     const std::string longLine(LineReader::kBufferBytes * 3 + 17, 'x');
