@@ -152,42 +152,43 @@ std::vector<std::string> tableCandidates(const std::string& path, const std::str
     return candidates;
 }
 
+// The first candidate that is a regular file within `limit` bytes, read whole; without one,
+// `error` says why the first could not be read. A device or a pipe never hangs the reader.
+std::optional<std::string> readTable(const std::vector<std::string>& candidates,
+                                     std::uintmax_t limit, std::string& error) {
+    for (const std::string& candidate : candidates) {
+        std::string why;
+        if (auto text = readBoundedFile(candidate, limit, why)) {
+            return text;
+        }
+        if (error.empty()) {
+            error = why;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 AirportTable loadAirports(const std::string& path, std::ostream& errors) {
-    const std::vector<std::string> candidates = tableCandidates(path, "airports.csv");
-    std::string firstError;
-    for (const std::string& candidate : candidates) {
-        std::string error;
-        if (const auto text = readBoundedFile(candidate, kMaxAirportTableBytes, error)) {
-            std::istringstream in(*text);
-            return AirportTable::read(in);
-        }
-        if (firstError.empty()) {
-            firstError = error;
-        }
+    std::string error;
+    if (const auto text =
+            readTable(tableCandidates(path, "airports.csv"), kMaxAirportTableBytes, error)) {
+        std::istringstream in(*text);
+        return AirportTable::read(in);
     }
-    errors << "corvane-feed: no airport table (" << firstError
+    errors << "corvane-feed: no airport table (" << error
            << "); aerodrome coordinates stay empty\n";
     return {};
 }
 
 FirTable loadFirs(const std::string& path, std::ostream& errors) {
-    const std::vector<std::string> candidates = tableCandidates(path, "firs.txt");
-    std::string firstError;
-    for (const std::string& candidate : candidates) {
-        // Opened with the checks of the airport table: a device or a pipe never hangs the reader.
-        std::string error;
-        if (const auto text = readBoundedFile(candidate, kMaxFirTableBytes, error)) {
-            std::istringstream in(*text);
-            return FirTable::read(in);
-        }
-        if (firstError.empty()) {
-            firstError = error;
-        }
+    std::string error;
+    if (const auto text = readTable(tableCandidates(path, "firs.txt"), kMaxFirTableBytes, error)) {
+        std::istringstream in(*text);
+        return FirTable::read(in);
     }
-    errors << "corvane-feed: no FIR table (" << firstError
-           << "); the area control codes stay empty\n";
+    errors << "corvane-feed: no FIR table (" << error << "); the area control codes stay empty\n";
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "common/NumberText.h"
+#include "feed/TableLine.h"
 
 namespace corvane {
 
@@ -31,13 +32,7 @@ bool inRange(std::string_view text, double limit) {
 AirportTable AirportTable::read(std::istream& in) {
     AirportTable table;
     std::string line;
-    while (in.good()) {
-        line.clear();
-        for (int c; (c = in.get()) != std::char_traits<char>::eof() && c != '\n';) {
-            if (line.size() < kMaxLineLength) {
-                line += static_cast<char>(c);
-            }
-        }
+    while (readTableLine(in, line, kMaxLineLength)) {
         const std::string_view view(line);
         const std::size_t first = view.find(',');
         const std::size_t second = view.find(',', first + 1);

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "feed/TableLine.h"
+
 namespace corvane {
 
 namespace {
@@ -61,13 +63,7 @@ void FirTable::closeRing() {
 FirTable FirTable::read(std::istream& in) {
     FirTable table;
     std::string line;
-    while (in.good()) {
-        line.clear();
-        for (int c; (c = in.get()) != std::char_traits<char>::eof() && c != '\n';) {
-            if (line.size() < kMaxLineLength) {
-                line += static_cast<char>(c);
-            }
-        }
+    while (readTableLine(in, line, kMaxLineLength)) {
         std::string_view view(line);
         if (!view.empty() && view.back() == '\r') {
             view.remove_suffix(1);
