@@ -131,7 +131,10 @@ bool finishTemporary(int fd) {
 }
 
 void truncate(int fd, std::int64_t size) {
-    static_cast<void>(::ftruncate(fd, static_cast<off_t>(size)));
+    // A cut that fails too leaves nothing more to try: the caller reports the failed write.
+    if (::ftruncate(fd, static_cast<off_t>(size)) != 0) {
+        return;
+    }
 }
 
 bool close(int fd) {
