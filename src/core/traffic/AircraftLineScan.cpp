@@ -28,17 +28,13 @@ void AircraftLineScan::reportMissing(Platform& platform, const std::string& call
 }
 
 std::string AircraftLineScan::wakeCategory(std::string_view raw) {
-    std::string category;
-    // Each marker found overrides the one before, so the heavier class named later wins.
-    for (const char* marker : {"M-", "H-", "S-"}) {
+    // The heaviest class the line names wins; "L" only when it names none of the others.
+    for (const char* marker : {"S-", "H-", "M-", "L-"}) {
         if (raw.find(marker) != std::string_view::npos) {
-            category = std::string(1, marker[0]);
+            return std::string(1, marker[0]);
         }
     }
-    if (category.empty() && raw.find("L-") != std::string_view::npos) {
-        category = "L";
-    }
-    return category;
+    return {};
 }
 
 ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
