@@ -1,12 +1,16 @@
 #include "traffic/AircraftLineScan.h"
 
+#include <optional>
+
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
 #include "platform/FileStatus.h"
 #include "platform/Platform.h"
+#include "snapshot/LineKey.h"
 #include "snapshot/PilotReading.h"
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotLine.h"
+#include "snapshot/WakeMarker.h"
 #include "window/ProgramState.h"
 #include "window/UserMessage.h"
 
@@ -27,20 +31,6 @@ void AircraftLineScan::reportMissing(Platform& platform, const std::string& call
                                     " NOT FOUND IN THE TRAFFIC FILE. ITS DATA HAS BEEN CLEARED");
 }
 
-std::string AircraftLineScan::wakeCategory(std::string_view raw) {
-    std::string category;
-    // Each marker found overrides the one before, so the heavier class named later wins.
-    for (const char* marker : {"M-", "H-", "S-"}) {
-        if (raw.find(marker) != std::string_view::npos) {
-            category = std::string(1, marker[0]);
-        }
-    }
-    if (category.empty() && raw.find("L-") != std::string_view::npos) {
-        category = "L";
-    }
-    return category;
-}
-
 ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
                                  const std::string& callsign, const ReadingWork& work) {
     ScanResult result;
@@ -52,8 +42,9 @@ ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
         return result;
     }
     // A callsign field can never hold a colon, so such a selection matches no line.
-    const bool searchable = callsign.find(':') == std::string::npos;
-    const std::string key = callsign + ":";
+    const std::optional<std::string> callsignKey = LineKey::forCallsign(callsign);
+    const bool searchable = callsignKey.has_value();
+    const std::string key = callsignKey.value_or("");
     // Decoding keeps ASCII bytes as they are, so an ASCII key starts a raw line exactly when it
     // starts the decoded one; only another key needs each line decoded.
     const bool asciiKey = TextCodec::isAscii(key);
@@ -90,7 +81,7 @@ ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
     const std::string decoded = TextCodec::decodeLine(chosen);
     line.split(decoded, snapshot::FlightType);
     // Always the aircraft's own category, never one left by the aircraft analysed before.
-    state.FlightPlan.WakeCategory = wakeCategory(decoded);
+    state.FlightPlan.WakeCategory = WakeMarker::categoryIn(decoded);
     const PilotReading pilot = PilotReading::read(line);
     if (!pilot.filedPlan()) {
         result.outcome = ScanOutcome::NoFlightPlan;
