@@ -1,14 +1,15 @@
 #include "GreatCircle.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
+
+#include "common/GreatCircle.h"
 
 namespace corvane::sim {
 
 namespace {
 
-constexpr double kEarthRadiusNm = 3440.065;
+constexpr double kEarthRadiusNm = corvane::GreatCircle::kMeanEarthRadiusNm;
 
 double toRad(double deg) {
     return deg * std::numbers::pi / 180.0;
@@ -18,19 +19,13 @@ double toDeg(double rad) {
 }
 
 double centralAngle(GeoPoint a, GeoPoint b) {
-    // Haversine form: stays accurate for the few-metre steps of taxiing aircraft.
-    const double dLat = toRad(b.lat - a.lat);
-    const double dLon = toRad(b.lon - a.lon);
-    const double h =
-        std::sin(dLat / 2) * std::sin(dLat / 2) +
-        std::cos(toRad(a.lat)) * std::cos(toRad(b.lat)) * std::sin(dLon / 2) * std::sin(dLon / 2);
-    return 2.0 * std::asin(std::min(1.0, std::sqrt(h)));
+    return corvane::GreatCircle::centralAngle(a.lat, a.lon, b.lat, b.lon);
 }
 
 }  // namespace
 
 double GreatCircle::distanceNm(GeoPoint a, GeoPoint b) {
-    return centralAngle(a, b) * kEarthRadiusNm;
+    return corvane::GreatCircle::arcNm(a.lat, a.lon, b.lat, b.lon);
 }
 
 double GreatCircle::courseDeg(GeoPoint a, GeoPoint b) {

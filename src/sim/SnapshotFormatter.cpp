@@ -1,21 +1,16 @@
 #include "SnapshotFormatter.h"
 
+#include <array>
 #include <cmath>
 
 #include "AirportCatalog.h"
+#include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotWriter.h"
+#include "snapshot/WakeMarker.h"
 
 namespace corvane::sim {
 
 namespace {
-
-void field(std::string& out, std::string_view text) {
-    SnapshotWriter::appendField(out, text);
-}
-
-void lastField(std::string& out, std::string_view text) {
-    SnapshotWriter::appendLastField(out, text);
-}
 
 std::string whole(double value) {
     return std::to_string(std::lround(value));
@@ -41,22 +36,23 @@ std::string SnapshotFormatter::fixed(double value, int decimals) {
 }
 
 void SnapshotFormatter::appendStation(std::string& out, const Station& station) {
-    field(out, station.callsign);
-    field(out, station.vid);
-    field(out, station.realName);
-    field(out, station.rating);
-    field(out, station.frequency);
-    field(out, "ATC");
-    field(out, station.location);
-    field(out, fixed(station.position.lat, 5));
-    field(out, fixed(station.position.lon, 5));
-    field(out, "150");
-    field(out, "");
-    field(out, "0");
-    field(out, "0");
-    field(out, station.atis);
-    field(out, station.atis.empty() ? "" : "0950");
-    lastField(out, "EU2");
+    std::array<std::string, snapshot::kStationFieldCount> f;
+    f[snapshot::Callsign] = station.callsign;
+    f[snapshot::Vid] = station.vid;
+    f[snapshot::RealName] = station.realName;
+    f[snapshot::StationRating] = station.rating;
+    f[snapshot::Frequency] = station.frequency;
+    f[snapshot::StationKind] = "ATC";
+    f[snapshot::LocationName] = station.location;
+    f[snapshot::Latitude] = fixed(station.position.lat, 5);
+    f[snapshot::Longitude] = fixed(station.position.lon, 5);
+    f[snapshot::VisualRange] = "150";
+    f[snapshot::StationCounter1] = "0";
+    f[snapshot::StationCounter2] = "0";
+    f[snapshot::Atis] = station.atis;
+    f[snapshot::AtisTime] = station.atis.empty() ? "" : "0950";
+    f[snapshot::StationServer] = "EU2";
+    SnapshotWriter::appendLine(out, f);
 }
 
 void SnapshotFormatter::appendPilot(std::string& out, const FiledPlan& plan,
@@ -67,54 +63,52 @@ void SnapshotFormatter::appendPilot(std::string& out, const FiledPlan& plan,
         plan.destination.empty() ? nullptr : &AirportCatalog::get(plan.destination);
     const bool onGround = state.altitudeFt < 6000.0 && state.groundSpeedKt < 60.0;
 
-    field(out, plan.callsign);
-    field(out, plan.vid);
-    field(out, plan.pilotName);
-    field(out, "PILOT");
-    field(out, "");
-    field(out, "2");
-    field(out, "EU2");
-    field(out, fixed(state.position.lat, 5));  // 7
-    field(out, fixed(state.position.lon, 5));
-    field(out, whole(state.headingDeg));
-    field(out, plan.nearFix.empty() ? "ZZZZ" : plan.nearFix);  // 10
-    field(out, whole(state.altitudeFt));
-    field(out, whole(state.groundSpeedKt));
-    field(out, "");
-    field(out, plan.aircraftType);  // 14
+    std::array<std::string, snapshot::kPilotFieldCount> f;
+    f[snapshot::Callsign] = plan.callsign;
+    f[snapshot::Vid] = plan.vid;
+    f[snapshot::RealName] = plan.pilotName;
+    f[snapshot::ClientKind] = "PILOT";
+    f[snapshot::PilotRating] = "2";
+    f[snapshot::PilotServer] = "EU2";
+    f[snapshot::Latitude] = fixed(state.position.lat, 5);
+    f[snapshot::Longitude] = fixed(state.position.lon, 5);
+    f[snapshot::Heading] = whole(state.headingDeg);
+    f[snapshot::PositionNear] = plan.nearFix.empty() ? "ZZZZ" : plan.nearFix;
+    f[snapshot::Altitude] = whole(state.altitudeFt);
+    f[snapshot::GroundSpeed] = whole(state.groundSpeedKt);
+    f[snapshot::AcType] = plan.aircraftType;
     // Count, type and wake marker take the first nine characters of the equipment field.
-    field(out, hasPlan ? "1/" + plan.aircraftType + "/" + plan.wake + "-" + plan.equipment : "");
-    field(out, plan.departure);  // 16
-    field(out, "");
-    field(out, "");
-    field(out, dep != nullptr ? fixed(dep->position.lat, 4) : "");  // 19
-    field(out, dep != nullptr ? fixed(dep->position.lon, 4) : "");
-    field(out, plan.destination);  // 21
-    field(out, "");
-    field(out, "");
-    field(out, dest != nullptr ? fixed(dest->position.lat, 4) : "");  // 24
-    field(out, dest != nullptr ? fixed(dest->position.lon, 4) : "");
-    field(out, plan.alternate);  // 26
-    field(out, plan.alternate2);
-    field(out, plan.cruiseLevel);  // 28
-    field(out, plan.cruiseSpeed);
-    field(out, plan.flightRules);  // 30
-    field(out, plan.departureTime);
-    field(out, plan.totalEet);
-    field(out, plan.endurance);
-    field(out, plan.route);  // 34
-    field(out, plan.remarks);
-    field(out, plan.squawk);  // 36
-    field(out, plan.squawk == "0000" ? "S" : "C");
-    field(out, onGround ? "1" : "0");
-    field(out, "");
-    field(out, "");
-    field(out, "");
-    field(out, dep != nullptr ? currentArea(plan, state) : "");  // 42
-    field(out, dep != nullptr ? dep->areaCode : "");
-    field(out, dest != nullptr ? dest->areaCode : "");  // 44
-    field(out, plan.personsOnBoard);
-    lastField(out, plan.flightType);  // 46
+    f[snapshot::Equipment] =
+        hasPlan ? "1/" + plan.aircraftType + "/" + WakeMarker::of(plan.wake) + plan.equipment : "";
+    f[snapshot::DepAirport] = plan.departure;
+    if (dep != nullptr) {
+        f[snapshot::DepLat] = fixed(dep->position.lat, 4);
+        f[snapshot::DepLon] = fixed(dep->position.lon, 4);
+        f[snapshot::CtrCurrent] = currentArea(plan, state);
+        f[snapshot::CtrDep] = dep->areaCode;
+    }
+    f[snapshot::DestAirport] = plan.destination;
+    if (dest != nullptr) {
+        f[snapshot::DestLat] = fixed(dest->position.lat, 4);
+        f[snapshot::DestLon] = fixed(dest->position.lon, 4);
+        f[snapshot::CtrArr] = dest->areaCode;
+    }
+    f[snapshot::AltnAirport] = plan.alternate;
+    f[snapshot::Altn2Airport] = plan.alternate2;
+    f[snapshot::CruiseLevel] = plan.cruiseLevel;
+    f[snapshot::CruiseSpeed] = plan.cruiseSpeed;
+    f[snapshot::FlightRules] = plan.flightRules;
+    f[snapshot::DepTime] = plan.departureTime;
+    f[snapshot::Eet] = plan.totalEet;
+    f[snapshot::Endurance] = plan.endurance;
+    f[snapshot::Route] = plan.route;
+    f[snapshot::Remarks] = plan.remarks;
+    f[snapshot::Squawk] = plan.squawk;
+    f[snapshot::TransponderMode] = plan.squawk == "0000" ? "S" : "C";
+    f[snapshot::OnGround] = onGround ? "1" : "0";
+    f[snapshot::PersonsOnBoard] = plan.personsOnBoard;
+    f[snapshot::FlightType] = plan.flightType;
+    SnapshotWriter::appendLine(out, f);
 }
 
 }  // namespace corvane::sim

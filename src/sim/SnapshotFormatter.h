@@ -12,12 +12,6 @@ namespace corvane::sim {
 /// the locale, every line ended by CR LF.
 class SnapshotFormatter {
 public:
-    /// Number of fields of every pilot line.
-    static constexpr int kPilotFields = 47;
-
-    /// Number of fields of every station line.
-    static constexpr int kStationFields = 16;
-
     /// Appends the line of a controller station.
     static void appendStation(std::string& out, const Station& station);
 

@@ -17,6 +17,7 @@
 #include "HoldingLoop.h"
 #include "RouteBook.h"
 #include "TrafficSimulator.h"
+#include "common/GreatCircle.h"
 #include "common/NumberText.h"
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotLine.h"
@@ -26,7 +27,6 @@
 #include "support/TempFolder.h"
 #include "traffic/FlightPhase.h"
 #include "traffic/FlightPlanDecoding.h"
-#include "traffic/GreatCircle.h"
 #include "traffic/ParameterMessage.h"
 
 namespace corvane::sim {

@@ -2,6 +2,7 @@
 
 #include "clearance/ClearanceLog.h"
 #include "clearance/ClearanceWording.h"
+#include "clearance/ClearedAircraft.h"
 #include "common/TextColumns.h"
 #include "station/ProcedureLines.h"
 #include "traffic/AircraftAnalysis.h"
@@ -60,20 +61,9 @@ void ArrivalClearance::generate(AppContext& context) {
         return;
     }
     state.ProcedureText = procedureText;
-    if (callsign.empty()) {
-        context.warn("PAY ATTENTION!!! CLICK ON AIRCRAFT CALLSIGN", "AIRCRAFT CALLSIGN UNSELECTED");
-        w.focus = w.LstArrival.name;
-        return;
-    }
-    const AnalysedPlan* plan = AnalysedPlan::of(state.ArrivalPlan, callsign);
-    if (plan == nullptr && trimSpaces(state.ArrivalWithoutPlan) == trimSpaces(callsign)) {
-        context.warn(ClearanceWording::noFlightPlan(callsign),
-                     ClearanceWording::kNoFlightPlanTitle);
-        return;
-    }
+    const AnalysedPlan* plan = ClearedAircraft::plan(context, callsign, state.ArrivalPlan,
+                                                     state.ArrivalWithoutPlan, w.LstArrival.name);
     if (plan == nullptr) {
-        context.warn(ClearanceWording::noAnalysedAircraft(callsign),
-                     ClearanceWording::kNoAnalysedAircraftTitle);
         return;
     }
     if (plan->Record.FlightRules == "V") {

@@ -4,6 +4,7 @@
 
 #include "clearance/ClearanceLog.h"
 #include "clearance/ClearanceWording.h"
+#include "clearance/ClearedAircraft.h"
 #include "common/TextColumns.h"
 #include "platform/FileStatus.h"
 #include "snapshot/PilotReading.h"
@@ -161,20 +162,9 @@ void DepartureClearance::generate(AppContext& context) {
         return;
     }
     state.ProcedureText = collected.text;
-    if (callsign.empty()) {
-        context.warn("PAY ATTENTION!!! CLICK ON AIRCRAFT CALLSIGN", "AIRCRAFT CALLSIGN UNSELECTED");
-        w.focus = w.LstDeparture.name;
-        return;
-    }
-    const AnalysedPlan* plan = AnalysedPlan::of(state.DeparturePlan, callsign);
-    if (plan == nullptr && trimSpaces(state.DepartureWithoutPlan) == trimSpaces(callsign)) {
-        context.warn(ClearanceWording::noFlightPlan(callsign),
-                     ClearanceWording::kNoFlightPlanTitle);
-        return;
-    }
+    const AnalysedPlan* plan = ClearedAircraft::plan(
+        context, callsign, state.DeparturePlan, state.DepartureWithoutPlan, w.LstDeparture.name);
     if (plan == nullptr) {
-        context.warn(ClearanceWording::noAnalysedAircraft(callsign),
-                     ClearanceWording::kNoAnalysedAircraftTitle);
         return;
     }
     if (plan->Record.FlightRules == "V") {

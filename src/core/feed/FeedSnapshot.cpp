@@ -9,17 +9,12 @@
 
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotWriter.h"
+#include "snapshot/WakeMarker.h"
 
 namespace corvane {
 
 namespace {
 
-// The widths of the lines the simulator writes, so both kinds of snapshot look alike.
-constexpr std::size_t kStationFields = 16;
-constexpr std::size_t kPilotFields = 47;
-constexpr std::size_t kFrequencyField = 4;
-constexpr std::size_t kStationKindField = 5;
-constexpr std::size_t kHeadingField = 9;
 constexpr long long kSecondsPerDay = 24 * 3600;
 constexpr long long kMaxTimeSeconds = 100 * 3600;
 
@@ -116,18 +111,10 @@ std::string squawk(const std::optional<long long>& transponder) {
     return std::string(4 - digits.size(), '0') + digits;
 }
 
-// The marker the analyses search the line for: M-, H-, S- (a super, the feed's J), L-.
-std::string wakeMarker(std::string_view wake) {
-    if (wake == "M" || wake == "H" || wake == "L") {
-        return std::string(wake) + "-";
-    }
-    return wake == "J" ? "S-" : "";
-}
-
 // Count, type and wake marker, then items 10a/10b: 1/B738/M-SDE2E3FGHIRWXY/LB1.
 std::string equipment(const FeedFlightPlan& plan) {
     std::string text = std::to_string(plan.aircraftCount.value_or(1)) + "/" + plan.aircraftType +
-                       "/" + wakeMarker(plan.wake) + plan.equipment;
+                       "/" + WakeMarker::of(plan.wake) + plan.equipment;
     if (!plan.transponderTypes.empty()) {
         text += "/" + plan.transponderTypes;
     }
@@ -149,12 +136,13 @@ std::string joinedAtis(const std::vector<std::string>& lines) {
 }
 
 void appendStation(std::string& out, const FeedStation& station) {
-    std::array<std::string, kStationFields> f;
+    // As wide as the simulator's lines, so both kinds of snapshot look alike.
+    std::array<std::string, snapshot::kStationFieldCount> f;
     f[snapshot::Callsign] = station.callsign;
     f[snapshot::Vid] = number(station.vid);
     f[snapshot::StationRating] = number(station.rating);
-    f[kFrequencyField] = station.frequency ? SnapshotWriter::fixed(*station.frequency, 3) : "";
-    f[kStationKindField] = "ATC";
+    f[snapshot::Frequency] = station.frequency ? SnapshotWriter::fixed(*station.frequency, 3) : "";
+    f[snapshot::StationKind] = "ATC";
     f[snapshot::LocationName] = station.atisLines.size() > 1 ? safeText(station.atisLines[1]) : "";
     f[snapshot::Latitude] = degrees(station.latitude);
     f[snapshot::Longitude] = degrees(station.longitude);
@@ -162,7 +150,7 @@ void appendStation(std::string& out, const FeedStation& station) {
     SnapshotWriter::appendLine(out, f);
 }
 
-void setAerodrome(std::array<std::string, kPilotFields>& f, const std::string& icao,
+void setAerodrome(std::array<std::string, snapshot::kPilotFieldCount>& f, const std::string& icao,
                   std::size_t codeField, std::size_t latField, std::size_t lonField,
                   const AirportTable& airports) {
     f[codeField] = safeText(icao);
@@ -174,13 +162,13 @@ void setAerodrome(std::array<std::string, kPilotFields>& f, const std::string& i
 
 void appendPilot(std::string& out, const FeedPilot& pilot, const AirportTable& airports,
                  const PilotPlaces* places) {
-    std::array<std::string, kPilotFields> f;
+    std::array<std::string, snapshot::kPilotFieldCount> f;
     f[snapshot::Callsign] = pilot.callsign;
     f[snapshot::Vid] = number(pilot.vid);
     f[snapshot::ClientKind] = "PILOT";
     f[snapshot::Latitude] = degrees(pilot.latitude);
     f[snapshot::Longitude] = degrees(pilot.longitude);
-    f[kHeadingField] = number(pilot.heading);
+    f[snapshot::Heading] = number(pilot.heading);
     // Filed levels are pressure altitudes; the feed's altitude is the true one.
     if (pilot.altitude) {
         f[snapshot::Altitude] =

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "common/GreatCircle.h"
 #include "common/NumberText.h"
 
 namespace corvane {
@@ -12,7 +13,6 @@ namespace {
 
 constexpr int kRows = 180;
 constexpr int kColumns = 360;
-constexpr double kEarthRadiusNm = 3440.065;
 constexpr double kNmPerDegree = 60.0;
 constexpr double kRadians = std::numbers::pi / 180.0;
 
@@ -22,15 +22,6 @@ int row(double latitude) {
 
 int column(double longitude) {
     return std::clamp(static_cast<int>(std::floor(longitude)) + 180, 0, kColumns - 1);
-}
-
-double distanceNm(double lat1, double lon1, double lat2, double lon2) {
-    const double dLat = (lat2 - lat1) * kRadians / 2;
-    const double dLon = (lon2 - lon1) * kRadians / 2;
-    const double h = std::sin(dLat) * std::sin(dLat) + std::cos(lat1 * kRadians) *
-                                                           std::cos(lat2 * kRadians) *
-                                                           std::sin(dLon) * std::sin(dLon);
-    return 2 * kEarthRadiusNm * std::asin(std::min(1.0, std::sqrt(h)));
 }
 
 }  // namespace
@@ -76,7 +67,7 @@ std::string NearestAirport::near(double latitude, double longitude) const {
             const std::size_t cell = static_cast<std::size_t>(y * kColumns + x);
             for (std::uint32_t k = cellStarts_[cell]; k < cellStarts_[cell + 1]; ++k) {
                 const Entry& e = airports_[k];
-                const double d = distanceNm(latitude, longitude, e.latitude, e.longitude);
+                const double d = GreatCircle::arcNm(latitude, longitude, e.latitude, e.longitude);
                 if (d <= kRadiusNm &&
                     (!best || d < bestDistance || (d == bestDistance && e.code < best->code))) {
                     best = &e;

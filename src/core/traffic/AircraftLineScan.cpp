@@ -1,12 +1,16 @@
 #include "traffic/AircraftLineScan.h"
 
+#include <optional>
+
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
 #include "platform/FileStatus.h"
 #include "platform/Platform.h"
+#include "snapshot/LineKey.h"
 #include "snapshot/PilotReading.h"
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotLine.h"
+#include "snapshot/WakeMarker.h"
 #include "window/ProgramState.h"
 #include "window/UserMessage.h"
 
@@ -27,16 +31,6 @@ void AircraftLineScan::reportMissing(Platform& platform, const std::string& call
                                     " NOT FOUND IN THE TRAFFIC FILE. ITS DATA HAS BEEN CLEARED");
 }
 
-std::string AircraftLineScan::wakeCategory(std::string_view raw) {
-    // The heaviest class the line names wins; "L" only when it names none of the others.
-    for (const char* marker : {"S-", "H-", "M-", "L-"}) {
-        if (raw.find(marker) != std::string_view::npos) {
-            return std::string(1, marker[0]);
-        }
-    }
-    return {};
-}
-
 ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
                                  const std::string& callsign, const ReadingWork& work) {
     ScanResult result;
@@ -48,8 +42,9 @@ ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
         return result;
     }
     // A callsign field can never hold a colon, so such a selection matches no line.
-    const bool searchable = callsign.find(':') == std::string::npos;
-    const std::string key = callsign + ":";
+    const std::optional<std::string> callsignKey = LineKey::forCallsign(callsign);
+    const bool searchable = callsignKey.has_value();
+    const std::string key = callsignKey.value_or("");
     // Decoding keeps ASCII bytes as they are, so an ASCII key starts a raw line exactly when it
     // starts the decoded one; only another key needs each line decoded.
     const bool asciiKey = TextCodec::isAscii(key);
@@ -86,7 +81,7 @@ ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
     const std::string decoded = TextCodec::decodeLine(chosen);
     line.split(decoded, snapshot::FlightType);
     // Always the aircraft's own category, never one left by the aircraft analysed before.
-    state.FlightPlan.WakeCategory = wakeCategory(decoded);
+    state.FlightPlan.WakeCategory = WakeMarker::categoryIn(decoded);
     const PilotReading pilot = PilotReading::read(line);
     if (!pilot.filedPlan()) {
         result.outcome = ScanOutcome::NoFlightPlan;

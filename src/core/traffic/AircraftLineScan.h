@@ -50,9 +50,6 @@ ScanResult run(ProgramState& state, Platform& platform, const std::string& calls
                const ReadingWork& work);
 /// Tells the user that the snapshot holds no line of `callsign`, so its panel was emptied.
 void reportMissing(Platform& platform, const std::string& callsign);
-/// The wake category the raw line names: "S" when it holds "S-", else "H" for "H-", else
-/// "M" for "M-", else "L" for "L-", else "".
-std::string wakeCategory(std::string_view raw);
 }  // namespace AircraftLineScan
 
 }  // namespace corvane

@@ -1,8 +1,8 @@
 #include "traffic/RouteDistance.h"
 
+#include "common/GreatCircle.h"
 #include "common/NumberText.h"
 #include "snapshot/PilotReading.h"
-#include "traffic/GreatCircle.h"
 #include "window/MainWindowModel.h"
 #include "window/ProgramState.h"
 

@@ -8,6 +8,7 @@
 
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
+#include "snapshot/LineKey.h"
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotLine.h"
 #include "station/AtisInformation.h"
@@ -17,6 +18,7 @@
 #include "traffic/DepartureAnalysis.h"
 #include "traffic/TrafficSelection.h"
 #include "window/AppContext.h"
+#include "window/Connection.h"
 
 namespace corvane {
 
@@ -30,22 +32,13 @@ struct SnapshotRead {
     SquawkCensus squawks;
 };
 
-// The start of every line whose Callsign field is `callsign`, or nothing when no line can have it.
+// The start of every line of the followed `callsign`; nothing when no aircraft is followed.
 std::optional<std::string> lineKey(const std::string& callsign) {
-    if (callsign.empty() || callsign.find(':') != std::string::npos) {
-        return std::nullopt;
-    }
-    return callsign + ":";
+    return callsign.empty() ? std::nullopt : LineKey::forCallsign(callsign);
 }
 
 bool startsWith(std::string_view raw, const std::optional<std::string>& key) {
     return key && raw.starts_with(*key);
-}
-
-bool connected(const AppContext& context) {
-    const MainWindowModel& w = context.window;
-    return !w.TxtOperatorName.enabled && !context.state.SnapshotPath.empty() &&
-           !w.LblPositionName.text.empty();
 }
 
 // The aircraft a side follows: the one its analysis shows, while its list entry (traffic or
@@ -78,7 +71,7 @@ std::optional<SnapshotRead> readSnapshot(AppContext& context, const std::string&
     // client of the same callsign (a second controller, a pilot named like it) is not it.
     auto stationKey = lineKey(context.window.LblPositionName.text);
     if (stationKey) {
-        *stationKey += state.StationVid + ":";
+        *stationKey += LineKey::of({state.StationVid});
     }
     const auto departureKey = lineKey(departure);
     const auto arrivalKey = lineKey(arrival);
@@ -179,7 +172,7 @@ void forgetAircraft(MainWindowModel& w, TrafficSide side) {
 }
 
 bool holdsLineOf(const std::vector<std::string>& lines, const std::string& callsign) {
-    const std::string key = callsign + ":";
+    const std::string key = LineKey::of({callsign});
     return std::any_of(lines.begin(), lines.end(),
                        [&key](const std::string& line) { return line.starts_with(key); });
 }
@@ -206,7 +199,7 @@ void follow(AppContext& held, TrafficSide side, const std::string& callsign, boo
 }  // namespace
 
 TrafficRefresh::Outcome TrafficRefresh::refresh(AppContext& context) {
-    if (!connected(context)) {
+    if (!Connection::connected(context.window, context.state)) {
         return Outcome::NotConnected;
     }
     MainWindowModel& w = context.window;

@@ -6,6 +6,7 @@
 #include <iomanip>
 #include <string>
 
+#include "common/GreatCircle.h"
 #include "support/AppFixture.h"
 #include "support/CaseTable.h"
 #include "support/SnapshotLines.h"
@@ -14,7 +15,6 @@
 #include "traffic/DepartureAnalysis.h"
 #include "traffic/FlightPhase.h"
 #include "traffic/FlightPlanDecoding.h"
-#include "traffic/GreatCircle.h"
 #include "traffic/ParameterMessage.h"
 #include "window/BlinkTimer.h"
 #include "window/Colours.h"

@@ -1,6 +1,8 @@
-#include "traffic/GreatCircle.h"
+#include "common/GreatCircle.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace corvane {
 
@@ -8,6 +10,10 @@ namespace {
 
 double toRadians(double degrees) {
     return degrees * GreatCircle::kPi / 180.0;
+}
+
+double toFullRadians(double degrees) {
+    return degrees * std::numbers::pi / 180.0;
 }
 
 }  // namespace
@@ -36,6 +42,19 @@ double GreatCircle::distanceNm(double lat1, double lon1, double lat2, double lon
         std::cos(phi2) * std::cos(phi1) * std::cos(deltaLon) + std::sin(phi2) * std::sin(phi1);
     const double nm = std::floor(kEarthRadiusKm * arccos(c) * kNmPerKm);
     return std::isfinite(nm) ? nm : 0.0;
+}
+
+double GreatCircle::centralAngle(double lat1, double lon1, double lat2, double lon2) {
+    const double dLat = toFullRadians(lat2 - lat1);
+    const double dLon = toFullRadians(lon2 - lon1);
+    const double h = std::sin(dLat / 2) * std::sin(dLat / 2) +
+                     std::cos(toFullRadians(lat1)) * std::cos(toFullRadians(lat2)) *
+                         std::sin(dLon / 2) * std::sin(dLon / 2);
+    return 2.0 * std::asin(std::min(1.0, std::sqrt(h)));
+}
+
+double GreatCircle::arcNm(double lat1, double lon1, double lat2, double lon2) {
+    return centralAngle(lat1, lon1, lat2, lon2) * kMeanEarthRadiusNm;
 }
 
 }  // namespace corvane

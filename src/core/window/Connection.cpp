@@ -1,0 +1,13 @@
+#include "window/Connection.h"
+
+#include "window/MainWindowModel.h"
+#include "window/ProgramState.h"
+
+namespace corvane {
+
+bool Connection::connected(const MainWindowModel& window, const ProgramState& state) {
+    return !window.TxtOperatorName.enabled && !state.SnapshotPath.empty() &&
+           !window.LblPositionName.text.empty();
+}
+
+}  // namespace corvane
