@@ -31,6 +31,7 @@ void append(std::vector<std::string>& gathered, ListBox& list) {
                           std::make_move_iterator(gathered.end()));
     }
     gathered.clear();
+    list.marks.resize(list.items.size());
 }
 
 }  // namespace

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+
+#include "window/AircraftSquawks.h"
+#include "window/ListBox.h"
+
+namespace corvane {
+
+/// What a list entry holds and so what its mark can say.
+enum class EntryKind {
+    Traffic,           ///< a callsign of LstDeparture or LstArrival
+    AssignedArrival,   ///< "CALLSIGN - CODE" of List2: the code is the one to expect on arrival
+    ClearedDeparture,  ///< "CALLSIGN - CODE" of List1: the code the aircraft was given
+};
+
+/// The marks of list entries against one read of the snapshot. An entry gets at most one mark:
+/// emergency before gone, gone before not-set, not-set before duplicate.
+class SquawkMarks {
+public:
+    explicit SquawkMarks(const AircraftSquawks& squawks);
+
+    /// The mark of `entry` of a list of `kind`.
+    ItemMark mark(std::string_view entry, EntryKind kind) const;
+    /// Marks every item of `list`, whose entries are of `kind`.
+    void markList(ListBox& list, EntryKind kind) const;
+
+    /// True for 7500, 7600 and 7700.
+    static bool isEmergency(std::string_view code);
+    /// True for the codes many aircraft squawk at once by rule, never a clash.
+    static bool isConspicuity(std::string_view code);
+    /// The callsign of an assigned list's entry "CALLSIGN - CODE".
+    static std::string_view entryCallsign(std::string_view entry);
+
+private:
+    // The first aircraft squawking a code other than `callsign`'s, or nullptr.
+    const AircraftSquawks::Aircraft* otherOn(const std::string& code,
+                                             const std::string& callsign) const;
+
+    const AircraftSquawks& squawks_;
+    // The first two aircraft (indexes, in snapshot order) seen on each code.
+    std::unordered_map<std::string_view, std::pair<std::size_t, std::size_t>> holders_;
+};
+
+}  // namespace corvane
