@@ -2,16 +2,29 @@
 
 namespace corvane {
 
-AircraftSquawks::Aircraft& AircraftSquawks::entry(std::string callsign) {
-    const auto [at, added] = index_.try_emplace(callsign, aircraft_.size());
-    if (added) {
-        aircraft_.push_back({std::move(callsign), std::nullopt});
+AircraftSquawks::Aircraft* AircraftSquawks::entry(std::string callsign) {
+    if (overflowed_) {
+        return nullptr;
     }
-    return aircraft_[at->second];
+    const auto found = index_.find(callsign);
+    if (found != index_.end()) {
+        return &aircraft_[found->second];
+    }
+    if (aircraft_.size() == kMaxAircraft) {
+        overflowed_ = true;
+        aircraft_ = {};
+        index_ = {};
+        return nullptr;
+    }
+    index_.emplace(callsign, aircraft_.size());
+    aircraft_.push_back({std::move(callsign), std::nullopt});
+    return &aircraft_.back();
 }
 
 void AircraftSquawks::seen(std::string callsign, std::string squawk) {
-    entry(std::move(callsign)).squawk = std::move(squawk);
+    if (Aircraft* aircraft = entry(std::move(callsign))) {
+        aircraft->squawk = std::move(squawk);
+    }
 }
 
 void AircraftSquawks::seenCut(std::string callsign) {

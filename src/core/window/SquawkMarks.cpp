@@ -66,6 +66,9 @@ ItemMark SquawkMarks::mark(std::string_view entry, EntryKind kind) const {
     const bool assigned = kind != EntryKind::Traffic;
     const std::string callsign(assigned ? entryCallsign(entry) : entry);
     const AircraftSquawks::Aircraft* aircraft = squawks_.find(callsign);
+    if (squawks_.overflowed()) {
+        return {};
+    }
     if (aircraft == nullptr) {
         if (assigned) {
             return marked(MarkKind::Gone, "NOT IN THE TRAFFIC FILE");

@@ -18,7 +18,8 @@ enum class EntryKind {
 };
 
 /// The marks of list entries against one read of the snapshot. An entry gets at most one mark:
-/// emergency before gone, gone before not-set, not-set before duplicate.
+/// emergency before gone, gone before not-set, not-set before duplicate. A read too large to
+/// record (AircraftSquawks::overflowed) marks nothing.
 class SquawkMarks {
 public:
     explicit SquawkMarks(const AircraftSquawks& squawks);

@@ -92,5 +92,19 @@ TEST(ListBoxMarks, StayOneAnItemThroughEveryChange) {
     EXPECT_TRUE(list.marks.empty());
 }
 
+// A file of more aircraft than any network holds costs bounded memory and marks nothing.
+TEST(SquawkMarksOverflow, TooManyAircraftMarkNothing) {
+    AircraftSquawks squawks;
+    for (std::size_t i = 0; i < AircraftSquawks::kMaxAircraft; ++i) {
+        squawks.seen("P" + std::to_string(i), "7700");
+    }
+    EXPECT_EQ(SquawkMarks(squawks).mark("P1", EntryKind::Traffic).kind, MarkKind::Emergency);
+    squawks.seen("ONEMORE", "7700");
+    EXPECT_TRUE(squawks.aircraft().empty());
+    EXPECT_EQ(SquawkMarks(squawks).mark("P1", EntryKind::Traffic).kind, MarkKind::None);
+    EXPECT_EQ(SquawkMarks(squawks).mark("GONE - 2331", EntryKind::ClearedDeparture).kind,
+              MarkKind::None);
+}
+
 }  // namespace
 }  // namespace corvane
