@@ -5,7 +5,8 @@
 namespace corvane {
 
 void PilotSquawks::add(AircraftSquawks& squawks, const SnapshotLine& line) {
-    if (!line.fieldIs(snapshot::ClientKind, "PILOT") || line.field(snapshot::Callsign).empty()) {
+    if (squawks.overflowed() || !line.fieldIs(snapshot::ClientKind, "PILOT") ||
+        line.field(snapshot::Callsign).empty()) {
         return;
     }
     std::string callsign = TextCodec::decodeField(line.field(snapshot::Callsign), line.raw());

@@ -146,8 +146,10 @@ bool ConnectOperation::searchStation(AppContext& context, std::string_view typed
         }
         // The traffic of the station found so far is gathered on the same read.
         traffic.add(raw);
-        pilot.splitFields(raw, PilotSquawks::kFields);
-        PilotSquawks::add(pilots, pilot);
+        if (!pilots.overflowed()) {
+            pilot.splitFields(raw, PilotSquawks::kFields);
+            PilotSquawks::add(pilots, pilot);
+        }
     }
     if (lines->failed()) {
         ConnectErrorTrap::fileFailed(context, FileStatus::IoError, path);

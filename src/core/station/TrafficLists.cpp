@@ -31,7 +31,9 @@ void append(std::vector<std::string>& gathered, ListBox& list) {
                           std::make_move_iterator(gathered.end()));
     }
     gathered.clear();
-    list.marks.resize(list.items.size());
+    if (!list.marks.empty()) {
+        list.marks.resize(list.items.size());
+    }
 }
 
 }  // namespace

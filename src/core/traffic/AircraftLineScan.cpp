@@ -68,8 +68,10 @@ ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
     SnapshotLine line;
     SnapshotLine pilot;
     while (source->nextRaw(raw)) {
-        pilot.splitFields(raw, PilotSquawks::kFields);
-        PilotSquawks::add(result.squawks, pilot);
+        if (!result.squawks.overflowed()) {
+            pilot.splitFields(raw, PilotSquawks::kFields);
+            PilotSquawks::add(result.squawks, pilot);
+        }
         // The callsign field equals the callsign and another field follows exactly when the
         // raw line starts with "CALLSIGN:", so the other aircraft's lines are never split.
         if (!searchable || !matches(raw)) {

@@ -2,28 +2,24 @@
 
 namespace corvane {
 
-AircraftSquawks::Aircraft* AircraftSquawks::entry(std::string callsign) {
+std::optional<std::string>* AircraftSquawks::entry(std::string callsign) {
     if (overflowed_) {
         return nullptr;
     }
-    const auto found = index_.find(callsign);
-    if (found != index_.end()) {
-        return &aircraft_[found->second];
+    if (const auto found = codes_.find(callsign); found != codes_.end()) {
+        return &found->second;
     }
-    if (aircraft_.size() == kMaxAircraft) {
+    if (codes_.size() == kMaxAircraft) {
         overflowed_ = true;
-        aircraft_ = {};
-        index_ = {};
+        codes_ = {};
         return nullptr;
     }
-    index_.emplace(callsign, aircraft_.size());
-    aircraft_.push_back({std::move(callsign), std::nullopt});
-    return &aircraft_.back();
+    return &codes_.emplace(std::move(callsign), std::nullopt).first->second;
 }
 
 void AircraftSquawks::seen(std::string callsign, std::string squawk) {
-    if (Aircraft* aircraft = entry(std::move(callsign))) {
-        aircraft->squawk = std::move(squawk);
+    if (auto* code = entry(std::move(callsign))) {
+        *code = std::move(squawk);
     }
 }
 
@@ -31,9 +27,9 @@ void AircraftSquawks::seenCut(std::string callsign) {
     entry(std::move(callsign));
 }
 
-const AircraftSquawks::Aircraft* AircraftSquawks::find(const std::string& callsign) const {
-    const auto at = index_.find(callsign);
-    return at == index_.end() ? nullptr : &aircraft_[at->second];
+const std::optional<std::string>* AircraftSquawks::find(const std::string& callsign) const {
+    const auto at = codes_.find(callsign);
+    return at == codes_.end() ? nullptr : &at->second;
 }
 
 }  // namespace corvane

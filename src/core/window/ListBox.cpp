@@ -9,7 +9,9 @@ void ListBox::removeAt(int index) {
             marks.erase(marks.begin() + index);
         }
     }
-    marks.resize(items.size());
+    if (!marks.empty()) {
+        marks.resize(items.size());
+    }
     selected = -1;
 }
 

@@ -22,9 +22,10 @@ struct ItemMark {
     bool operator==(const ItemMark&) const = default;
 };
 
-/// A list box: items in order, a mark for each item and the selected index (-1 for none).
-/// The marks follow the items: every change of the items through these members keeps one mark
-/// per item (a new item is unmarked until the next look at the snapshot).
+/// A list box: items in order, their marks and the selected index (-1 for none).
+/// `marks` is empty while no item is marked (a long list then costs nothing more), else one mark
+/// per item; every change of the items through these members keeps it so (a new item is
+/// unmarked until the next look at the snapshot).
 struct ListBox {
     std::string name;
     std::vector<std::string> items;
@@ -34,12 +35,14 @@ struct ListBox {
     /// Appends an item at the end.
     void add(std::string item) {
         items.push_back(std::move(item));
-        marks.resize(items.size());
+        if (!marks.empty()) {
+            marks.resize(items.size());
+        }
     }
     /// Replaces every item; all of them unmarked. The selection is left to the caller.
     void setItems(std::vector<std::string> fresh) {
         items = std::move(fresh);
-        marks.assign(items.size(), ItemMark{});
+        marks.clear();
     }
     /// Removes every item and the selection.
     void clear() {

@@ -6,7 +6,6 @@ namespace corvane {
 
 namespace {
 
-constexpr std::size_t kNobody = static_cast<std::size_t>(-1);
 constexpr std::string_view kSeparator = " - ";
 
 // The snapshot's bytes are shown, never obeyed: a control character in them is replaced.
@@ -17,15 +16,17 @@ ItemMark marked(MarkKind kind, std::string_view why) {
 }  // namespace
 
 SquawkMarks::SquawkMarks(const AircraftSquawks& squawks) : squawks_(squawks) {
-    const auto& aircraft = squawks.aircraft();
-    for (std::size_t i = 0; i < aircraft.size(); ++i) {
-        const auto& code = aircraft[i].squawk;
+    // The two alphabetically first aircraft of each code: whoever asks, one of them is another.
+    for (const auto& [callsign, code] : squawks.aircraft()) {
         if (!code || code->empty() || isConspicuity(*code)) {
             continue;
         }
-        const auto [at, added] = holders_.try_emplace(*code, i, kNobody);
-        if (!added && at->second.second == kNobody) {
-            at->second.second = i;
+        auto& [first, second] = holders_[*code];
+        if (first == nullptr || callsign < *first) {
+            second = first;
+            first = &callsign;
+        } else if (second == nullptr || callsign < *second) {
+            second = &callsign;
         }
     }
 }
@@ -47,16 +48,15 @@ std::string_view SquawkMarks::entryCallsign(std::string_view entry) {
     return trimTrailingSpaces(entry.substr(0, entry.find(kSeparator)));
 }
 
-const AircraftSquawks::Aircraft* SquawkMarks::otherOn(const std::string& code,
-                                                      const std::string& callsign) const {
+const std::string* SquawkMarks::otherOn(const std::string& code,
+                                        const std::string& callsign) const {
     const auto at = holders_.find(code);
     if (at == holders_.end()) {
         return nullptr;
     }
-    const auto& aircraft = squawks_.aircraft();
-    for (const std::size_t index : {at->second.first, at->second.second}) {
-        if (index != kNobody && aircraft[index].callsign != callsign) {
-            return &aircraft[index];
+    for (const std::string* holder : {at->second.first, at->second.second}) {
+        if (holder != nullptr && *holder != callsign) {
+            return holder;
         }
     }
     return nullptr;
@@ -65,20 +65,20 @@ const AircraftSquawks::Aircraft* SquawkMarks::otherOn(const std::string& code,
 ItemMark SquawkMarks::mark(std::string_view entry, EntryKind kind) const {
     const bool assigned = kind != EntryKind::Traffic;
     const std::string callsign(assigned ? entryCallsign(entry) : entry);
-    const AircraftSquawks::Aircraft* aircraft = squawks_.find(callsign);
+    const std::optional<std::string>* code = squawks_.find(callsign);
     if (squawks_.overflowed()) {
         return {};
     }
-    if (aircraft == nullptr) {
+    if (code == nullptr) {
         if (assigned) {
             return marked(MarkKind::Gone, "NOT IN THE TRAFFIC FILE");
         }
         return {};
     }
-    if (!aircraft->squawk) {
+    if (!*code) {
         return {};
     }
-    const std::string& squawk = *aircraft->squawk;
+    const std::string& squawk = **code;
     if (isEmergency(squawk)) {
         return marked(MarkKind::Emergency, "SQUAWKING " + squawk);
     }
@@ -94,15 +94,23 @@ ItemMark SquawkMarks::mark(std::string_view entry, EntryKind kind) const {
         }
     }
     if (const auto* other = otherOn(squawk, callsign)) {
-        return marked(MarkKind::Duplicate, squawk + " ALSO SQUAWKED BY " + other->callsign);
+        return marked(MarkKind::Duplicate, squawk + " ALSO SQUAWKED BY " + *other);
     }
     return {};
 }
 
 void SquawkMarks::markList(ListBox& list, EntryKind kind) const {
-    list.marks.resize(list.items.size());
+    list.marks.clear();
+    if (squawks_.overflowed()) {
+        return;
+    }
     for (std::size_t i = 0; i < list.items.size(); ++i) {
-        list.marks[i] = mark(list.items[i], kind);
+        ItemMark found = mark(list.items[i], kind);
+        if (found.kind == MarkKind::None) {
+            continue;
+        }
+        list.marks.resize(list.items.size());
+        list.marks[i] = std::move(found);
     }
 }
 

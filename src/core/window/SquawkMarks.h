@@ -37,13 +37,13 @@ public:
     static std::string_view entryCallsign(std::string_view entry);
 
 private:
-    // The first aircraft squawking a code other than `callsign`'s, or nullptr.
-    const AircraftSquawks::Aircraft* otherOn(const std::string& code,
-                                             const std::string& callsign) const;
+    // The alphabetically first aircraft but `callsign` squawking `code`, or nullptr.
+    const std::string* otherOn(const std::string& code, const std::string& callsign) const;
 
     const AircraftSquawks& squawks_;
-    // The first two aircraft (indexes, in snapshot order) seen on each code.
-    std::unordered_map<std::string_view, std::pair<std::size_t, std::size_t>> holders_;
+    // The callsigns of the two alphabetically first aircraft squawking each code.
+    std::unordered_map<std::string_view, std::pair<const std::string*, const std::string*>>
+        holders_;
 };
 
 }  // namespace corvane

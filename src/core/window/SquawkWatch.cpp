@@ -25,14 +25,14 @@ void SquawkWatch::watch(MainWindowModel& window, ProgramState& state, Platform& 
     marks.markList(window.List2, EntryKind::AssignedArrival);
     for (const ListBox* list :
          {&window.LstDeparture, &window.LstArrival, &window.List1, &window.List2}) {
-        for (std::size_t i = 0; i < list->items.size(); ++i) {
+        for (std::size_t i = 0; i < list->marks.size(); ++i) {
             if (list->marks[i].kind != MarkKind::Emergency) {
                 continue;
             }
             const bool traffic = list == &window.LstDeparture || list == &window.LstArrival;
             const std::string callsign(traffic ? std::string_view(list->items[i])
                                                : SquawkMarks::entryCallsign(list->items[i]));
-            const std::string& code = *squawks.find(callsign)->squawk;
+            const std::string& code = **squawks.find(callsign);
             if (state.ToldEmergencies.emplace(callsign, code).second) {
                 tellEmergency(platform, callsign, code);
             }
