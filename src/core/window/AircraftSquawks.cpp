@@ -6,15 +6,15 @@ std::optional<std::string>* AircraftSquawks::entry(std::string callsign) {
     if (overflowed_) {
         return nullptr;
     }
+    if (codes_.size() < kMaxAircraft) {
+        return &codes_.try_emplace(std::move(callsign)).first->second;
+    }
     if (const auto found = codes_.find(callsign); found != codes_.end()) {
         return &found->second;
     }
-    if (codes_.size() == kMaxAircraft) {
-        overflowed_ = true;
-        codes_ = {};
-        return nullptr;
-    }
-    return &codes_.emplace(std::move(callsign), std::nullopt).first->second;
+    overflowed_ = true;
+    codes_ = {};
+    return nullptr;
 }
 
 void AircraftSquawks::seen(std::string callsign, std::string squawk) {

@@ -1,5 +1,7 @@
 #include "window/SquawkMarks.h"
 
+#include <optional>
+
 #include "common/TextColumns.h"
 
 namespace corvane {
@@ -21,7 +23,7 @@ SquawkMarks::SquawkMarks(const AircraftSquawks& squawks) : squawks_(squawks) {
         if (!code || code->empty() || isConspicuity(*code)) {
             continue;
         }
-        auto& [first, second] = holders_[*code];
+        auto& [first, second] = holdersOf(*code);
         if (first == nullptr || callsign < *first) {
             second = first;
             first = &callsign;
@@ -48,13 +50,44 @@ std::string_view SquawkMarks::entryCallsign(std::string_view entry) {
     return trimTrailingSpaces(entry.substr(0, entry.find(kSeparator)));
 }
 
+namespace {
+
+// A transponder code of four octal digits as a number (0 to 4095), or nothing for any other text.
+std::optional<std::size_t> octal(std::string_view code) {
+    if (code.size() != 4) {
+        return std::nullopt;
+    }
+    std::size_t value = 0;
+    for (const char digit : code) {
+        if (digit < '0' || digit > '7') {
+            return std::nullopt;
+        }
+        value = value * 8 + static_cast<std::size_t>(digit - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+SquawkMarks::Holders& SquawkMarks::holdersOf(const std::string& code) {
+    if (const auto slot = octal(code)) {
+        return byOctal_[*slot];
+    }
+    return otherCodes_[code];
+}
+
 const std::string* SquawkMarks::otherOn(const std::string& code,
                                         const std::string& callsign) const {
-    const auto at = holders_.find(code);
-    if (at == holders_.end()) {
+    const Holders* holders = nullptr;
+    if (const auto slot = octal(code)) {
+        holders = &byOctal_[*slot];
+    } else if (const auto at = otherCodes_.find(code); at != otherCodes_.end()) {
+        holders = &at->second;
+    }
+    if (holders == nullptr) {
         return nullptr;
     }
-    for (const std::string* holder : {at->second.first, at->second.second}) {
+    for (const std::string* holder : {holders->first, holders->second}) {
         if (holder != nullptr && *holder != callsign) {
             return holder;
         }

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "window/AircraftSquawks.h"
 #include "window/ListBox.h"
@@ -40,10 +41,14 @@ private:
     // The alphabetically first aircraft but `callsign` squawking `code`, or nullptr.
     const std::string* otherOn(const std::string& code, const std::string& callsign) const;
 
+    // The callsigns of the two alphabetically first aircraft squawking a code.
+    using Holders = std::pair<const std::string*, const std::string*>;
+    Holders& holdersOf(const std::string& code);
+
     const AircraftSquawks& squawks_;
-    // The callsigns of the two alphabetically first aircraft squawking each code.
-    std::unordered_map<std::string_view, std::pair<const std::string*, const std::string*>>
-        holders_;
+    // Codes of four octal digits, every real one, are found by their value without hashing.
+    std::vector<Holders> byOctal_ = std::vector<Holders>(4096);
+    std::unordered_map<std::string_view, Holders> otherCodes_;
 };
 
 }  // namespace corvane
