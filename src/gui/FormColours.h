@@ -15,6 +15,8 @@ public:
     static QColor magenta() { return {255, 0, 255}; }
     static QColor cyan() { return {0, 255, 255}; }
     static QColor lightCyan() { return {192, 255, 255}; }
+    static QColor red() { return {255, 0, 0}; }
+    static QColor grey() { return {128, 128, 128}; }
 };
 
 }  // namespace corvane

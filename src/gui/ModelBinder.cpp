@@ -47,6 +47,29 @@ QStringList itemsOf(const QComboBox* combo) {
     return items;
 }
 
+// A marked entry stands out in red; an aircraft gone from the traffic is greyed instead, as
+// there is nothing left to watch on it.
+void showMarks(QListWidget* list, const ListBox& box) {
+    const QBrush plain = list->palette().brush(QPalette::Text);
+    for (int row = 0; row < list->count(); ++row) {
+        const ItemMark& mark = box.markAt(row);
+        QListWidgetItem* item = list->item(row);
+        QBrush brush = plain;
+        if (mark.kind == MarkKind::Gone) {
+            brush = FormColours::grey();
+        } else if (mark.kind != MarkKind::None) {
+            brush = FormColours::red();
+        }
+        if (item->foreground() != brush) {
+            item->setForeground(brush);
+        }
+        const QString tip = UiText::show(mark.why);
+        if (item->toolTip() != tip) {
+            item->setToolTip(tip);
+        }
+    }
+}
+
 bool isWarningField(const std::string& name) {
     return name == "lblParam" || name == "lblParArr";
 }
@@ -169,6 +192,7 @@ void ModelBinder::refreshLists(const MainWindowModel& model) {
             list->clear();
             list->addItems(items);
         }
+        showMarks(list, *box);
         if (box->hasIndex(box->selected)) {
             list->setCurrentRow(box->selected);
         } else {

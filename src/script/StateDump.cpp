@@ -57,6 +57,35 @@ void addListsAndSelections(const MainWindowModel& w, Json& doc) {
     doc["selected"] = std::move(selected);
 }
 
+const char* markName(MarkKind kind) {
+    switch (kind) {
+        case MarkKind::NotSet:
+            return "not-set";
+        case MarkKind::Gone:
+            return "gone";
+        case MarkKind::Duplicate:
+            return "duplicate";
+        case MarkKind::Emergency:
+            return "emergency";
+        case MarkKind::None:
+            break;
+    }
+    return "";
+}
+
+// The lists whose entries are marked from the transponders.
+Json marksJson(const MainWindowModel& w) {
+    Json marks = Json::object();
+    for (const ListBox* list : {&w.LstDeparture, &w.List1, &w.LstArrival, &w.List2}) {
+        Json kinds = Json::array();
+        for (std::size_t i = 0; i < list->items.size(); ++i) {
+            kinds.push_back(markName(list->markAt(static_cast<int>(i)).kind));
+        }
+        marks[list->name] = std::move(kinds);
+    }
+    return marks;
+}
+
 Json enabledJson(const MainWindowModel& w) {
     Json enabled = Json::object();
     for (const Button* button : w.buttons()) {
@@ -132,6 +161,7 @@ nlohmann::ordered_json StateDump::make(const MainWindowController& controller,
     doc["focus"] = w.focus.empty() ? Json(nullptr) : Json(w.focus);
     doc["text"] = textJson(w);
     addListsAndSelections(w, doc);
+    doc["marks"] = marksJson(w);
     doc["enabled"] = enabledJson(w);
     doc["visible"] = Json{{"FraMetar", w.FraMetar.visible}, {"FraSid", w.FraSid.visible},
                           {"FraStar", w.FraStar.visible},   {"fraILS", w.fraILS.visible},

@@ -236,5 +236,30 @@ TEST_F(MainWindowSessionTest, FollowingRefreshesOnceWhenTheSnapshotIsReplacedByR
     EXPECT_EQ(window->refreshCount(), 1);
 }
 
+TEST_F(MainWindowSessionTest, AnEmergencyIsRedWithItsReasonAndToldOnce) {
+    start();
+    connect();
+    ASSERT_TRUE(messages.empty()) << messages.front().text;
+    QFile snapshot(homeFile("radar/recent.dat"));
+    ASSERT_TRUE(snapshot.open(QIODevice::ReadWrite | QIODevice::Append));
+    const std::string line =
+        PilotLine("EZS88").set(snapshot::DepAirport, "LSZH").set(snapshot::Squawk, "7700").text();
+    snapshot.write(QByteArray::fromStdString(line + "\r\n"));
+    snapshot.close();
+    for (int refresh = 0; refresh < 2; ++refresh) {
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        settle();
+    }
+    auto* list = qobject_cast<QListWidget*>(widget("LstDeparture"));
+    ASSERT_EQ(items("LstDeparture"), (QStringList{"SWR123", "EZS88"}));
+    EXPECT_EQ(list->item(1)->foreground().color(), QColor(255, 0, 0));
+    EXPECT_EQ(list->item(1)->toolTip(), QStringLiteral("SQUAWKING 7700"));
+    EXPECT_NE(list->item(0)->foreground().color(), QColor(255, 0, 0));
+    EXPECT_TRUE(list->item(0)->toolTip().isEmpty());
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(messages[0].text, "PAY ATTENTION!!! AIRCRAFT EZS88 IS SQUAWKING 7700");
+    EXPECT_EQ(messages[0].title, "EMERGENCY");
+}
+
 }  // namespace
 }  // namespace corvane::test

@@ -1,11 +1,12 @@
 // corvane-screenshots: works a short session on the offscreen platform and saves pictures of the
-// splash, the collapsed window, each panel and the flight plan sheet.
+// splash, the collapsed window, each panel, the flight plan sheet and marked list entries.
 //   corvane-screenshots --home DIR --out DIR [--account NAME]
 // The program folder must already name the snapshot and the procedures folder in its settings.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -91,6 +92,36 @@ private:
     QString out_;
 };
 
+// Has `callsign` squawk `code` in the snapshot the program folder names, as a pilot would set it.
+void squawkInSnapshot(const QString& home, const QString& callsign, const QString& code) {
+    QFile setting(QDir(home).filePath(QStringLiteral("DATA/dirRecent.txt")));
+    if (!setting.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    QFile snapshot(QString::fromUtf8(setting.readLine().trimmed()));
+    if (!snapshot.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    QList<QByteArray> lines = snapshot.readAll().split('\n');
+    snapshot.close();
+    constexpr qsizetype kSquawk = 36;
+    for (QByteArray& line : lines) {
+        QList<QByteArray> fields = line.split(':');
+        if (fields.size() > kSquawk && fields[0] == callsign.toUtf8()) {
+            fields[kSquawk] = code.toUtf8();
+            line = fields.join(':');
+        }
+    }
+    if (snapshot.open(QIODevice::WriteOnly)) {
+        snapshot.write(lines.join('\n'));
+    }
+}
+
+QString itemText(MainWindow& window, const char* list, int row) {
+    auto* box = qobject_cast<QListWidget*>(window.control(QString::fromUtf8(list)));
+    return box != nullptr && row < box->count() ? box->item(row)->text() : QString();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -168,5 +199,17 @@ int main(int argc, char** argv) {
     session.clickItem("List2", 0);
     session.clickItem("List5", 0);
     saved &= session.save(&window, "arrival-panel.png");
+
+    // The departure panel once more, its entries marked from what their aircraft squawk: one
+    // declares an emergency and two others squawk the same code.
+    squawkInSnapshot(home, itemText(window, "LstDeparture", 1), QStringLiteral("7700"));
+    squawkInSnapshot(home, itemText(window, "LstDeparture", 2), QStringLiteral("4521"));
+    squawkInSnapshot(home, itemText(window, "LstDeparture", 3), QStringLiteral("4521"));
+    session.click("Command3(1)");
+    session.clickItem("LstDeparture", 0);
+    if (auto* cleared = qobject_cast<QListWidget*>(window.control(QStringLiteral("List1")))) {
+        cleared->clearSelection();
+    }
+    saved &= session.save(&window, "marked-entries.png");
     return saved ? 0 : 1;
 }

@@ -62,11 +62,13 @@ void clicked(AppContext& context, const AssignedSide& side) {
     side.remove.enabled = true;
     selected = TrafficSelection::assignedCallsign(side.list.selectedText());
     showWarningField(side.warning, side.timer);
-    if (side.analyse(context).missing()) {
+    const ScanResult scan = side.analyse(context);
+    if (scan.missing()) {
         AircraftLineScan::reportMissing(context.platform, selected);
     }
     ClearanceLog::show(context, side.side);
     side.sheet.enabled = true;
+    TrafficSelection::watchSquawks(context, scan);
 }
 
 // The log keeps the record, and the aircraft does not return to the traffic list.

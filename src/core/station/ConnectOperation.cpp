@@ -5,6 +5,7 @@
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
 #include "settings/SettingsStore.h"
+#include "snapshot/PilotSquawks.h"
 #include "station/ConnectErrorTrap.h"
 #include "station/PositionKinds.h"
 #include "station/ProcedureFile.h"
@@ -15,6 +16,7 @@
 #include "station/StationSearch.h"
 #include "window/AppContext.h"
 #include "window/ConnectionReset.h"
+#include "window/SquawkWatch.h"
 #include "window/WindowLayouts.h"
 
 namespace corvane {
@@ -23,7 +25,8 @@ namespace corvane {
 namespace ConnectOperation {
 bool checkOperatorText(AppContext& context);
 bool loadSnapshotPath(AppContext& context);
-bool searchStation(AppContext& context, std::string_view typed, SearchPassTraffic& traffic);
+bool searchStation(AppContext& context, std::string_view typed, SearchPassTraffic& traffic,
+                   AircraftSquawks& pilots);
 // The station code of the position shown: the first four characters of its callsign.
 std::string stationCode(const MainWindowModel& window);
 void notFound(AppContext& context);
@@ -62,7 +65,8 @@ void ConnectOperation::connect(AppContext& context) {
     context.state.CentreMode = false;
     const std::string typed = w.TxtOperatorName.text;
     SearchPassTraffic traffic;
-    if (!loadSnapshotPath(context) || !searchStation(context, typed, traffic)) {
+    AircraftSquawks pilots;
+    if (!loadSnapshotPath(context) || !searchStation(context, typed, traffic, pilots)) {
         return;
     }
     context.state.AirportCode = stationCode(w);
@@ -72,7 +76,9 @@ void ConnectOperation::connect(AppContext& context) {
             return;
         }
     }
-    traffic.complete(context);
+    if (traffic.complete(context)) {
+        SquawkWatch::watch(w, context.state, context.platform, pilots);
+    }
 }
 
 std::string ConnectOperation::stationCode(const MainWindowModel& window) {
@@ -110,7 +116,7 @@ bool ConnectOperation::loadSnapshotPath(AppContext& context) {
 }
 
 bool ConnectOperation::searchStation(AppContext& context, std::string_view typed,
-                                     SearchPassTraffic& traffic) {
+                                     SearchPassTraffic& traffic, AircraftSquawks& pilots) {
     const std::string path = context.state.SnapshotPath;
     FileStatus status = FileStatus::Ok;
     auto lines = context.files().openLines(path, status);
@@ -122,6 +128,7 @@ bool ConnectOperation::searchStation(AppContext& context, std::string_view typed
     traffic.readingVersion(lines->version());
     std::string_view raw;
     std::string decoded;
+    SnapshotLine pilot;
     for (std::size_t index = 0; lines->nextRaw(raw); ++index) {
         // Almost every line is ruled out on its raw head; only the others are decoded.
         if (search.mayMatchLine(raw)) {
@@ -139,6 +146,10 @@ bool ConnectOperation::searchStation(AppContext& context, std::string_view typed
         }
         // The traffic of the station found so far is gathered on the same read.
         traffic.add(raw);
+        if (!pilots.overflowed()) {
+            pilot.splitFields(raw, PilotSquawks::kFields);
+            PilotSquawks::add(pilots, pilot);
+        }
     }
     if (lines->failed()) {
         ConnectErrorTrap::fileFailed(context, FileStatus::IoError, path);

@@ -31,6 +31,9 @@ void append(std::vector<std::string>& gathered, ListBox& list) {
                           std::make_move_iterator(gathered.end()));
     }
     gathered.clear();
+    if (!list.marks.empty()) {
+        list.marks.resize(list.items.size());
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "platform/Platform.h"
 #include "snapshot/LineKey.h"
 #include "snapshot/PilotReading.h"
+#include "snapshot/PilotSquawks.h"
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotLine.h"
 #include "snapshot/WakeMarker.h"
@@ -56,7 +57,12 @@ ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
     std::string chosen;
     std::string_view raw;
     SnapshotLine line;
+    SnapshotLine pilot;
     while (source->nextRaw(raw)) {
+        if (!result.squawks.overflowed()) {
+            pilot.splitFields(raw, PilotSquawks::kFields);
+            PilotSquawks::add(result.squawks, pilot);
+        }
         // The callsign field equals the callsign and another field follows exactly when the
         // raw line starts with "CALLSIGN:", so the other aircraft's lines are never split.
         if (!searchable || !matches(raw)) {
@@ -82,12 +88,12 @@ ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
     line.split(decoded, snapshot::FlightType);
     // Always the aircraft's own category, never one left by the aircraft analysed before.
     state.FlightPlan.WakeCategory = WakeMarker::categoryIn(decoded);
-    const PilotReading pilot = PilotReading::read(line);
-    if (!pilot.filedPlan()) {
+    const PilotReading reading = PilotReading::read(line);
+    if (!reading.filedPlan()) {
         result.outcome = ScanOutcome::NoFlightPlan;
         return result;
     }
-    work(pilot);
+    work(reading);
     return result;
 }
 

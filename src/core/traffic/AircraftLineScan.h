@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "window/AircraftSquawks.h"
 #include "window/SquawkCensus.h"
 
 namespace corvane {
@@ -29,6 +30,8 @@ struct ScanResult {
     bool found = false;
     /// The line the aircraft was read from: the last whole line of its callsign.
     std::optional<SnapshotLineId> line;
+    /// What every pilot of the snapshot squawks (nothing gathered when it was unreadable).
+    AircraftSquawks squawks;
 
     /// The snapshot was read to its end and holds no whole line of the aircraft.
     bool missing() const { return outcome == ScanOutcome::Finished && !found; }
@@ -42,10 +45,10 @@ namespace AircraftLineScan {
 using ReadingWork = std::function<void(const PilotReading& pilot)>;
 
 /// Reads the snapshot at the state's SnapshotPath once and hands the reading of the last
-/// matching line to `work`. A line without every field up to the last one read (FlightType)
-/// was cut by a rewrite in place and is passed over; the line taken first sets the plan
-/// record's WakeCategory. A snapshot that cannot be opened or read is reported in a message
-/// box.
+/// matching line to `work`, gathering every pilot's squawk on the way. A line without every field
+/// up to the last one read (FlightType) was cut by a rewrite in place and is passed over; the line
+/// taken first sets the plan record's WakeCategory. A snapshot that cannot be opened or read is
+/// reported in a message box.
 ScanResult run(ProgramState& state, Platform& platform, const std::string& callsign,
                const ReadingWork& work);
 /// Tells the user that the snapshot holds no line of `callsign`, so its panel was emptied.

@@ -9,6 +9,7 @@
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
 #include "snapshot/LineKey.h"
+#include "snapshot/PilotSquawks.h"
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotLine.h"
 #include "station/AtisInformation.h"
@@ -19,6 +20,7 @@
 #include "traffic/TrafficSelection.h"
 #include "window/AppContext.h"
 #include "window/Connection.h"
+#include "window/SquawkWatch.h"
 
 namespace corvane {
 
@@ -30,6 +32,7 @@ struct SnapshotRead {
     std::optional<std::string> stationLine;
     std::vector<std::string> aircraftLines;
     SquawkCensus squawks;
+    AircraftSquawks pilots;
 };
 
 // The start of every line of the followed `callsign`; nothing when no aircraft is followed.
@@ -66,7 +69,7 @@ std::optional<SnapshotRead> readSnapshot(AppContext& context, const std::string&
     if (!lines) {
         return std::nullopt;
     }
-    SnapshotRead read{TrafficLists(state.AirportCode, state.CentreMode), std::nullopt, {}, {}};
+    SnapshotRead read{TrafficLists(state.AirportCode, state.CentreMode), std::nullopt, {}, {}, {}};
     // The station's line is the one of its callsign and of the controller's VID: another
     // client of the same callsign (a second controller, a pilot named like it) is not it.
     auto stationKey = lineKey(context.window.LblPositionName.text);
@@ -87,8 +90,8 @@ std::optional<SnapshotRead> readSnapshot(AppContext& context, const std::string&
         if (startsWith(raw, departureKey) || startsWith(raw, arrivalKey)) {
             read.aircraftLines.emplace_back(raw);
         }
-        squawks.splitFields(
-            raw, SnapshotLine::bit(snapshot::ClientKind) | SnapshotLine::bit(snapshot::Squawk));
+        squawks.splitFields(raw, PilotSquawks::kFields);
+        PilotSquawks::add(read.pilots, squawks);
         cutPilotLine = cutPilotLine ||
                        (lines->lastLineCut() && (!squawks.has(snapshot::ClientKind) ||
                                                  squawks.field(snapshot::ClientKind) == "PILOT"));
@@ -112,7 +115,7 @@ void reload(ListBox& list, std::vector<std::string> fresh, const std::set<std::s
     const std::string selected = list.selectedText();
     std::erase_if(fresh,
                   [&cleared](const std::string& callsign) { return cleared.count(callsign) > 0; });
-    list.items = std::move(fresh);
+    list.setItems(std::move(fresh));
     list.selected = -1;
     if (hadSelection) {
         const auto found = std::find(list.items.begin(), list.items.end(), selected);
@@ -233,6 +236,9 @@ TrafficRefresh::Outcome TrafficRefresh::refresh(AppContext& context) {
     follow(held, other, callsignOf(other), presentOf(other));
     before.restore(context);
     follow(held, owner, callsignOf(owner), presentOf(owner));
+    // Only now, after the analyses of the held lines: the marks come from the whole read, and an
+    // emergency is told through the real platform, never the unseen one.
+    SquawkWatch::watch(w, state, context.platform, read->pilots);
 
     SnapshotLine station;
     station.split(*read->stationLine, snapshot::Atis);

@@ -7,7 +7,8 @@ class MainWindowModel;
 
 /// The refresh of follow mode (F5, or a rewrite of the snapshot): one read of the snapshot
 /// brings the traffic lists, the selected aircraft of each side and the station's ATIS up to
-/// date, with nothing the controller chose or typed lost and no message box shown.
+/// date, with nothing the controller chose or typed lost and no message box shown but the one
+/// that names an aircraft newly squawking an emergency code.
 namespace TrafficRefresh {
 /// How a refresh ended.
 enum class Outcome {
@@ -18,7 +19,8 @@ enum class Outcome {
 
 /// Reads the snapshot once: reloads LstDeparture and LstArrival by the connect's rules,
 /// without the aircraft cleared since the connect, keeping the selected callsign selected;
-/// analyses the selected aircraft of each side again; shows the station's ATIS again and
+/// analyses the selected aircraft of each side again; marks the four lists' entries from what
+/// the pilots squawk (SquawkWatch); shows the station's ATIS again and
 /// marks the QNH fields when the QNH changed. A snapshot that cannot be read whole, ends
 /// inside a line or no longer holds the station's line changes nothing.
 Outcome refresh(AppContext& context);

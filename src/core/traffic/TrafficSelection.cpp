@@ -6,6 +6,7 @@
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"
 #include "window/AppContext.h"
+#include "window/SquawkWatch.h"
 
 namespace corvane {
 
@@ -19,9 +20,11 @@ void TrafficSelection::departureClicked(AppContext& context) {
     w.cmdRemoveDep.enabled = false;
     AirlineLookup::lookup(state, context.platform, context.folder, state.SelectedDepartureCallsign,
                           w.lblCompanyDep);
-    if (DepartureAnalysis::analyse(context).missing()) {
+    const ScanResult scan = DepartureAnalysis::analyse(context);
+    if (scan.missing()) {
         AircraftLineScan::reportMissing(context.platform, state.SelectedDepartureCallsign);
     }
+    watchSquawks(context, scan);
     w.cmdFPDep.enabled = true;
 }
 
@@ -35,9 +38,11 @@ void TrafficSelection::arrivalClicked(AppContext& context) {
     state.SelectedArrivalCallsign = w.LstArrival.selectedText();
     AirlineLookup::lookup(state, context.platform, context.folder, state.SelectedArrivalCallsign,
                           w.lblCompanyArr);
-    if (ArrivalAnalysis::analyse(context).missing()) {
+    const ScanResult scan = ArrivalAnalysis::analyse(context);
+    if (scan.missing()) {
         AircraftLineScan::reportMissing(context.platform, state.SelectedArrivalCallsign);
     }
+    watchSquawks(context, scan);
     w.cmdFPArr.enabled = true;
 }
 
@@ -47,6 +52,12 @@ void TrafficSelection::clearMessage(Label& message, BlinkTimer& timer) {
     message.fontSize = 16;
     message.text.clear();
     message.visible = true;
+}
+
+void TrafficSelection::watchSquawks(AppContext& context, const ScanResult& scan) {
+    if (scan.outcome != ScanOutcome::Unreadable) {
+        SquawkWatch::watch(context.window, context.state, context.platform, scan.squawks);
+    }
 }
 
 std::string TrafficSelection::assignedCallsign(std::string_view entry) {

@@ -8,6 +8,7 @@ namespace corvane {
 class AppContext;
 struct BlinkTimer;
 struct Label;
+struct ScanResult;
 
 /// The clicks on the two traffic lists: the only way an aircraft of LstDeparture or
 /// LstArrival gets selected and analysed.
@@ -19,6 +20,9 @@ void departureClicked(AppContext& context);
 void arrivalClicked(AppContext& context);
 /// Puts a parameter message back to how a new selection starts it: blank, steady, yellow.
 void clearMessage(Label& message, BlinkTimer& timer);
+/// After an analysis that read the snapshot to its end: marks the four lists' entries from what
+/// it saw the pilots squawk (SquawkWatch).
+void watchSquawks(AppContext& context, const ScanResult& scan);
 /// The callsign of an assigned-list entry ("CALLSIGN - CODE", the callsign padded): all of it
 /// up to the separator, however long, without the padding.
 std::string assignedCallsign(std::string_view entry);

@@ -40,6 +40,7 @@ void ConnectionReset::resetConnection(AppContext& context) {
     // Codes handed out and records logged belong to the connection that ends here.
     context.state.IssuedCodes.clear();
     context.state.LastWholeSnapshot.reset();
+    context.state.ToldEmergencies.clear();
     context.state.StationVid.clear();
     context.state.DepartureRecords.clear();
     context.state.ArrivalRecords.clear();

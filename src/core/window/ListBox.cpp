@@ -5,12 +5,23 @@ namespace corvane {
 void ListBox::removeAt(int index) {
     if (hasIndex(index)) {
         items.erase(items.begin() + index);
+        if (index < static_cast<int>(marks.size())) {
+            marks.erase(marks.begin() + index);
+        }
+    }
+    if (!marks.empty()) {
+        marks.resize(items.size());
     }
     selected = -1;
 }
 
 std::string ListBox::selectedText() const {
     return hasIndex(selected) ? items[selected] : std::string();
+}
+
+const ItemMark& ListBox::markAt(int index) const {
+    static const ItemMark unmarked;
+    return hasIndex(index) && index < static_cast<int>(marks.size()) ? marks[index] : unmarked;
 }
 
 }  // namespace corvane

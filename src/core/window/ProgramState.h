@@ -70,6 +70,8 @@ struct ProgramState {
     /// The codes squawked in the last read of the snapshot since the connect that was whole: a
     /// clearance falls back on it while the file is being rewritten.
     std::optional<SquawkCensus> LastWholeSnapshot;
+    /// The aircraft (callsign, code) named in an emergency message since the connect.
+    std::set<std::pair<std::string, std::string>> ToldEmergencies;
     /// The VID of the station line the connect found: the station's line is the one of its
     /// callsign and this VID.
     std::string StationVid;

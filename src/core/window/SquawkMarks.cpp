@@ -1,0 +1,150 @@
+#include "window/SquawkMarks.h"
+
+#include <optional>
+
+#include "common/TextColumns.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kSeparator = " - ";
+
+// The snapshot's bytes are shown, never obeyed: a control character in them is replaced.
+ItemMark marked(MarkKind kind, std::string_view why) {
+    return {kind, replaceControlCharacters(why)};
+}
+
+}  // namespace
+
+SquawkMarks::SquawkMarks(const AircraftSquawks& squawks) : squawks_(squawks) {
+    // The two alphabetically first aircraft of each code: whoever asks, one of them is another.
+    for (const auto& [callsign, code] : squawks.aircraft()) {
+        if (!code || code->empty() || isConspicuity(*code)) {
+            continue;
+        }
+        auto& [first, second] = holdersOf(*code);
+        if (first == nullptr || callsign < *first) {
+            second = first;
+            first = &callsign;
+        } else if (second == nullptr || callsign < *second) {
+            second = &callsign;
+        }
+    }
+}
+
+bool SquawkMarks::isEmergency(std::string_view code) {
+    return code == "7500" || code == "7600" || code == "7700";
+}
+
+bool SquawkMarks::isConspicuity(std::string_view code) {
+    for (std::string_view conspicuity : {"0000", "1000", "1200", "2000", "2200", "7000"}) {
+        if (code == conspicuity) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string_view SquawkMarks::entryCallsign(std::string_view entry) {
+    return trimTrailingSpaces(entry.substr(0, entry.find(kSeparator)));
+}
+
+namespace {
+
+// A transponder code of four octal digits as a number (0 to 4095), or nothing for any other text.
+std::optional<std::size_t> octal(std::string_view code) {
+    if (code.size() != 4) {
+        return std::nullopt;
+    }
+    std::size_t value = 0;
+    for (const char digit : code) {
+        if (digit < '0' || digit > '7') {
+            return std::nullopt;
+        }
+        value = value * 8 + static_cast<std::size_t>(digit - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+SquawkMarks::Holders& SquawkMarks::holdersOf(const std::string& code) {
+    if (const auto slot = octal(code)) {
+        return byOctal_[*slot];
+    }
+    return otherCodes_[code];
+}
+
+const std::string* SquawkMarks::otherOn(const std::string& code,
+                                        const std::string& callsign) const {
+    const Holders* holders = nullptr;
+    if (const auto slot = octal(code)) {
+        holders = &byOctal_[*slot];
+    } else if (const auto at = otherCodes_.find(code); at != otherCodes_.end()) {
+        holders = &at->second;
+    }
+    if (holders == nullptr) {
+        return nullptr;
+    }
+    for (const std::string* holder : {holders->first, holders->second}) {
+        if (holder != nullptr && *holder != callsign) {
+            return holder;
+        }
+    }
+    return nullptr;
+}
+
+ItemMark SquawkMarks::mark(std::string_view entry, EntryKind kind) const {
+    const bool assigned = kind != EntryKind::Traffic;
+    const std::string callsign(assigned ? entryCallsign(entry) : entry);
+    const std::optional<std::string>* code = squawks_.find(callsign);
+    if (squawks_.overflowed()) {
+        return {};
+    }
+    if (code == nullptr) {
+        if (assigned) {
+            return marked(MarkKind::Gone, "NOT IN THE TRAFFIC FILE");
+        }
+        return {};
+    }
+    if (!*code) {
+        return {};
+    }
+    const std::string& squawk = **code;
+    if (isEmergency(squawk)) {
+        return marked(MarkKind::Emergency, "SQUAWKING " + squawk);
+    }
+    if (kind == EntryKind::ClearedDeparture) {
+        const std::size_t separator = entry.find(kSeparator);
+        const std::string_view given = separator == std::string_view::npos
+                                           ? std::string_view{}
+                                           : trimSpaces(entry.substr(separator + 3));
+        if (squawk != given) {
+            const std::string shown = squawk.empty() ? "NOTHING" : squawk;
+            return marked(MarkKind::NotSet,
+                          "SQUAWKS " + shown + " - ASSIGNED " + std::string(given));
+        }
+    }
+    if (const auto* other = otherOn(squawk, callsign)) {
+        return marked(MarkKind::Duplicate, squawk + " ALSO SQUAWKED BY " + *other);
+    }
+    return {};
+}
+
+void SquawkMarks::markList(ListBox& list, EntryKind kind) const {
+    list.marks.clear();
+    if (squawks_.overflowed()) {
+        return;
+    }
+    for (std::size_t i = 0; i < list.items.size(); ++i) {
+        ItemMark found = mark(list.items[i], kind);
+        if (found.kind == MarkKind::None) {
+            continue;
+        }
+        list.marks.resize(list.items.size());
+        list.marks[i] = std::move(found);
+    }
+}
+
+}  // namespace corvane
