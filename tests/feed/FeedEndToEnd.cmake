@@ -33,9 +33,11 @@ function(expect_lists dump expected)
     endif()
 endfunction()
 
-function(drive script_text result)
+# Runs the driver on the program folder `home` with the script `script_text`; its dumps, one a
+# list item, go to `result`.
+function(drive home script_text result)
     file(WRITE "${WORK}/script.txt" "${script_text}")
-    execute_process(COMMAND "${DRIVER}" --home "${WORK}/home" "${WORK}/script.txt"
+    execute_process(COMMAND "${DRIVER}" --home "${home}" "${WORK}/script.txt"
                     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
     if(NOT status EQUAL 0)
         message(FATAL_ERROR "corvane-script: status ${status}\n${err}")
@@ -58,7 +60,7 @@ endif()
 # The shipped airport table places the aerodromes.
 expect_feed(0 "" --once --from "${document}" --out "${WORK}/home/live/recent.dat")
 
-drive("clock 16:05\nstart\ntype TxtOperatorName 654321\nclick CmdExecute\ndump\n\
+drive("${WORK}/home" "clock 16:05\nstart\ntype TxtOperatorName 654321\nclick CmdExecute\ndump\n\
 click Command3(1)\npick LstDeparture DLH4AB\nclick Command3(3)\npick LstArrival AFR1234\ndump\n"
       dumps)
 list(GET dumps 0 connected)
@@ -84,7 +86,7 @@ expect_text("${analysed}" lblSqAss "0102")
 expect_text("${analysed}" lblParArr "N O R M A L")
 
 # A station name that is not ASCII reaches the window whole.
-drive("start\ntype TxtOperatorName 512345\nclick CmdExecute\ndump\n" dumps)
+drive("${WORK}/home" "start\ntype TxtOperatorName 512345\nclick CmdExecute\ndump\n" dumps)
 expect_text("${dumps}" LblPositionName "LFMM_CTR")
 expect_text("${dumps}" LblNomeApt "Marseille Méditerranée")
 
@@ -96,14 +98,9 @@ file(COPY "${SOURCE}/data/DATA/ssr_code.txt" "${SOURCE}/data/DATA/airlines.dat"
 file(WRITE "${WORK}/centre/DATA/dirRecent.txt" "${WORK}/centre/live/recent.dat\r\n")
 expect_feed(0 "" --once --from "${SOURCE}/tests/data/feed/centre.json"
             --out "${WORK}/centre/live/recent.dat")
-file(WRITE "${WORK}/script.txt" "start\ntype TxtOperatorName 611111\nclick CmdExecute\ndump\n\
-click Command3(1)\npick LstDeparture AZA101\nclick Command3(3)\npick LstArrival AZA202\ndump\n")
-execute_process(COMMAND "${DRIVER}" --home "${WORK}/centre" "${WORK}/script.txt"
-                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "corvane-script: status ${status}\n${err}")
-endif()
-string(REPLACE "\n" ";" dumps "${out}")
+drive("${WORK}/centre" "start\ntype TxtOperatorName 611111\nclick CmdExecute\ndump\n\
+click Command3(1)\npick LstDeparture AZA101\nclick Command3(3)\npick LstArrival AZA202\ndump\n"
+      dumps)
 list(GET dumps 0 connected)
 list(GET dumps 1 analysed)
 expect_text("${connected}" LblPositionName "LIRR_NE_CTR")
