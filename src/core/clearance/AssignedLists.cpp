@@ -60,7 +60,7 @@ AssignedSide arrivalSide(MainWindowModel& w) {
 void clicked(AppContext& context, const AssignedSide& side) {
     std::string& selected = context.state.*side.selected;
     side.remove.enabled = true;
-    selected = TrafficSelection::assignedCallsign(side.list.selectedText());
+    selected = std::string(assignedEntryCallsign(side.list.selectedText()));
     showWarningField(side.warning, side.timer);
     const ScanResult scan = side.analyse(context);
     if (scan.missing()) {

@@ -46,7 +46,8 @@ CensusProblem takeCensus(AppContext& context, const SquawkCensus*& census) {
     SnapshotLine line;
     while (source->nextRaw(raw)) {
         ++lines;
-        line.split(raw, snapshot::Squawk);
+        line.splitFields(
+            raw, SnapshotLine::bit(snapshot::ClientKind) | SnapshotLine::bit(snapshot::Squawk));
         if (source->lastLineCut() &&
             (!line.has(snapshot::ClientKind) || line.field(snapshot::ClientKind) == "PILOT")) {
             return CensusProblem::CutPilotLine;

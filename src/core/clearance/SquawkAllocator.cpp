@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/SquawkCode.h"
 #include "common/TextColumns.h"
 
 namespace corvane {
@@ -17,17 +18,7 @@ SquawkAllocator::SquawkAllocator(std::string_view rangeStart, std::string_view r
     : start_(parse(rangeStart)), end_(parse(rangeEnd)) {}
 
 std::optional<int> SquawkAllocator::parse(std::string_view code) {
-    if (code.size() != kOctalDigits) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (const char digit : code) {
-        if (digit < '0' || digit > '7') {
-            return std::nullopt;
-        }
-        value = value * 8 + (digit - '0');
-    }
-    return value;
+    return SquawkCode::value(code);
 }
 
 std::string SquawkAllocator::format(int value) {
@@ -40,7 +31,7 @@ std::string SquawkAllocator::format(int value) {
 }
 
 bool SquawkAllocator::isReserved(int value) {
-    return value == 07500 || value == 07600 || value == 07700;
+    return SquawkCode::isEmergency(value);
 }
 
 void SquawkAllocator::markTaken(std::string_view code) {

@@ -55,7 +55,7 @@ std::string followedAircraft(const std::string& selected, const ListBox& traffic
         return selected;
     }
     if (assigned.hasIndex(assigned.selected) &&
-        TrafficSelection::assignedCallsign(assigned.selectedText()) == trimSpaces(selected)) {
+        assignedEntryCallsign(assigned.selectedText()) == trimSpaces(selected)) {
         return selected;
     }
     return {};

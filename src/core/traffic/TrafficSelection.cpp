@@ -60,8 +60,4 @@ void TrafficSelection::watchSquawks(AppContext& context, const ScanResult& scan)
     }
 }
 
-std::string TrafficSelection::assignedCallsign(std::string_view entry) {
-    return std::string(trimTrailingSpaces(entry.substr(0, entry.find(" - "))));
-}
-
 }  // namespace corvane

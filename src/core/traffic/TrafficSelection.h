@@ -23,9 +23,6 @@ void clearMessage(Label& message, BlinkTimer& timer);
 /// After an analysis that read the snapshot to its end: marks the four lists' entries from what
 /// it saw the pilots squawk (SquawkWatch).
 void watchSquawks(AppContext& context, const ScanResult& scan);
-/// The callsign of an assigned-list entry ("CALLSIGN - CODE", the callsign padded): all of it
-/// up to the separator, however long, without the padding.
-std::string assignedCallsign(std::string_view entry);
 }  // namespace TrafficSelection
 
 }  // namespace corvane

@@ -1,6 +1,12 @@
 #include "window/ListBox.h"
 
+#include "common/TextColumns.h"
+
 namespace corvane {
+
+std::string_view assignedEntryCallsign(std::string_view entry) {
+    return trimTrailingSpaces(entry.substr(0, entry.find(" - ")));
+}
 
 void ListBox::removeAt(int index) {
     if (hasIndex(index)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvane {
@@ -21,6 +22,10 @@ struct ItemMark {
 
     bool operator==(const ItemMark&) const = default;
 };
+
+/// The callsign of an assigned-list entry ("CALLSIGN - CODE", the callsign padded): all of it
+/// up to the separator, however long, without the padding.
+std::string_view assignedEntryCallsign(std::string_view entry);
 
 /// A list box: items in order, their marks and the selected index (-1 for none).
 /// `marks` is empty while no item is marked (a long list then costs nothing more), else one mark

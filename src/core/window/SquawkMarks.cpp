@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "common/SquawkCode.h"
 #include "common/TextColumns.h"
 
 namespace corvane {
@@ -34,7 +35,8 @@ SquawkMarks::SquawkMarks(const AircraftSquawks& squawks) : squawks_(squawks) {
 }
 
 bool SquawkMarks::isEmergency(std::string_view code) {
-    return code == "7500" || code == "7600" || code == "7700";
+    const auto value = SquawkCode::value(code);
+    return value && SquawkCode::isEmergency(*value);
 }
 
 bool SquawkMarks::isConspicuity(std::string_view code) {
@@ -46,32 +48,9 @@ bool SquawkMarks::isConspicuity(std::string_view code) {
     return false;
 }
 
-std::string_view SquawkMarks::entryCallsign(std::string_view entry) {
-    return trimTrailingSpaces(entry.substr(0, entry.find(kSeparator)));
-}
-
-namespace {
-
-// A transponder code of four octal digits as a number (0 to 4095), or nothing for any other text.
-std::optional<std::size_t> octal(std::string_view code) {
-    if (code.size() != 4) {
-        return std::nullopt;
-    }
-    std::size_t value = 0;
-    for (const char digit : code) {
-        if (digit < '0' || digit > '7') {
-            return std::nullopt;
-        }
-        value = value * 8 + static_cast<std::size_t>(digit - '0');
-    }
-    return value;
-}
-
-}  // namespace
-
 SquawkMarks::Holders& SquawkMarks::holdersOf(const std::string& code) {
-    if (const auto slot = octal(code)) {
-        return byOctal_[*slot];
+    if (const auto slot = SquawkCode::value(code)) {
+        return byOctal_[static_cast<std::size_t>(*slot)];
     }
     return otherCodes_[code];
 }
@@ -79,8 +58,8 @@ SquawkMarks::Holders& SquawkMarks::holdersOf(const std::string& code) {
 const std::string* SquawkMarks::otherOn(const std::string& code,
                                         const std::string& callsign) const {
     const Holders* holders = nullptr;
-    if (const auto slot = octal(code)) {
-        holders = &byOctal_[*slot];
+    if (const auto slot = SquawkCode::value(code)) {
+        holders = &byOctal_[static_cast<std::size_t>(*slot)];
     } else if (const auto at = otherCodes_.find(code); at != otherCodes_.end()) {
         holders = &at->second;
     }
@@ -97,7 +76,7 @@ const std::string* SquawkMarks::otherOn(const std::string& code,
 
 ItemMark SquawkMarks::mark(std::string_view entry, EntryKind kind) const {
     const bool assigned = kind != EntryKind::Traffic;
-    const std::string callsign(assigned ? entryCallsign(entry) : entry);
+    const std::string callsign(assigned ? assignedEntryCallsign(entry) : entry);
     const std::optional<std::string>* code = squawks_.find(callsign);
     if (squawks_.overflowed()) {
         return {};

@@ -34,8 +34,6 @@ public:
     static bool isEmergency(std::string_view code);
     /// True for the codes many aircraft squawk at once by rule, never a clash.
     static bool isConspicuity(std::string_view code);
-    /// The callsign of an assigned list's entry "CALLSIGN - CODE".
-    static std::string_view entryCallsign(std::string_view entry);
 
 private:
     // The alphabetically first aircraft but `callsign` squawking `code`, or nullptr.

@@ -31,7 +31,7 @@ void SquawkWatch::watch(MainWindowModel& window, ProgramState& state, Platform& 
             }
             const bool traffic = list == &window.LstDeparture || list == &window.LstArrival;
             const std::string callsign(traffic ? std::string_view(list->items[i])
-                                               : SquawkMarks::entryCallsign(list->items[i]));
+                                               : assignedEntryCallsign(list->items[i]));
             const std::string& code = **squawks.find(callsign);
             if (state.ToldEmergencies.emplace(callsign, code).second) {
                 tellEmergency(platform, callsign, code);
