@@ -1,12 +1,13 @@
-// Driver sessions kept as folders under tests/data/script/<group>/<case>: the group's `home`
-// is the program folder, `script.txt` the session, `expected.jsonl` one line per dump holding
-// the part of that dump the case is about (docs/testing.md says how a case is added and blessed).
-// Lines starting "#> " act between the script's lines: `put TARGET FILE` copies the case's FILE
-// over the program folder's TARGET, `remove TARGET` deletes it, `check TARGET FILE` expects
-// TARGET to hold FILE's bytes (or not to exist when the case has no FILE), `whole` compares the
-// case's dumps whole, no member more or less. "@HOME@" stands for the program folder's path, in
-// the copied files and in the dumps. Then the lines themselves, and a session in a program
-// folder whose name is not ASCII.
+// Driver sessions, each group's in tests/data/script/<group>/cases.txt (CaseFile.h reads it,
+// docs/testing.md says how a case is added and blessed): the section `home` is the program
+// folder, a case's script lines the session, its expected part one line per dump holding the
+// part of that dump the case is about. Lines starting "#> " act between the script's lines:
+// `put TARGET FILE` copies the case's FILE over the program folder's TARGET, `remove TARGET`
+// deletes it, `check TARGET FILE` expects TARGET to hold FILE's bytes (or not to exist when the
+// case has no FILE), `whole` compares the case's dumps whole, no member more or less; a FILE
+// "../SECTION/NAME" is the file NAME of another section of the group. "@HOME@" stands for the
+// program folder's path, in the copied files and in the dumps. Then the case files themselves,
+// the lines, and a session in a program folder whose name is not ASCII.
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "CaseFile.h"
 #include "ScriptLine.h"
 #include "ScriptRunner.h"
 #include "platform/LocalFileSystem.h"
@@ -34,28 +38,73 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kCases = fs::path(CORVANE_TEST_DATA) / "script";
+const std::string kHome = "home";
+
+// The group's case files, each with its name in messages ("clearance/cases.txt").
+std::vector<std::pair<fs::path, std::string>> caseFiles() {
+    std::vector<std::pair<fs::path, std::string>> files;
+    for (const auto& entry : fs::directory_iterator(kCases)) {
+        if (const fs::path file = entry.path() / "cases.txt"; fs::exists(file)) {
+            files.emplace_back(file, entry.path().filename().string() + "/cases.txt");
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
 
 struct ScriptCase {
-    std::string name;
-    fs::path folder;
+    std::string name;  // "<group>_<case>"
+    fs::path file;
+    std::string fileName;
+    std::shared_ptr<const std::vector<test::CaseSection>> group;
+    std::size_t index = 0;
+
+    const test::CaseSection& section() const { return (*group)[index]; }
+    const test::CaseSection* sectionNamed(const std::string& wanted) const {
+        for (const test::CaseSection& s : *group) {
+            if (s.name == wanted) {
+                return &s;
+            }
+        }
+        return nullptr;
+    }
 };
 void PrintTo(const ScriptCase& c, std::ostream* out) {
     *out << c.name;
 }
 
+// A malformed case file gives no cases here: ScriptCaseFiles.AreWellFormed fails and says why.
 std::vector<ScriptCase> allCases() {
     std::vector<ScriptCase> cases;
-    for (const auto& entry : fs::recursive_directory_iterator(kCases)) {
-        if (const fs::path folder = entry.path().parent_path();
-            entry.path().filename() == "script.txt") {
-            cases.push_back(
-                {folder.parent_path().filename().string() + "_" + folder.filename().string(),
-                 folder});
+    for (const auto& [file, fileName] : caseFiles()) {
+        try {
+            const auto group = std::make_shared<const std::vector<test::CaseSection>>(
+                test::readCaseFile(test::readFileBytes(file.string()), fileName));
+            for (std::size_t i = 0; i < group->size(); ++i) {
+                if ((*group)[i].name != kHome) {
+                    cases.push_back(
+                        {file.parent_path().filename().string() + "_" + (*group)[i].name, file,
+                         fileName, group, i});
+                }
+            }
+        } catch (const std::runtime_error&) {
         }
     }
     std::sort(cases.begin(), cases.end(),
               [](const ScriptCase& a, const ScriptCase& b) { return a.name < b.name; });
     return cases;
+}
+
+TEST(ScriptCaseFiles, AreWellFormed) {
+    const auto files = caseFiles();
+    EXPECT_FALSE(files.empty());
+    for (const auto& [file, fileName] : files) {
+        try {
+            test::readCaseFile(test::readFileBytes(file.string()), fileName);
+        } catch (const std::runtime_error& error) {
+            ADD_FAILURE() << error.what();
+        }
+    }
 }
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
@@ -93,6 +142,20 @@ Json cutTo(const Json& actual, const Json& shape) {
     return cut;
 }
 
+// One line for each place the printed dump differs, with both values ("(none)" for a side that
+// lacks the place).
+std::string differences(const nlohmann::json& expected, const nlohmann::json& printed) {
+    std::string text;
+    for (const auto& change : nlohmann::json::diff(expected, printed)) {
+        const std::string path = change["path"].get<std::string>();
+        const nlohmann::json::json_pointer place(path);
+        text += "\n  " + (path.empty() ? "the whole dump" : path) + ": expected " +
+                (expected.contains(place) ? expected.at(place).dump() : "(none)") + ", printed " +
+                (change.contains("value") ? change["value"].dump() : "(none)");
+    }
+    return text;
+}
+
 // Blessing keeps each expected dump's keys, in the driver's order, and writes the dumps that have
 // no expected one yet whole (tools/prune-goldens.py then cuts them down).
 std::vector<std::string> blessed(const std::vector<std::string>& got,
@@ -108,40 +171,61 @@ std::vector<std::string> blessed(const std::vector<std::string>& got,
     return dumps;
 }
 
+// The file is read again just before it is written: the cases blessed before this one in the
+// same run changed it.
+void bless(const ScriptCase& c, const std::vector<std::string>& dumps) {
+    const std::string text = test::withExpectedDumps(test::readFileBytes(c.file.string()),
+                                                     c.fileName, c.section().name, dumps);
+    const fs::path fresh = c.file.string() + ".blessed";
+    std::ofstream(fresh, std::ios::binary) << text;
+    fs::rename(fresh, c.file);
+}
+
 class ScriptCaseTest : public ::testing::TestWithParam<ScriptCase> {
 protected:
-    void put(const fs::path& from, const std::string& target) {
-        if (!fs::is_directory(from)) {
-            home.write(target, replaced(test::readFileBytes(from.string()), "@HOME@", home.path()));
-            return;
+    // The bytes of the case's FILE, or nothing when there is no such file.
+    const std::string* fileOf(const std::string& reference) const {
+        std::string sectionName = GetParam().section().name;
+        std::string name = reference;
+        if (reference.rfind("../", 0) == 0) {
+            const auto slash = reference.find('/', 3);
+            sectionName = reference.substr(3, slash - 3);
+            name = slash == std::string::npos ? "" : reference.substr(slash + 1);
         }
-        for (const auto& entry : fs::recursive_directory_iterator(from)) {
-            if (entry.is_regular_file()) {
-                put(entry.path(), (fs::path(target) / fs::relative(entry.path(), from)).string());
-            }
+        const test::CaseSection* section = GetParam().sectionNamed(sectionName);
+        if (section == nullptr) {
+            return nullptr;
         }
+        const auto found = section->files.find(name);
+        return found == section->files.end() ? nullptr : &found->second;
+    }
+    void put(const std::string& target, const std::string& bytes) {
+        home.write(target, replaced(bytes, "@HOME@", home.path()));
     }
     void step(const std::string& line) {
         std::istringstream words(line);
         std::string verb, target, file;
         words >> verb >> verb >> target >> file;
-        const fs::path source = GetParam().folder / file;
+        const std::string* source = fileOf(file);
         if (verb == "put") {
-            put(source, target);
+            ASSERT_NE(source, nullptr) << "the case has no file " << file;
+            put(target, *source);
         } else if (verb == "remove") {
             fs::remove_all(home.file(target));
         } else if (verb == "whole") {
             wholeDumps = true;
         } else if (verb == "check") {
-            const auto bytes = [](const std::string& path) {
-                std::string held = fs::exists(path) ? test::readFileBytes(path) : "(no file)";
+            const auto shown = [](std::string held) {
 #ifdef _WIN32
                 std::replace(held.begin(), held.end(), '\\',
                              '/');  // the cases write paths with "/"
 #endif
                 return held;
             };
-            EXPECT_EQ(bytes(home.file(target)), bytes(source.string())) << target;
+            const std::string path = home.file(target);
+            EXPECT_EQ(shown(fs::exists(path) ? test::readFileBytes(path) : "(no file)"),
+                      shown(source ? *source : "(no file)"))
+                << target;
         } else {
             FAIL() << "unknown step " << line;
         }
@@ -152,52 +236,62 @@ protected:
 };
 
 TEST_P(ScriptCaseTest, PrintsItsExpectedDumps) {
-    const fs::path& folder = GetParam().folder;
-    put(folder.parent_path() / "home", "");
+    const ScriptCase& param = GetParam();
+    const test::CaseSection& session = param.section();
+    if (const test::CaseSection* folder = param.sectionNamed(kHome)) {
+        for (const auto& [name, bytes] : folder->files) {
+            put(name, bytes);
+        }
+    }
     std::ostringstream out;
     std::ostringstream errors;
     ScriptRunner runner(home.path(), out, errors);
-    std::istringstream script(test::readFileBytes((folder / "script.txt").string()));
     std::string lines;
-    for (std::string line; std::getline(script, line) || !lines.empty();) {
-        if (!script || line.rfind("#> ", 0) == 0) {
-            std::istringstream chunk(lines);
-            ASSERT_EQ(runner.run(chunk), ScriptRunner::kOk) << errors.str();
-            lines.clear();
-            if (script) {
-                step(line);
-            }
+    std::size_t firstLine = 0;
+    const auto runLines = [&] {
+        std::istringstream chunk(lines);
+        ASSERT_EQ(runner.run(chunk), ScriptRunner::kOk)
+            << "in the lines from " << param.fileName << ":" << firstLine << ": " << errors.str();
+        lines.clear();
+    };
+    for (const test::NumberedLine& line : session.script) {
+        if (line.text.rfind("#> ", 0) == 0) {
+            runLines();
+            step(line.text);
+            firstLine = 0;
         } else {
-            lines += line + "\n";
+            lines += line.text + "\n";
+            firstLine = firstLine == 0 ? line.number : firstLine;
         }
     }
+    runLines();
 #ifdef _WIN32
-    // JSON escapes the native separator; the expected files are written with "/".
+    // JSON escapes the native separator; the expected dumps are written with "/".
     const std::string escapedHome = replaced(home.path(), "\\", "\\\\");
     const std::string printed = replaced(replaced(out.str(), escapedHome, "@HOME@"), "\\\\", "/");
 #else
     const std::string printed = replaced(out.str(), home.path(), "@HOME@");
 #endif
-    const fs::path expectedFile = folder / "expected.jsonl";
     const std::vector<std::string> got = jsonLines(printed);
-    std::vector<std::string> want = fs::exists(expectedFile)
-                                        ? jsonLines(test::readFileBytes(expectedFile.string()))
-                                        : std::vector<std::string>{};
+    std::vector<std::string> want;
+    for (const test::NumberedLine& dump : session.expected) {
+        want.push_back(dump.text);
+    }
     if (std::getenv("CORVANE_BLESS") != nullptr) {
         want = blessed(got, wholeDumps ? std::vector<std::string>{} : want);
-        std::ofstream file(expectedFile, std::ios::binary);
-        for (const std::string& dump : want) {
-            file << dump << "\n";
-        }
+        bless(param, want);
     }
     for (std::size_t dump = 0; dump < want.size(); ++dump) {
-        ASSERT_LT(dump, got.size()) << "dump " << dump + 1 << " is missing";
+        const std::string where =
+            dump < session.expected.size()
+                ? param.fileName + ":" + std::to_string(session.expected[dump].number) + ": "
+                : "";
+        ASSERT_LT(dump, got.size()) << where << "dump " << dump + 1 << " is missing";
         const auto expected = nlohmann::json::parse(want[dump]);
         const auto whole = nlohmann::json::parse(got[dump]);
-        const auto differences =
-            nlohmann::json::diff(expected, wholeDumps ? whole : cutTo(whole, expected));
-        EXPECT_TRUE(differences.empty())
-            << "dump " << dump + 1 << ", from expected to printed: " << differences.dump();
+        const std::string differing =
+            differences(expected, wholeDumps ? whole : cutTo(whole, expected));
+        EXPECT_TRUE(differing.empty()) << where << "dump " << dump + 1 << " differs:" << differing;
     }
     EXPECT_EQ(got.size(), want.size()) << "the script prints another number of dumps";
 }
@@ -241,8 +335,16 @@ CORVANE_CASES(Lines, ScriptLineTest, "script/lines.tsv");
 TEST(NonAsciiProgramFolder, ConnectsAndGivesAClearance) {
     test::TempFolder place;
     const std::string root = joinPath(place.path(), "Übung Zürich");
-    std::filesystem::copy(nativePath(std::string(CORVANE_TEST_DATA) + "/script/clearance/home"),
-                          nativePath(root), std::filesystem::copy_options::recursive);
+    const auto sections = test::readCaseFile(
+        test::readFileBytes((kCases / "clearance" / "cases.txt").string()), "clearance/cases.txt");
+    const auto home = std::find_if(sections.begin(), sections.end(),
+                                   [](const test::CaseSection& s) { return s.name == kHome; });
+    ASSERT_NE(home, sections.end());
+    for (const auto& [name, bytes] : home->files) {
+        const fs::path target = nativePath(root) / nativePath(name);
+        fs::create_directories(target.parent_path());
+        std::ofstream(target, std::ios::binary) << bytes;
+    }
     LocalFileSystem files;
     const ProgramFolder folder(root, files);
     ASSERT_EQ(files.replaceFile(folder.dataFile(ProgramFolder::kSnapshotSettings),
