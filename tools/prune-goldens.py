@@ -2,10 +2,12 @@
 """Cuts the whole-window dumps of the driver's golden cases down to the fields each case is about.
 
     tools/prune-goldens.py                     # every case under tests/data/script
-    tools/prune-goldens.py tests/data/script/clearance/SheetShowsTheDepartureThenTheArrival
+    tools/prune-goldens.py clearance/SheetShowsTheDepartureThenTheArrival
 
-The case runner (tests/script/ScriptCaseTest.cpp) compares only the keys an expected dump holds,
-so a dump may be any subset of the driver's JSON. A whole dump read here keeps:
+A group's cases are the sections of tests/data/script/<group>/cases.txt (docs/testing.md shows
+the layout); a case is named <group>/<case>. The case runner (tests/script/ScriptCaseTest.cpp)
+compares only the keys an expected dump holds, so a dump may be any subset of the driver's JSON.
+A whole dump read here keeps:
 - "messages" and "focus", always;
 - every field whose value differs from the window before any action (the one dump of
   startup/WindowBeforeAnyAction, which stays whole) or from the case's previous dump;
@@ -19,6 +21,7 @@ window, and the runner compares them exactly. A dump that already lacks fields i
 so the script can run again over every case after new or re-blessed cases came in
 (CORVANE_BLESS writes whole dumps for a new case). A field a pruned dump left out held the
 window's value before any action, which is what the next dump's comparison with it assumes.
+Only the expected lines of the cases change; every other line of a case file stays as it is.
 """
 
 import json
@@ -27,18 +30,48 @@ import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent / "tests" / "data" / "script"
 BEFORE_ANY_ACTION = "startup/WindowBeforeAnyAction"
+CASE_FILE = "cases.txt"
 ALWAYS = ("messages", "focus")
 NAMING = {"type", "key", "paste", "click", "select", "pick", "tick"}
 OPENS_THE_SHEET = {"cmdFPDep", "cmdFPArr"}
 
 
-def read_dumps(path):
-    return [json.loads(line) for line in path.read_text(encoding="utf-8").splitlines() if line]
+def read_lines(path):
+    lines = path.read_bytes().decode("utf-8").split("\n")
+    if lines and lines[-1] == "":
+        lines.pop()
+    return [line[:-1] if line.endswith("\r") else line for line in lines]
 
 
-def write_dumps(path, dumps):
-    lines = (json.dumps(d, ensure_ascii=False, separators=(",", ":")) + "\n" for d in dumps)
-    path.write_bytes("".join(lines).encode("utf-8"))
+def read_cases(lines):
+    """The cases of a case file's lines: name to its script lines and the range [begin, end) of
+    lines holding its expected dumps (None for a case without an expected part)."""
+    cases, case, part = {}, None, None
+    for index, line in enumerate(lines):
+        if line == "===" or line.startswith("=== "):
+            case = cases.setdefault(line[4:].strip(), {"script": [], "dumps": None})
+            part = "script"
+        elif case is None or not line:
+            continue
+        elif line == "---" or line.startswith("--- "):
+            part = line[4:].strip()
+            if part == "expected":
+                case["dumps"] = (index + 1, index + 1)
+        elif part == "script":
+            case["script"].append(line)
+        elif part == "expected":
+            case["dumps"] = (case["dumps"][0], index + 1)
+    cases.pop("home", None)
+    return cases
+
+
+def dumps_of(lines, case):
+    begin, end = case["dumps"]
+    return [json.loads(line) for line in lines[begin:end] if line]
+
+
+def dump_lines(dumps):
+    return [json.dumps(d, ensure_ascii=False, separators=(",", ":")) for d in dumps]
 
 
 def is_whole(dump, before):
@@ -109,13 +142,12 @@ def pruned(dump, before, previous, named):
     return kept
 
 
-def prune_case(folder, before):
-    expected = folder / "expected.jsonl"
-    script = (folder / "script.txt").read_text(encoding="utf-8").splitlines()
-    if "#> whole" in script or not expected.exists():
+def prune_case(lines, case, before):
+    """The case's pruned dump lines, or None when they stay as they are."""
+    if "#> whole" in case["script"] or case["dumps"] is None:
         return None
-    dumps = read_dumps(expected)
-    named = named_per_dump(script)
+    dumps = dumps_of(lines, case)
+    named = named_per_dump(case["script"])
     previous, out = None, []
     for index, dump in enumerate(dumps):
         if is_whole(dump, before):
@@ -125,23 +157,36 @@ def prune_case(folder, before):
         else:
             out.append(dump)
             previous = completed(dump, before)
-    if out == dumps:
-        return None
-    size = expected.stat().st_size
-    write_dumps(expected, out)
-    return size, expected.stat().st_size
+    return None if out == dumps else dump_lines(out)
 
 
 def main(arguments):
-    before = read_dumps(ROOT / BEFORE_ANY_ACTION / "expected.jsonl")[0]
-    folders = [pathlib.Path(a).resolve() for a in arguments] or sorted(
-        script.parent for script in ROOT.rglob("script.txt")
-    )
-    for folder in folders:
-        sizes = prune_case(folder, before)
-        if sizes:
-            print(f"{folder.relative_to(ROOT)}: {sizes[0]} -> {sizes[1]} bytes")
-    return 0
+    wanted = {"/".join(pathlib.PurePath(a).parts[-2:]) for a in arguments}
+    startup, name = BEFORE_ANY_ACTION.split("/")
+    startup_lines = read_lines(ROOT / startup / CASE_FILE)
+    before = dumps_of(startup_lines, read_cases(startup_lines)[name])[0]
+    for path in sorted(ROOT.glob("*/" + CASE_FILE)):
+        group = path.parent.name
+        lines = read_lines(path)
+        cases = read_cases(lines)
+        changes = []
+        for name, case in cases.items():
+            if wanted and f"{group}/{name}" not in wanted:
+                continue
+            out = prune_case(lines, case, before)
+            if out is not None:
+                begin, end = case["dumps"]
+                size = sum(len(line.encode("utf-8")) + 1 for line in lines[begin:end] if line)
+                print(f"{group}/{name}: {size} -> {sum(len(o.encode('utf-8')) + 1 for o in out)} bytes")
+                changes.append((begin, end, out))
+            wanted.discard(f"{group}/{name}")
+        for begin, end, out in sorted(changes, reverse=True):
+            lines[begin:end] = out
+        if changes:
+            path.write_bytes(("\n".join(lines) + "\n").encode("utf-8"))
+    for name in sorted(wanted):
+        print(f"{name}: no such case", file=sys.stderr)
+    return 1 if wanted else 0
 
 
 if __name__ == "__main__":
