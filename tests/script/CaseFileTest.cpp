@@ -10,7 +10,7 @@
 namespace corvane::test {
 namespace {
 
-TEST(CaseFile, ReadsEachPartAndBlessesOneCaseInPlace) {
+TEST(ScriptCaseFile, ReadsEachPartAndBlessesOneCaseInPlace) {
     const std::string head =
         "# about the group\n"
         "=== home\n"
@@ -58,7 +58,7 @@ TEST_P(MalformedCaseFileTest, FailsAtTheLineAtFault) {
     }
 }
 
-CORVANE_CASES(CaseFiles, MalformedCaseFileTest, "script/malformed-case-files.tsv");
+CORVANE_CASES(ScriptCaseFiles, MalformedCaseFileTest, "script/malformed-case-files.tsv");
 
 }  // namespace
 }  // namespace corvane::test

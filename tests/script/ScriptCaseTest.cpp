@@ -257,7 +257,12 @@ TEST_P(ScriptCaseTest, PrintsItsExpectedDumps) {
     for (const test::NumberedLine& line : session.script) {
         if (line.text.rfind("#> ", 0) == 0) {
             runLines();
-            step(line.text);
+            if (!HasFatalFailure()) {
+                step(line.text);
+            }
+            if (HasFatalFailure()) {
+                return;
+            }
             firstLine = 0;
         } else {
             lines += line.text + "\n";
@@ -265,6 +270,9 @@ TEST_P(ScriptCaseTest, PrintsItsExpectedDumps) {
         }
     }
     runLines();
+    if (HasFatalFailure()) {
+        return;
+    }
 #ifdef _WIN32
     // JSON escapes the native separator; the expected dumps are written with "/".
     const std::string escapedHome = replaced(home.path(), "\\", "\\\\");
