@@ -44,7 +44,8 @@ const std::string kHome = "home";
 std::vector<std::pair<fs::path, std::string>> caseFiles() {
     std::vector<std::pair<fs::path, std::string>> files;
     for (const auto& entry : fs::directory_iterator(kCases)) {
-        if (const fs::path file = entry.path() / "cases.txt"; fs::exists(file)) {
+        if (const fs::path file = entry.path() / "cases.txt";
+            entry.is_directory() && fs::exists(file)) {
             files.emplace_back(file, entry.path().filename().string() + "/cases.txt");
         }
     }
