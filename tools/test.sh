@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
 tools/check-layers.sh
+tools/check-display-reads.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

@@ -17,6 +17,7 @@
 #include "UiText.h"
 #include "WidgetFactory.h"
 #include "window/MainWindowModel.h"
+#include "window/ShownText.h"
 
 namespace corvane {
 
@@ -138,7 +139,7 @@ void ModelBinder::refreshLabels(const MainWindowModel& model) {
         if (field == nullptr) {
             continue;
         }
-        const QString text = UiText::show(label->text);
+        const QString text = UiText::show(shownText(label->text));
         if (isWarningField(label->name)) {
             WidgetFactory::paintBackground(field, FormColours::fromWindowColour(label->backColour));
             // The logic's size is a wish: a long advice is drawn smaller so it stays whole.

@@ -4,6 +4,7 @@
 
 #include "ScriptPlatform.h"
 #include "app/MainWindowController.h"
+#include "window/ShownText.h"
 
 namespace corvane {
 
@@ -31,7 +32,7 @@ Json windowJson(const MainWindowModel& w) {
 Json textJson(const MainWindowModel& w) {
     Json text = Json::object();
     for (const Label* label : w.labels()) {
-        text[label->name] = label->text;
+        text[label->name] = shownText(label->text);
     }
     for (const TextBox* box : w.textBoxes()) {
         text[box->name] = box->text;
@@ -109,24 +110,25 @@ Json stateJson(const ProgramState& s) {
     state["CentreMode"] = s.CentreMode;
     state["SelectedDepartureCallsign"] = s.SelectedDepartureCallsign;
     state["SelectedArrivalCallsign"] = s.SelectedArrivalCallsign;
-    state["DistanceToGo"] = number(s.DistanceToGo);
+    state["DistanceToGo"] = number(s.lastAnalysed().distanceToGoNm);
     state["ProcedureText"] = s.ProcedureText;
     state["CallsignNumberLength"] = s.CallsignNumberLength;
     state["FlightPlanKind"] = s.FlightPlanKind ? Json(*s.FlightPlanKind) : Json(nullptr);
     return state;
 }
 
-Json flightPlanJson(const FlightPlanRecord& plan, const MainWindowModel& w) {
+Json flightPlanJson(const AnalysedAircraft& aircraft) {
+    const FlightPlanRecord& plan = aircraft.record;
     return Json{{"PilotInCommand", plan.PilotInCommand},
                 {"WakeCategory", plan.WakeCategory},
                 {"AircraftType", plan.AircraftType},
                 {"Equipment", plan.Equipment},
-                {"DepAerodrome", plan.DepAerodrome(w)},
+                {"DepAerodrome", aircraft.planDepAerodrome()},
                 {"Destination", plan.Destination},
                 {"Alternate", plan.Alternate},
                 {"Alternate2", plan.Alternate2},
-                {"Level", plan.Level(w)},
-                {"CruiseSpeed", plan.CruiseSpeed(w)},
+                {"Level", aircraft.planLevel()},
+                {"CruiseSpeed", aircraft.planCruiseSpeed()},
                 {"FlightRules", plan.FlightRules},
                 {"DepTime", plan.DepTime},
                 {"TotalEet", plan.TotalEet},
@@ -173,7 +175,7 @@ nlohmann::ordered_json StateDump::make(const MainWindowController& controller,
     doc["font"] = Json{{"lblParam", w.lblParam.fontSize}, {"lblParArr", w.lblParArr.fontSize}};
     doc["timers"] = Json{{"Timer1", w.Timer1.enabled}, {"Timer2", w.Timer2.enabled}};
     doc["state"] = stateJson(s);
-    doc["flightPlan"] = flightPlanJson(s.FlightPlan, w);
+    doc["flightPlan"] = flightPlanJson(s.lastAnalysed());
     if (s.Sheet) {
         Json sheet = Json::object();
         for (const auto& [name, text] : *s.Sheet) {

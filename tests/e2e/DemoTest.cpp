@@ -21,6 +21,7 @@
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 #include "traffic/ParameterMessage.h"
+#include "window/ShownText.h"
 
 namespace corvane::test {
 namespace {
@@ -152,8 +153,8 @@ TEST(DemoTraffic, EveryPhaseAndMessageOfTheListedAircraftWithinTheHour) {
             for (double t = 0; t <= 3600; t += 30, hour.advance(30)) {
                 demo.publish(hour);
                 ASSERT_EQ(app.select(list, static_cast<int>(i)), ActionResult::Done);
-                phases.insert(phase.text);
-                messages.insert(message.text);
+                phases.insert(shownText(phase.text));
+                messages.insert(shownText(message.text));
             }
         }
     };

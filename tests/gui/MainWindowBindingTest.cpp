@@ -16,6 +16,7 @@
 #include "ModelBinder.h"
 #include "support/CaseName.h"
 #include "support/SnapshotLines.h"
+#include "window/ShownText.h"
 
 namespace corvane::test {
 namespace {
@@ -72,7 +73,7 @@ protected:
         const MainWindowModel& m = controller->window();
         std::string read;
         if (kind == "label") {
-            read = m.label(name)->text + " " +
+            read = shownText(m.label(name)->text) + " " +
                    FormColours::fromWindowColour(m.label(name)->backColour).name().toStdString();
         } else if (kind == "textbox") {
             read = m.textBox(name)->text;

@@ -8,6 +8,7 @@
 
 #include "SessionFixture.h"
 #include "support/PosixOnly.h"
+#include "window/ShownText.h"
 
 namespace corvane {
 namespace {
@@ -171,7 +172,7 @@ TEST_F(WriteFaultTest, AFullDiskIsNamedAndTheNextClearanceIsReadBackWhole) {
     platform.fileSystem.denyWrites = false;
     ASSERT_TRUE(prepare("XYZ345"));
     app->click("cmdSidGen");
-    const std::string second = window().LblIfrSid.text;
+    const std::string second = shownText(window().LblIfrSid.text);
     // Never the clearance of the aircraft cleared after it, with another code.
     app->select("List1", 0);
     EXPECT_EQ(window().LblIfrSid.text, "");

@@ -8,6 +8,7 @@
 #include "SessionFixture.h"
 #include "SnapshotPublisher.h"
 #include "TrafficSimulator.h"
+#include "window/ShownText.h"
 
 namespace corvane {
 namespace {

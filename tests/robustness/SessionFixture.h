@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "support/AppFixture.h"
+#include "support/CaseHome.h"
 #include "support/SnapshotLines.h"
+#include "window/ShownText.h"
 
 namespace corvane::test {
 
@@ -36,7 +38,7 @@ protected:
 
     /// A file of the program folder the driver's clearance cases start from.
     static std::string sessionData(const std::string& name) {
-        return readFileBytes(std::string(CORVANE_TEST_DATA) + "/script/clearance/home/" + name);
+        return caseHomeFile("clearance", name);
     }
 
     /// Types the account and presses the connect button.

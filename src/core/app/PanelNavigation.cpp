@@ -30,7 +30,7 @@ void PanelNavigation::command3Click(AppContext& context, int index) {
             break;
         case 3:
             showOnly(w, w.FraStar);
-            w.LblSqArr.text = w.LblSquawk.text;
+            w.LblSqArr.text = context.state.Station.nextCode;
             break;
         case 6:
             WindowLayouts::posinit(w);

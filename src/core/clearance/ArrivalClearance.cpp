@@ -7,6 +7,7 @@
 #include "station/ProcedureLines.h"
 #include "traffic/AircraftAnalysis.h"
 #include "window/AppContext.h"
+#include "window/TrafficPanelPresenter.h"
 #include "window/UserMessage.h"
 
 namespace corvane {
@@ -68,7 +69,8 @@ void ArrivalClearance::generate(AppContext& context) {
     }
     if (plan->Record.FlightRules == "V") {
         w.lblIfrStar.text = AircraftAnalysis::kVfrClearance;
-        w.lblExpStar.text = "VFR";
+        state.ArrivalAircraft.expectedProcedure = "VFR";
+        TrafficPanelPresenter::presentArrival(state.ArrivalAircraft, w);
         w.txtStarAss.text = "NO STAR AVAILABLE IN THIS AIRPORT";
         return;
     }
@@ -76,16 +78,19 @@ void ArrivalClearance::generate(AppContext& context) {
     w.txtStarAss.text = replaceControlCharacters(state.ProcedureText);
     state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
     // Text from the files loses its control characters before it is spoken or logged.
-    w.lblIfrStar.text = replaceControlCharacters(
-        ClearanceWording::airlineName(w.lblCompanyArr.text) + " " +
+    const AnalysedAircraft& aircraft = state.ArrivalAircraft;
+    const std::string clearance = replaceControlCharacters(
+        ClearanceWording::airlineName(aircraft.airline) + " " +
         ClearanceWording::spokenNumber(callsign, state.CallsignNumberLength) +
-        " RADAR CONTACT FLY DIRECT " + ClearanceWording::starEntryPoint(w.lblExpStar.text) +
-        " THEN " + star + " STANDARD ARRIVAL DESCENT AND MANTAIN " + level +
+        " RADAR CONTACT FLY DIRECT " +
+        ClearanceWording::starEntryPoint(aircraft.expectedProcedure) + " THEN " + star +
+        " STANDARD ARRIVAL DESCENT AND MANTAIN " + level +
         " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY " + w.cmbLandRwy.text);
-    w.List2.add(ClearanceWording::assignedEntry(callsign, w.lblSqAss.text));
+    w.lblIfrStar.text = clearance;
+    w.List2.add(ClearanceWording::assignedEntry(callsign, aircraft.squawk));
     state.ClearedArrivals.insert(callsign);
     w.LstArrival.removeAt(w.LstArrival.selected);
-    ClearanceLog::write(context, ClearanceSide::Arrival);
+    ClearanceLog::write(context, ClearanceSide::Arrival, clearance);
 }
 
 }  // namespace corvane

@@ -90,12 +90,11 @@ std::string ClearanceLog::path(const ProgramFolder& folder, ClearanceSide side) 
                                                             : ProgramFolder::kArrivalLog);
 }
 
-void ClearanceLog::write(AppContext& context, ClearanceSide side) {
+void ClearanceLog::write(AppContext& context, ClearanceSide side, std::string_view clearance) {
     std::string& callsign = selectedCallsign(context, side);
     callsign = ClearanceWording::paddedCallsign(callsign);
     const std::string file = path(context.folder, side);
-    const std::string line =
-        record(callsign, clearanceLabel(context, side).text, procedureBox(context, side).text);
+    const std::string line = record(callsign, clearance, procedureBox(context, side).text);
     const FileStatus status = context.files().appendLine(file, line);
     if (status == FileStatus::Ok) {
         writtenRecords(context, side).insert(line);

@@ -32,9 +32,9 @@ std::string record(std::string_view callsign, std::string_view clearance,
 std::optional<Entry> parse(std::string_view line, std::string_view callsign, ClearanceSide side);
 
 /// `WriteDepartureLog` / `WriteArrivalLog`: pads the side's selected callsign in place and
-/// appends the record of the clearance on screen. A log that cannot be written is reported;
-/// the clearance stays on screen and in the assigned list.
-void write(AppContext& context, ClearanceSide side);
+/// appends the record of `clearance`, the text just put on screen. A log that cannot be written is
+/// reported; the clearance stays on screen and in the assigned list.
+void write(AppContext& context, ClearanceSide side, std::string_view clearance);
 /// `ShowDepartureLogRecord` / `ShowArrivalLogRecord`: shows the last logged clearance of the
 /// side's selected callsign. Without one (its record could not be written, or the log cannot
 /// be read) the clearance fields are emptied and the user told why.

@@ -14,6 +14,8 @@
 #include "station/ProcedureLines.h"
 #include "traffic/AircraftAnalysis.h"
 #include "window/AppContext.h"
+#include "window/StationPresenter.h"
+#include "window/TrafficPanelPresenter.h"
 
 namespace corvane {
 
@@ -77,7 +79,7 @@ void refuseWithoutCensus(AppContext& context, CensusProblem problem) {
 
 std::optional<SquawkAllocator> DepartureClearance::allocator(
     AppContext& context, std::optional<SnapshotLineId> ownLine) {
-    SquawkAllocator codes(context.window.Lblr1_1.text, context.window.Lblr2_1.text);
+    SquawkAllocator codes(context.state.Station.firstCode, context.state.Station.lastCode);
     for (const std::string& issued : context.state.IssuedCodes) {
         codes.markTaken(issued);
     }
@@ -114,7 +116,7 @@ std::optional<SquawkAllocator::Allocation> DepartureClearance::check(AppContext&
     if (!codes) {
         return std::nullopt;
     }
-    auto allocation = codes->allocate(w.LblSquawk.text);
+    auto allocation = codes->allocate(context.state.Station.nextCode);
     if (!allocation) {
         context.warn("PAY ATTENTION!!! NO TRANSPONDER CODE GENERATED PLEASE INDICATE THE RANGE",
                      "RANGE SQUAWK CODE UNSELECTED");
@@ -170,26 +172,28 @@ void DepartureClearance::generate(AppContext& context) {
     }
     if (plan->Record.FlightRules == "V") {
         w.LblIfrSid.text = AircraftAnalysis::kVfrClearance;
-        w.LblExpSid.text = "VFR";
+        state.DepartureAircraft.expectedProcedure = "VFR";
+        TrafficPanelPresenter::presentDeparture(state.DepartureAircraft, w);
         w.txtSidAss.text = "NO SID AVAILABLE IN THIS AIRPORT";
         return;
     }
     const std::string level = ClearanceWording::levelPhrase(w.TxtInClimb.text);
     w.txtSidAss.text = replaceControlCharacters(state.ProcedureText);
     state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
-    // The destination of the aircraft's own line: Label1(13) is rewritten by either side's
-    // analysis. Text from the files loses its control characters before it is spoken or logged.
-    w.LblIfrSid.text = replaceControlCharacters(
-        ClearanceWording::airlineName(w.lblCompanyDep.text) + " " +
+    // Text from the files loses its control characters before it is spoken or logged.
+    const std::string clearance = replaceControlCharacters(
+        ClearanceWording::airlineName(state.DepartureAircraft.airline) + " " +
         ClearanceWording::spokenNumber(callsign, state.CallsignNumberLength) + " CLEAR TO DEST " +
         plan->Record.Destination + " AS FLIGHT PLANNED ROUTE VIA " + sid +
         " STANDARD DEPARTURE CLIMB AND MANTAIN " + level + " INITIALLY SQUAWK " + allocation->code);
+    w.LblIfrSid.text = clearance;
     w.List1.add(ClearanceWording::assignedEntry(callsign, allocation->code));
     state.IssuedCodes.insert(allocation->code);
     state.ClearedDepartures.insert(callsign);
-    w.LblSquawk.text = allocation->next;
+    state.Station.nextCode = allocation->next;
+    StationPresenter::present(state.Station, w);
     w.LstDeparture.removeAt(w.LstDeparture.selected);
-    ClearanceLog::write(context, ClearanceSide::Departure);
+    ClearanceLog::write(context, ClearanceSide::Departure, clearance);
 }
 
 }  // namespace corvane

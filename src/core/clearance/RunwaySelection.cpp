@@ -6,6 +6,7 @@
 #include "station/ProcedureFile.h"
 #include "station/ProcedureLines.h"
 #include "window/AppContext.h"
+#include "window/TrafficPanelPresenter.h"
 
 namespace corvane {
 
@@ -29,7 +30,8 @@ void RunwaySelection::takeOffRunwaySelected(AppContext& context) {
     }
     if (sids.empty()) {
         w.txtSidAss.text = "NO SID AVAILABLE IN THIS AIRPORT";
-        w.lblPosDep.text = "NO SID";
+        context.state.DepartureAircraft.phase = "NO SID";
+        TrafficPanelPresenter::presentDeparture(context.state.DepartureAircraft, w);
     }
 }
 
@@ -67,7 +69,8 @@ void RunwaySelection::landingRunwaySelected(AppContext& context) {
     }
     if (stars.empty()) {
         w.txtStarAss.text = "NO STAR AVAILABLE IN THIS AIRPORT";
-        w.lblPosArr.text = "NO STAR";
+        context.state.ArrivalAircraft.phase = "NO STAR";
+        TrafficPanelPresenter::presentArrival(context.state.ArrivalAircraft, w);
     }
 }
 

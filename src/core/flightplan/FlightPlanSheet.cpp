@@ -3,7 +3,6 @@
 #include <optional>
 #include <string_view>
 
-#include "common/TextColumns.h"
 #include "flightplan/FlightPlanSheetLayout.h"
 #include "window/ProgramState.h"
 #include "window/StartupSequence.h"
@@ -11,18 +10,6 @@
 namespace corvane {
 
 namespace {
-
-// The side's plan, but only when it belongs to the aircraft the side names now: an analysis
-// that did not find its aircraft leaves the previous aircraft's plan behind, and the sheet
-// must never put one aircraft's plan under another's callsign. The log writer pads the
-// selected callsign with spaces, so those do not count.
-const AnalysedPlan* planOfSelected(const std::optional<AnalysedPlan>& plan,
-                                   const std::string& callsign) {
-    if (!plan || trimSpaces(plan->Callsign) != trimSpaces(callsign)) {
-        return nullptr;
-    }
-    return &*plan;
-}
 
 using Reader = std::string (*)(const AnalysedPlan&);
 
@@ -79,8 +66,10 @@ FlightPlanSheet::Labels FlightPlanSheet::labels(const ProgramState& state) {
     const bool departure = state.FlightPlanKind.value_or(kDeparture) == kDeparture;
     const std::string& callsign =
         departure ? state.SelectedDepartureCallsign : state.SelectedArrivalCallsign;
+    // An analysis that did not find its aircraft leaves the previous aircraft's plan behind: the
+    // sheet never puts one aircraft's plan under another's callsign.
     const AnalysedPlan* plan =
-        planOfSelected(departure ? state.DeparturePlan : state.ArrivalPlan, callsign);
+        AnalysedPlan::of(departure ? state.DeparturePlan : state.ArrivalPlan, callsign);
     Labels result;
     result.reserve(FlightPlanSheetLayout::kFieldCount);
     for (const FlightPlanSheetLayout::Field& field : FlightPlanSheetLayout::fields()) {

@@ -7,6 +7,7 @@
 #include "common/NumberText.h"
 #include "common/TextColumns.h"
 #include "window/AppContext.h"
+#include "window/StationPresenter.h"
 
 namespace corvane {
 
@@ -43,42 +44,55 @@ std::string_view AtisInformation::qnhText(std::string_view atis, int position) {
 }
 
 void AtisInformation::showAtis(AppContext& context, std::string_view atisField) {
-    MainWindowModel& w = context.window;
+    StationState& station = context.state.Station;
     const std::string_view atis = trimSpaces(atisField);
     if (atis.empty()) {
-        w.LblAtisInf.text = kNoAtis;
+        station.atis = kNoAtis;
+        StationPresenter::present(station, context.window);
         return;
     }
-    w.LblAtisInf.text = std::string(atis);
+    station.atis = std::string(atis);
     context.state.QnhPosition = qnhPosition(atis);
-    w.lblQNH.text = std::string(qnhText(atis, context.state.QnhPosition));
-    if (w.lblQNH.shownNumber() == 0.0) {
-        w.lblQNH.text.clear();
+    station.qnh = std::string(qnhText(atis, context.state.QnhPosition));
+    const bool noQnh = NumberText::leading(station.qnh) == 0.0;
+    if (noQnh) {
+        station.qnh.clear();
+    }
+    StationPresenter::present(station, context.window);
+    if (noQnh) {
         context.warn(kNoQnh);
     }
 }
 
 bool AtisInformation::showRefreshedAtis(MainWindowModel& w, ProgramState& state,
                                         std::string_view atisField) {
+    StationState& station = state.Station;
+    const bool changed = refreshAtis(state, atisField);
+    StationPresenter::present(station, w);
+    return changed;
+}
+
+bool AtisInformation::refreshAtis(ProgramState& state, std::string_view atisField) {
+    StationState& station = state.Station;
     const std::string_view atis = trimSpaces(atisField);
     if (atis.empty()) {
-        w.LblAtisInf.text = kNoAtis;
+        station.atis = kNoAtis;
         return false;
     }
-    w.LblAtisInf.text = std::string(atis);
+    station.atis = std::string(atis);
     const int position = qnhPosition(atis);
     const std::string_view qnh = qnhText(atis, position);
     if (NumberText::leading(qnh) == 0.0) {
         return false;
     }
     state.QnhPosition = position;
-    if (qnh == w.lblQNH.text) {
+    if (qnh == station.qnh) {
         return false;
     }
-    w.lblQNH.text = std::string(qnh);
+    station.qnh = std::string(qnh);
     // The connect derives these only for an airport whose transition altitude it found.
-    if (!state.CentreMode && !w.lblTA.text.empty()) {
-        showTransitionLevel(w, state);
+    if (!state.CentreMode && !station.transitionAltitude.empty()) {
+        transitionLevel(station, state.QnhPosition);
     }
     return true;
 }
@@ -114,16 +128,16 @@ std::string AtisInformation::inchesOfMercury(double qnh) {
     return NumberText::format(qnh < 0 ? -inches : inches);
 }
 
-void AtisInformation::showTransitionLevel(MainWindowModel& w, const ProgramState& state) {
-    if (w.lblQNH.text.empty()) {
-        w.lblTL.text.clear();
+void AtisInformation::transitionLevel(StationState& station, int qnhPosition) {
+    if (station.qnh.empty()) {
+        station.transitionLevel.clear();
         return;
     }
-    w.lblQNH.text = std::string(qnhText(w.LblAtisInf.text, state.QnhPosition));
-    const double qnh = w.lblQNH.shownNumber();
-    const double altitude = w.lblTA.shownNumber();
-    w.lblTL.text = NumberText::format((altitude + transitionIncrement(qnh)) / 100.0);
-    w.lblPollici.text = inchesOfMercury(qnh);
+    station.qnh = std::string(qnhText(station.atis, qnhPosition));
+    const double qnh = NumberText::leading(station.qnh);
+    const double altitude = NumberText::leading(station.transitionAltitude);
+    station.transitionLevel = NumberText::format((altitude + transitionIncrement(qnh)) / 100.0);
+    station.qnhInches = inchesOfMercury(qnh);
 }
 
 }  // namespace corvane

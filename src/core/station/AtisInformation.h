@@ -8,6 +8,7 @@ namespace corvane {
 class AppContext;
 class MainWindowModel;
 struct ProgramState;
+struct StationState;
 
 /// The station's ATIS, the QNH taken from it, and the transition level and QNH in inches of
 /// mercury derived from the QNH and the airport's transition altitude.
@@ -18,13 +19,15 @@ namespace AtisInformation {
 void showAtis(AppContext& context, std::string_view atisField);
 /// The ATIS step of a refresh, with the `atis` field of the station's new line: the same,
 /// but quiet, so an ATIS without a QNH group keeps the QNH shown. When the QNH differs from
-/// the one shown, `lblQNH` takes it, the transition level and inHg value follow (when the
+/// the one shown, the station takes it, the transition level and inHg value follow (when the
 /// connect derived them), and true is returned.
+bool refreshAtis(ProgramState& state, std::string_view atisField);
+/// refreshAtis, then the station's fields shown again.
 bool showRefreshedAtis(MainWindowModel& window, ProgramState& state, std::string_view atisField);
-/// The transition-level step, after the squawk table gave `lblTA`: takes `lblQNH` again from
-/// the ATIS shown at `QnhPosition`, then sets `lblTL` and `lblPollici`; empties `lblTL`
-/// when there is no QNH.
-void showTransitionLevel(MainWindowModel& window, const ProgramState& state);
+/// The transition-level step, after the squawk table gave the transition altitude: takes the
+/// QNH again from the ATIS at `qnhPosition`, then sets the transition level and the QNH in
+/// inches; empties the level when there is no QNH.
+void transitionLevel(StationState& station, int qnhPosition);
 /// The feet added to the transition altitude for a QNH (hPa): 2500 below 977, 2000 below
 /// 995, 1500 below 1013.2, else 1000.
 double transitionIncrement(double qnh);

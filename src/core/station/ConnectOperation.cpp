@@ -17,6 +17,7 @@
 #include "window/AppContext.h"
 #include "window/ConnectionReset.h"
 #include "window/SquawkWatch.h"
+#include "window/StationPresenter.h"
 #include "window/WindowLayouts.h"
 
 namespace corvane {
@@ -28,7 +29,7 @@ bool loadSnapshotPath(AppContext& context);
 bool searchStation(AppContext& context, std::string_view typed, SearchPassTraffic& traffic,
                    AircraftSquawks& pilots);
 // The station code of the position shown: the first four characters of its callsign.
-std::string stationCode(const MainWindowModel& window);
+std::string stationCode(const StationState& station);
 void notFound(AppContext& context);
 bool loadRunways(AppContext& context);
 bool readProcedureFile(AppContext& context);
@@ -69,7 +70,7 @@ void ConnectOperation::connect(AppContext& context) {
     if (!loadSnapshotPath(context) || !searchStation(context, typed, traffic, pilots)) {
         return;
     }
-    context.state.AirportCode = stationCode(w);
+    context.state.AirportCode = stationCode(context.state.Station);
     context.state.FolderSelector = 0;
     if (!context.state.CentreMode) {
         if (!loadRunways(context) || !SquawkTable::load(context)) {
@@ -81,8 +82,8 @@ void ConnectOperation::connect(AppContext& context) {
     }
 }
 
-std::string ConnectOperation::stationCode(const MainWindowModel& window) {
-    return std::string(TextColumns::left(window.LblPositionName.text, 4));
+std::string ConnectOperation::stationCode(const StationState& station) {
+    return std::string(TextColumns::left(station.callsign, 4));
 }
 
 bool ConnectOperation::checkOperatorText(AppContext& context) {
@@ -141,7 +142,7 @@ bool ConnectOperation::searchStation(AppContext& context, std::string_view typed
                 return false;
             }
             if (search.outcome() == StationSearch::Outcome::Found) {
-                traffic.follow(stationCode(context.window), context.state.CentreMode, index);
+                traffic.follow(stationCode(context.state.Station), context.state.CentreMode, index);
             }
         }
         // The traffic of the station found so far is gathered on the same read.
@@ -212,7 +213,10 @@ bool ConnectOperation::readProcedureFile(AppContext& context) {
         ConnectErrorTrap::fileFailed(context, status, path);
         return false;
     }
-    if (!RunwayReader::read(*lines, context.state.AirportCode, context.window)) {
+    const bool whole = RunwayReader::read(*lines, context.state.AirportCode, context.window,
+                                          context.state.Station);
+    StationPresenter::present(context.state.Station, context.window);
+    if (!whole) {
         ConnectErrorTrap::fileFailed(context, FileStatus::IoError, path);
         return false;
     }

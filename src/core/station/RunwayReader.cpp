@@ -5,14 +5,16 @@
 #include "platform/LineSource.h"
 #include "station/ProcedureFile.h"
 #include "window/MainWindowModel.h"
+#include "window/StationState.h"
 
 namespace corvane {
 
-bool RunwayReader::read(LineSource& lines, std::string_view airportCode, MainWindowModel& window) {
+bool RunwayReader::read(LineSource& lines, std::string_view airportCode, MainWindowModel& window,
+                        StationState& station) {
     std::string_view line;
     while (lines.next(line)) {
         if (ProcedureFile::isAirportNameLine(line, airportCode)) {
-            window.LblNomeApt.text = std::string(ProcedureFile::airportName(line));
+            station.airportName = std::string(ProcedureFile::airportName(line));
         }
         if (ProcedureFile::isAiracLine(line)) {
             window.LblAirac.text = std::string(ProcedureFile::airacText(line));

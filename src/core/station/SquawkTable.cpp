@@ -7,6 +7,7 @@
 #include "station/ConnectErrorTrap.h"
 #include "window/AppContext.h"
 #include "window/ConnectionReset.h"
+#include "window/StationPresenter.h"
 
 namespace corvane {
 
@@ -40,7 +41,7 @@ std::string_view SquawkTable::transitionAltitude(std::string_view line) {
 }
 
 bool SquawkTable::load(AppContext& context) {
-    MainWindowModel& w = context.window;
+    StationState& station = context.state.Station;
     const std::string path = context.folder.dataFile(ProgramFolder::kSquawkTable);
     if (!context.files().exists(path)) {
         context.warn(kTableMissing);
@@ -61,13 +62,13 @@ bool SquawkTable::load(AppContext& context) {
             continue;  // another airport's line leaves what was found as it is
         }
         found = true;
-        w.Lblr1_1.text = std::string(firstCode(line));
-        w.Lblr2_1.text = std::string(lastCode(line));
-        w.lblTA.text = std::string(transitionAltitude(line));
-        if (w.lblTA.text.empty()) {
+        station.firstCode = std::string(firstCode(line));
+        station.lastCode = std::string(lastCode(line));
+        station.transitionAltitude = std::string(transitionAltitude(line));
+        if (station.transitionAltitude.empty()) {
             // The airport is listed without a transition altitude: its codes count, and a later
             // line of the same airport may still bring an altitude.
-            w.lblTL.text.clear();
+            station.transitionLevel.clear();
         } else {
             endedOnAltitude = true;
         }
@@ -78,14 +79,17 @@ bool SquawkTable::load(AppContext& context) {
     }
     lines.reset();
     if (endedOnAltitude) {
-        AtisInformation::showTransitionLevel(w, context.state);
+        AtisInformation::transitionLevel(station, context.state.QnhPosition);
     }
     if (!found) {
-        w.Lblr1_1.text = kDefaultFirstCode;
-        w.Lblr2_1.text = kDefaultLastCode;
+        station.firstCode = kDefaultFirstCode;
+        station.lastCode = kDefaultLastCode;
+    }
+    station.nextCode = station.firstCode;
+    StationPresenter::present(station, context.window);
+    if (!found) {
         context.warn(kAirportMissing);
     }
-    w.LblSquawk.text = w.Lblr1_1.text;
     return true;
 }
 

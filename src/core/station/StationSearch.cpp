@@ -8,6 +8,7 @@
 #include "station/RatingTable.h"
 #include "window/AppContext.h"
 #include "window/ConnectionReset.h"
+#include "window/StationPresenter.h"
 
 namespace corvane {
 
@@ -55,18 +56,20 @@ bool StationSearch::tryLayout(std::string_view line, const StationLayout& layout
     }
     outcome_ = Outcome::Found;
     context_.state.StationVid = std::string(TextColumns::mid(line, layout.vidColumn, kVidLength));
-    MainWindowModel& w = context_.window;
+    StationState& station = context_.state.Station;
     const bool centre = AccountMatch::isCentre(line, layout);
     if (layout.callsignLength == kLongCentreCallsign && centre) {
         context_.state.CentreMode = true;
-        w.LblPositionName.text = std::string(TextColumns::left(line, kLongCentreCallsign));
+        station.callsign = std::string(TextColumns::left(line, kLongCentreCallsign));
+        StationPresenter::present(station, context_.window);
         return true;
     }
     showFields(line);
     if (layout.callsignLength != kLongCentreCallsign && centre) {
         context_.state.CentreMode = true;
-        w.LblPositionName.text = std::string(TextColumns::left(line, layout.callsignLength));
+        station.callsign = std::string(TextColumns::left(line, layout.callsignLength));
     }
+    StationPresenter::present(station, context_.window);
     return true;
 }
 
@@ -98,18 +101,18 @@ bool StationSearch::mayMatchLine(std::string_view raw) const {
 }
 
 void StationSearch::showFields(std::string_view line) {
-    MainWindowModel& w = context_.window;
+    StationState& station = context_.state.Station;
     fields_.split(line, snapshot::Atis + 1);
     if (fields_.has(snapshot::Callsign)) {
-        w.LblPositionName.text = std::string(fields_.field(snapshot::Callsign));
-        positionName_ = w.LblPositionName.text;
+        station.callsign = std::string(fields_.field(snapshot::Callsign));
+        positionName_ = station.callsign;
     }
     if (fields_.has(snapshot::StationRating)) {
         // A rating that is no whole number names no rating; the connect goes on without one.
         rating_ = RatingTable::number(fields_.field(snapshot::StationRating)).value_or(0);
     }
     if (fields_.has(snapshot::LocationName)) {
-        w.LblNomeApt.text = std::string(fields_.field(snapshot::LocationName));
+        station.airportName = std::string(fields_.field(snapshot::LocationName));
     }
     if (fields_.has(snapshot::Atis)) {
         AtisInformation::showAtis(context_, fields_.field(snapshot::Atis));
@@ -117,7 +120,7 @@ void StationSearch::showFields(std::string_view line) {
     // The rating is shown only once the walk over the fields has passed the ATIS.
     if (fields_.has(snapshot::Atis + 1)) {
         if (const auto caption = RatingTable::caption(rating_)) {
-            w.LblRating.text = std::string(*caption);
+            station.rating = std::string(*caption);
         }
     }
 }

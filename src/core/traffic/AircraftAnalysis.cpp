@@ -1,5 +1,6 @@
 #include "traffic/AircraftAnalysis.h"
 
+#include "common/NumberText.h"
 #include "common/TextColumns.h"
 #include "snapshot/PilotReading.h"
 #include "traffic/FlightPhase.h"
@@ -16,23 +17,22 @@ void setTime(std::string& target, std::string_view filed) {
     }
 }
 
-// The flight plan record and the labels both panels share: Label1(11), Label1(13), LblFiledAlt
-// and LblFiledTas, with the three fields linked to them.
-void fillPlan(AppContext& context, const PilotReading& pilot) {
-    FlightPlanRecord& plan = context.state.FlightPlan;
-    MainWindowModel& w = context.window;
+// The flight plan record and the filed figures the departure aerodrome, level and speed of the
+// record are read from.
+void fillPlan(AnalysedAircraft& aircraft, const PilotReading& pilot) {
+    FlightPlanRecord& plan = aircraft.record;
     plan.PilotInCommand = pilot.pilotName;
     plan.AircraftType = pilot.aircraftType;
     plan.Equipment = pilot.equipment;
-    w.Label1_11.text = pilot.departure.code;
+    aircraft.filedDeparture = pilot.departure.code;
     plan.depAerodromeLinked = true;
-    w.Label1_13.text = pilot.destination.code;
+    aircraft.filedDestination = pilot.destination.code;
     plan.Destination = pilot.destination.code;
     plan.Alternate = pilot.alternate;
     plan.Alternate2 = pilot.alternate2;
-    w.LblFiledAlt.text = FlightPlanDecoding::cruisingLevel(pilot.cruiseLevel);
+    aircraft.filedLevel = FlightPlanDecoding::cruisingLevel(pilot.cruiseLevel);
     plan.levelLinked = true;
-    w.LblFiledTas.text = FlightPlanDecoding::cruisingSpeed(pilot.cruiseSpeed);
+    aircraft.filedSpeed = FlightPlanDecoding::cruisingSpeed(pilot.cruiseSpeed);
     plan.cruiseSpeedLinked = true;
     plan.FlightRules = pilot.flightRules;
     setTime(plan.DepTime, pilot.departureTime);
@@ -48,72 +48,90 @@ void fillPlan(AppContext& context, const PilotReading& pilot) {
 }
 
 void fill(AppContext& context, const AnalysisSide& side, const PilotReading& pilot) {
-    fillPlan(context, pilot);
-    side.near.text = pilot.nearAerodrome;
-    side.altitude.text = pilot.altitude;
-    side.speed.text = pilot.groundSpeed;
-    side.ownWork(context, pilot);
+    AnalysedAircraft& aircraft = side.aircraft;
+    fillPlan(aircraft, pilot);
+    aircraft.nearAerodrome = pilot.nearAerodrome;
+    aircraft.altitude = pilot.altitude;
+    aircraft.groundSpeed = pilot.groundSpeed;
+    side.ownWork(aircraft, pilot, context.platform.localTime());
     if (pilot.vfr()) {
-        side.expected.text = "VFR";
+        aircraft.expectedProcedure = "VFR";
         side.clearance.text = AircraftAnalysis::kVfrClearance;
         side.assigned.text = side.noProcedure;
         side.generate.enabled = false;
     }
     if (auto procedure = side.expectedProcedure(pilot.route)) {
-        side.expected.text = *procedure;
+        aircraft.expectedProcedure = *procedure;
     }
 }
 
-void judge(AppContext& context, const AnalysisSide& side) {
-    const MainWindowModel& w = context.window;
-    if (side.unusable(context.window)) {
-        side.near.text.clear();
+void judge(const AnalysisSide& side) {
+    AnalysedAircraft& aircraft = side.aircraft;
+    if (side.unusable(aircraft)) {
+        aircraft.nearAerodrome.clear();
         ParameterMessage::show(ParameterMessage::problem(), side.message, side.timer);
         return;
     }
-    const FlightFigures figures{side.altitude.shownNumber(), side.speed.shownNumber(),
-                                w.LblFiledAlt.shownNumber(), w.LblFiledTas.shownNumber(),
-                                context.state.DistanceToGo};
+    // The rules take each figure as the controller reads it on the panel.
+    const FlightFigures figures{NumberText::leading(aircraft.altitude),
+                                NumberText::leading(aircraft.groundSpeed),
+                                NumberText::leading(aircraft.filedLevel),
+                                NumberText::leading(aircraft.filedSpeed), aircraft.distanceToGoNm};
     if (auto phase = FlightPhase::classify(figures)) {
-        side.phase.text = *phase;
+        aircraft.phase = *phase;
     }
-    ParameterMessage::show(side.advice(side.phase.text, figures), side.message, side.timer);
+    ParameterMessage::show(side.advice(aircraft.phase, figures), side.message, side.timer);
+}
+
+// The aircraft is not in the snapshot: its panel shows none of its figures, only its airline,
+// which comes from the callsign.
+void forget(AnalysedAircraft& aircraft) {
+    std::string airline = std::move(aircraft.airline);
+    aircraft.clearFigures();
+    aircraft.airline = std::move(airline);
 }
 
 }  // namespace
 
-ScanResult AircraftAnalysis::analyse(AppContext& context, const AnalysisSide& side) {
-    ProgramState& state = context.state;
-    state.LastAnalysedSide = side.kind;
+void AircraftAnalysis::apply(AppContext& context, const AnalysisSide& side,
+                             const ScanResult& scan) {
+    context.state.LastAnalysedSide = side.kind;
     side.generate.enabled = true;
-    const std::string callsign = side.selected;
-    const ScanResult scan =
-        AircraftLineScan::run(state, context.platform, callsign,
-                              [&](const PilotReading& pilot) { fill(context, side, pilot); });
-    if (scan.outcome == ScanOutcome::Unreadable) {
-        return scan;
+    if (scan.found) {
+        // Always the aircraft's own category, never one left by the aircraft analysed before.
+        side.aircraft.record.WakeCategory = scan.wakeCategory;
+    }
+    if (scan.reading && scan.outcome != ScanOutcome::NoFlightPlan) {
+        fill(context, side, *scan.reading);
     }
     // Only a line of this aircraft with a filed plan gives a plan that a clearance may use.
     side.plan.reset();
-    side.withoutPlan = scan.outcome == ScanOutcome::NoFlightPlan ? callsign : std::string();
+    side.withoutPlan = scan.outcome == ScanOutcome::NoFlightPlan ? side.selected : std::string();
     if (scan.missing()) {
-        for (Label* label :
-             {&side.near, &side.altitude, &side.speed, &side.phase, &side.expected}) {
-            label->text.clear();
-        }
-        for (Label* label : side.otherLabels) {
-            label->text.clear();
-        }
+        forget(side.aircraft);
     }
     if (scan.outcome == ScanOutcome::NoFlightPlan) {
-        side.phase.text = "NO FLIGHT PLAN";
+        side.aircraft.phase = "NO FLIGHT PLAN";
+    } else {
+        judge(side);
+        if (scan.found) {
+            side.plan = AnalysedPlan::capture(side.selected, side.aircraft);
+            side.plan->Line = scan.line;
+        }
+    }
+    side.present(side.aircraft, context.window);
+}
+
+ScanResult AircraftAnalysis::analyse(AppContext& context, const AnalysisSide& side) {
+    const std::string callsign = side.selected;
+    ScanResult scan = AircraftLineScan::run(context.platform, context.state.SnapshotPath, callsign);
+    if (scan.outcome == ScanOutcome::Unreadable) {
+        context.state.LastAnalysedSide = side.kind;
+        side.generate.enabled = true;
+        side.present(side.aircraft, context.window);
         return scan;
     }
-    judge(context, side);
-    if (scan.found) {
-        side.plan = AnalysedPlan::capture(callsign, state.FlightPlan, context.window);
-        side.plan->Line = scan.line;
-    }
+    apply(context, side, scan);
     return scan;
 }
 

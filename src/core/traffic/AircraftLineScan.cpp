@@ -12,18 +12,72 @@
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotLine.h"
 #include "snapshot/WakeMarker.h"
-#include "window/ProgramState.h"
 #include "window/UserMessage.h"
 
 namespace corvane {
 
 namespace {
 
-void reportUnreadable(Platform& platform, const ProgramState& state, FileStatus status) {
-    UserMessage::warn(platform, "PAY ATTENTION!!! THE TRAFFIC FILE " + state.SnapshotPath +
+void reportUnreadable(Platform& platform, const std::string& snapshotPath, FileStatus status) {
+    UserMessage::warn(platform, "PAY ATTENTION!!! THE TRAFFIC FILE " + snapshotPath +
                                     " CANNOT BE READ (" + describeFileStatus(status) +
                                     "). THE AIRCRAFT DATA HAS NOT BEEN UPDATED");
 }
+
+// Keeps, of the lines offered, the last whole one of the callsign. A callsign field can never
+// hold a colon, so such a selection matches no line.
+class LineChoice {
+public:
+    explicit LineChoice(const std::string& callsign) {
+        const std::optional<std::string> callsignKey = LineKey::forCallsign(callsign);
+        searchable_ = callsignKey.has_value();
+        key_ = callsignKey.value_or("");
+        // Decoding keeps ASCII bytes as they are, so an ASCII key starts a raw line exactly
+        // when it starts the decoded one; only another key needs each line decoded.
+        asciiKey_ = TextCodec::isAscii(key_);
+    }
+
+    // The callsign field equals the callsign and another field follows exactly when the raw
+    // line starts with "CALLSIGN:", so the other aircraft's lines are never split.
+    void offer(std::string_view raw, ScanResult& result) {
+        if (!searchable_ || !matches(raw)) {
+            return;
+        }
+        line_.split(raw, snapshot::FlightType);
+        if (!line_.has(snapshot::FlightType)) {
+            return;
+        }
+        result.found = true;
+        result.line = snapshotLineId(raw);
+        chosen_.assign(raw);
+    }
+
+    // Of several whole lines of the callsign the last one is the aircraft: one line gives all
+    // of its data, never a mix of two clients that share a callsign.
+    void read(ScanResult& result) {
+        if (!result.found) {
+            return;
+        }
+        const std::string decoded = TextCodec::decodeLine(chosen_);
+        line_.split(decoded, snapshot::FlightType);
+        result.wakeCategory = WakeMarker::categoryIn(decoded);
+        result.reading = PilotReading::read(line_);
+        if (!result.reading->filedPlan()) {
+            result.outcome = ScanOutcome::NoFlightPlan;
+        }
+    }
+
+private:
+    bool matches(std::string_view raw) const {
+        return asciiKey_ ? raw.starts_with(key_) : TextCodec::decodeLine(raw).starts_with(key_);
+    }
+
+    bool searchable_ = false;
+    std::string key_;
+    bool asciiKey_ = true;
+    SnapshotLine line_;
+    std::string chosen_;
+};
 
 }  // namespace
 
@@ -32,68 +86,44 @@ void AircraftLineScan::reportMissing(Platform& platform, const std::string& call
                                     " NOT FOUND IN THE TRAFFIC FILE. ITS DATA HAS BEEN CLEARED");
 }
 
-ScanResult AircraftLineScan::run(ProgramState& state, Platform& platform,
-                                 const std::string& callsign, const ReadingWork& work) {
+ScanResult AircraftLineScan::run(Platform& platform, const std::string& snapshotPath,
+                                 const std::string& callsign) {
     ScanResult result;
     FileStatus status = FileStatus::Ok;
-    auto source = platform.files().openLines(state.SnapshotPath, status);
+    auto source = platform.files().openLines(snapshotPath, status);
     if (!source) {
-        reportUnreadable(platform, state, status);
+        reportUnreadable(platform, snapshotPath, status);
         result.outcome = ScanOutcome::Unreadable;
         return result;
     }
-    // A callsign field can never hold a colon, so such a selection matches no line.
-    const std::optional<std::string> callsignKey = LineKey::forCallsign(callsign);
-    const bool searchable = callsignKey.has_value();
-    const std::string key = callsignKey.value_or("");
-    // Decoding keeps ASCII bytes as they are, so an ASCII key starts a raw line exactly when it
-    // starts the decoded one; only another key needs each line decoded.
-    const bool asciiKey = TextCodec::isAscii(key);
-    const auto matches = [&key, asciiKey](std::string_view raw) {
-        return asciiKey ? raw.starts_with(key) : TextCodec::decodeLine(raw).starts_with(key);
-    };
-    // Of several whole lines of the callsign the last one is the aircraft: one line gives all
-    // of its data, never a mix of two clients that share a callsign.
-    std::string chosen;
+    LineChoice choice(callsign);
     std::string_view raw;
-    SnapshotLine line;
     SnapshotLine pilot;
     while (source->nextRaw(raw)) {
         if (!result.squawks.overflowed()) {
             pilot.splitFields(raw, PilotSquawks::kFields);
             PilotSquawks::add(result.squawks, pilot);
         }
-        // The callsign field equals the callsign and another field follows exactly when the
-        // raw line starts with "CALLSIGN:", so the other aircraft's lines are never split.
-        if (!searchable || !matches(raw)) {
-            continue;
-        }
-        line.split(raw, snapshot::FlightType);
-        if (!line.has(snapshot::FlightType)) {
-            continue;
-        }
-        result.found = true;
-        result.line = snapshotLineId(raw);
-        chosen.assign(raw);
+        choice.offer(raw, result);
     }
     if (source->failed()) {
-        reportUnreadable(platform, state, FileStatus::IoError);
-        result.outcome = ScanOutcome::Unreadable;
-        return result;
+        reportUnreadable(platform, snapshotPath, FileStatus::IoError);
+        ScanResult unreadable;
+        unreadable.outcome = ScanOutcome::Unreadable;
+        return unreadable;
     }
-    if (!result.found) {
-        return result;
+    choice.read(result);
+    return result;
+}
+
+ScanResult AircraftLineScan::pick(const std::vector<std::string>& lines,
+                                  const std::string& callsign) {
+    ScanResult result;
+    LineChoice choice(callsign);
+    for (const std::string& raw : lines) {
+        choice.offer(raw, result);
     }
-    const std::string decoded = TextCodec::decodeLine(chosen);
-    line.split(decoded, snapshot::FlightType);
-    // Always the aircraft's own category, never one left by the aircraft analysed before.
-    state.FlightPlan.WakeCategory = WakeMarker::categoryIn(decoded);
-    const PilotReading reading = PilotReading::read(line);
-    if (!reading.filedPlan()) {
-        result.outcome = ScanOutcome::NoFlightPlan;
-        return result;
-    }
-    work(reading);
+    choice.read(result);
     return result;
 }
 

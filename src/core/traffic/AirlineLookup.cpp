@@ -7,7 +7,6 @@
 #include "platform/FileStatus.h"
 #include "platform/Platform.h"
 #include "platform/ProgramFolder.h"
-#include "window/Label.h"
 #include "window/ProgramState.h"
 #include "window/UserMessage.h"
 
@@ -44,12 +43,12 @@ void reportMissingTable(ProgramState& state, Platform& platform, const std::stri
 }  // namespace
 
 void AirlineLookup::lookup(ProgramState& state, Platform& platform, const ProgramFolder& folder,
-                           const std::string& callsign, Label& airline) {
+                           const std::string& callsign, std::string& airline) {
     const std::string path = folder.dataFile(ProgramFolder::kAirlineTable);
     FileStatus status = FileStatus::Ok;
     auto source = platform.files().openLines(path, status);
     if (!source) {
-        airline.text = kUnknown;
+        airline = kUnknown;
         reportMissingTable(state, platform, path, status);
         return;
     }
@@ -58,14 +57,14 @@ void AirlineLookup::lookup(ProgramState& state, Platform& platform, const Progra
     while (source->next(line)) {
         if (TextColumns::left(line, 3) == designator) {
             if (auto name = thirdField(line)) {
-                airline.text = std::string(*name);
+                airline = std::string(*name);
                 return;
             }
         }
-        airline.text = kUnknown;
+        airline = kUnknown;
     }
     if (source->failed()) {
-        airline.text = kUnknown;
+        airline = kUnknown;
         reportMissingTable(state, platform, path, FileStatus::IoError);
     }
 }

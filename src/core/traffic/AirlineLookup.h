@@ -7,7 +7,6 @@ namespace corvane {
 class Platform;
 class ProgramFolder;
 struct ProgramState;
-struct Label;
 
 /// Finds an aircraft's airline in the airline table (DATA/airlines.dat): lines of
 /// "designator:...:display name", matched on their first three characters.
@@ -19,7 +18,7 @@ inline constexpr const char* kUnknown = "UNKNOWN";
 /// a scan without a match, the label unchanged for an empty table. A missing or unreadable
 /// table shows "UNKNOWN" and is reported once per run (`AirlineTableReported`).
 void lookup(ProgramState& state, Platform& platform, const ProgramFolder& folder,
-            const std::string& callsign, Label& airline);
+            const std::string& callsign, std::string& airline);
 }  // namespace AirlineLookup
 
 }  // namespace corvane

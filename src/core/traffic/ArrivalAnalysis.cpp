@@ -9,85 +9,87 @@
 #include "traffic/FlightPlanDecoding.h"
 #include "traffic/RouteDistance.h"
 #include "window/AppContext.h"
+#include "window/TrafficPanelPresenter.h"
 
 namespace corvane {
 
 namespace {
 
-void arrivalTime(AppContext& context) {
-    MainWindowModel& w = context.window;
-    ProgramState& state = context.state;
-    if (w.Label1_11.text == w.Label1_13.text) {
-        w.lblEndArrHr.text.clear();
-        w.lblEndArrMn.text.clear();
-        w.lblPosArr.text = "LOCAL FLIGHT";
+void arrivalTime(AnalysedAircraft& a, const ClockTime& now) {
+    if (a.filedDeparture == a.filedDestination) {
+        a.flyingHours.clear();
+        a.flyingMinutes.clear();
+        a.phase = "LOCAL FLIGHT";
         return;
     }
-    state.PlanningSpeed = FlightPlanDecoding::planningSpeed(w.LblFiledTas.shownNumber());
+    a.planningSpeed = FlightPlanDecoding::planningSpeed(NumberText::leading(a.filedSpeed));
     // A negative speed is as unusable as none: it would give a negative flying time.
-    if (state.PlanningSpeed <= 0.0) {
-        for (Label* label : {&w.lblEndArrHr, &w.lblEndArrMn, &w.lblEAThR, &w.lblEATmn}) {
-            label->text.clear();
+    if (a.planningSpeed <= 0.0) {
+        for (std::string* figure :
+             {&a.flyingHours, &a.flyingMinutes, &a.arrivalHour, &a.arrivalMinute}) {
+            figure->clear();
         }
         return;
     }
     const FlyingTime time =
-        FlightPlanDecoding::flyingTime(w.lblDistanceArr.shownNumber(), state.PlanningSpeed);
-    w.lblEndArrHr.text = FlightPlanDecoding::clockDigits(time.hours);
-    w.lblEndArrMn.text = FlightPlanDecoding::clockDigits(time.minutes);
-    const ClockTime now = context.platform.localTime();
-    w.lblEATmn.text = NumberText::format(now.minute + w.lblEndArrMn.shownNumber());
-    w.lblEAThR.text = NumberText::format(now.hour + w.lblEndArrHr.shownNumber());
-    if (w.lblEATmn.shownNumber() >= 60.0) {
-        w.lblEATmn.text = NumberText::format(w.lblEATmn.shownNumber() - 60.0);
-        w.lblEAThR.text = NumberText::format(w.lblEAThR.shownNumber() + 1.0);
+        FlightPlanDecoding::flyingTime(NumberText::leading(a.distanceToGo), a.planningSpeed);
+    a.flyingHours = FlightPlanDecoding::clockDigits(time.hours);
+    a.flyingMinutes = FlightPlanDecoding::clockDigits(time.minutes);
+    // Each step is taken on the figures as shown, as the controller would add them up.
+    a.arrivalMinute = NumberText::format(now.minute + NumberText::leading(a.flyingMinutes));
+    a.arrivalHour = NumberText::format(now.hour + NumberText::leading(a.flyingHours));
+    if (NumberText::leading(a.arrivalMinute) >= 60.0) {
+        a.arrivalMinute = NumberText::format(NumberText::leading(a.arrivalMinute) - 60.0);
+        a.arrivalHour = NumberText::format(NumberText::leading(a.arrivalHour) + 1.0);
     }
     // An arrival after midnight is shown on the next day's clock.
-    w.lblEAThR.text = std::to_string(static_cast<long long>(w.lblEAThR.shownNumber()) % 24);
+    a.arrivalHour = std::to_string(static_cast<long long>(NumberText::leading(a.arrivalHour)) % 24);
 }
 
-void ownWork(AppContext& context, const PilotReading& pilot) {
-    MainWindowModel& w = context.window;
-    RouteDistance::distanceToDestination(w, context.state, pilot);
-    arrivalTime(context);
-    w.lblSqAss.text = pilot.squawk;
-    if (TextColumns::left(w.lblSqAss.text, 4) == "0000") {
-        w.lblSqAss.text.clear();
+void ownWork(AnalysedAircraft& a, const PilotReading& pilot, const ClockTime& now) {
+    a.distanceToGoNm = RouteDistance::distanceToDestination(pilot);
+    a.distanceToGo = NumberText::format(a.distanceToGoNm);
+    arrivalTime(a, now);
+    a.squawk = pilot.squawk;
+    if (TextColumns::left(a.squawk, 4) == "0000") {
+        a.squawk.clear();
     }
-    w.lblCtrArr.text = pilot.arrivalCentre;
+    a.centre = pilot.arrivalCentre;
 }
 
-bool unusable(MainWindowModel& w) {
-    return w.LblAltArr.shownNumber() == 0.0 && w.lblSpeedArr.shownNumber() == 0.0;
+bool unusable(AnalysedAircraft& a) {
+    return NumberText::leading(a.altitude) == 0.0 && NumberText::leading(a.groundSpeed) == 0.0;
+}
+
+AnalysisSide side(AppContext& context) {
+    MainWindowModel& w = context.window;
+    ProgramState& state = context.state;
+    return {.kind = TrafficSide::Arrival,
+            .selected = state.SelectedArrivalCallsign,
+            .aircraft = state.ArrivalAircraft,
+            .plan = state.ArrivalPlan,
+            .withoutPlan = state.ArrivalWithoutPlan,
+            .clearance = w.lblIfrStar,
+            .assigned = w.txtStarAss,
+            .generate = w.cmdStarGen,
+            .message = w.lblParArr,
+            .timer = w.Timer2,
+            .noProcedure = "NO STAR AVAILABLE VFR FLIGHT",
+            .expectedProcedure = &FlightPlanDecoding::expectedStar,
+            .ownWork = &ownWork,
+            .unusable = &unusable,
+            .advice = &ParameterMessage::arrival,
+            .present = &TrafficPanelPresenter::presentArrival};
 }
 
 }  // namespace
 
 ScanResult ArrivalAnalysis::analyse(AppContext& context) {
-    MainWindowModel& w = context.window;
-    ProgramState& state = context.state;
-    return AircraftAnalysis::analyse(
-        context, {.kind = TrafficSide::Arrival,
-                  .selected = state.SelectedArrivalCallsign,
-                  .plan = state.ArrivalPlan,
-                  .withoutPlan = state.ArrivalWithoutPlan,
-                  .near = w.lblNearArr,
-                  .altitude = w.LblAltArr,
-                  .speed = w.lblSpeedArr,
-                  .phase = w.lblPosArr,
-                  .expected = w.lblExpStar,
-                  .clearance = w.lblIfrStar,
-                  .assigned = w.txtStarAss,
-                  .generate = w.cmdStarGen,
-                  .message = w.lblParArr,
-                  .timer = w.Timer2,
-                  .noProcedure = "NO STAR AVAILABLE VFR FLIGHT",
-                  .expectedProcedure = &FlightPlanDecoding::expectedStar,
-                  .ownWork = &ownWork,
-                  .unusable = &unusable,
-                  .advice = &ParameterMessage::arrival,
-                  .otherLabels = {&w.lblCallSign, &w.lblDistanceArr, &w.lblEndArrHr, &w.lblEndArrMn,
-                                  &w.lblEAThR, &w.lblEATmn, &w.lblSqAss, &w.lblCtrArr}});
+    return AircraftAnalysis::analyse(context, side(context));
+}
+
+void ArrivalAnalysis::apply(AppContext& context, const ScanResult& scan) {
+    AircraftAnalysis::apply(context, side(context), scan);
 }
 
 }  // namespace corvane

@@ -13,6 +13,8 @@ namespace ArrivalAnalysis {
 /// Analyses the aircraft named by SelectedArrivalCallsign into the arrival panel and the
 /// ArrivalPlan (see AircraftAnalysis::analyse).
 ScanResult analyse(AppContext& context);
+/// The same analysis on the line a refresh chose from the lines it holds.
+void apply(AppContext& context, const ScanResult& scan);
 }  // namespace ArrivalAnalysis
 
 }  // namespace corvane

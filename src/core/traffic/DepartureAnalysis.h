@@ -12,6 +12,8 @@ namespace DepartureAnalysis {
 /// Analyses the aircraft named by SelectedDepartureCallsign into the departure panel and the
 /// DeparturePlan (see AircraftAnalysis::analyse).
 ScanResult analyse(AppContext& context);
+/// The same analysis on the line a refresh chose from the lines it holds.
+void apply(AppContext& context, const ScanResult& scan);
 }  // namespace DepartureAnalysis
 
 }  // namespace corvane

@@ -1,10 +1,7 @@
 #include "traffic/RouteDistance.h"
 
 #include "common/GreatCircle.h"
-#include "common/NumberText.h"
 #include "snapshot/PilotReading.h"
-#include "window/MainWindowModel.h"
-#include "window/ProgramState.h"
 
 namespace corvane {
 
@@ -16,16 +13,12 @@ double distanceNm(const Coordinates& from, const Coordinates& to) {
 
 }  // namespace
 
-void RouteDistance::totalRouteDistance(MainWindowModel& window, const PilotReading& pilot) {
-    const double nm = distanceNm(pilot.departure.position, pilot.destination.position);
-    window.LblDistanceFP.text = NumberText::format(nm);
+double RouteDistance::totalRouteDistance(const PilotReading& pilot) {
+    return distanceNm(pilot.departure.position, pilot.destination.position);
 }
 
-void RouteDistance::distanceToDestination(MainWindowModel& w, ProgramState& state,
-                                          const PilotReading& pilot) {
-    state.DistanceToGo = distanceNm(pilot.position, pilot.destination.position);
-    w.lblCallSign.text = w.Label1_13.text;
-    w.lblDistanceArr.text = NumberText::format(state.DistanceToGo);
+double RouteDistance::distanceToDestination(const PilotReading& pilot) {
+    return distanceNm(pilot.position, pilot.destination.position);
 }
 
 }  // namespace corvane

@@ -13,7 +13,6 @@
 #include "snapshot/SnapshotField.h"
 #include "snapshot/SnapshotLine.h"
 #include "station/AtisInformation.h"
-#include "station/HeldSnapshot.h"
 #include "station/TrafficLists.h"
 #include "traffic/ArrivalAnalysis.h"
 #include "traffic/DepartureAnalysis.h"
@@ -21,6 +20,7 @@
 #include "window/AppContext.h"
 #include "window/Connection.h"
 #include "window/SquawkWatch.h"
+#include "window/TrafficPanelPresenter.h"
 
 namespace corvane {
 
@@ -72,7 +72,7 @@ std::optional<SnapshotRead> readSnapshot(AppContext& context, const std::string&
     SnapshotRead read{TrafficLists(state.AirportCode, state.CentreMode), std::nullopt, {}, {}, {}};
     // The station's line is the one of its callsign and of the controller's VID: another
     // client of the same callsign (a second controller, a pilot named like it) is not it.
-    auto stationKey = lineKey(context.window.LblPositionName.text);
+    auto stationKey = lineKey(state.Station.callsign);
     if (stationKey) {
         *stationKey += LineKey::of({state.StationVid});
     }
@@ -125,53 +125,30 @@ void reload(ListBox& list, std::vector<std::string> fresh, const std::set<std::s
     }
 }
 
-// What both analyses write, so that one side's analysis can be undone for the other.
-struct SharedPlan {
-    std::string departure, destination, level, speed;
-    FlightPlanRecord record;
-    double distanceToGo = 0.0;
-    double planningSpeed = 0.0;
-    TrafficSide lastSide = TrafficSide::Departure;
-
-    static SharedPlan save(const AppContext& context) {
-        const MainWindowModel& w = context.window;
-        const ProgramState& s = context.state;
-        return {w.Label1_11.text, w.Label1_13.text, w.LblFiledAlt.text, w.LblFiledTas.text,
-                s.FlightPlan,     s.DistanceToGo,   s.PlanningSpeed,    s.LastAnalysedSide};
-    }
-    void restore(AppContext& context) const {
-        MainWindowModel& w = context.window;
-        ProgramState& s = context.state;
-        w.Label1_11.text = departure;
-        w.Label1_13.text = destination;
-        w.LblFiledAlt.text = level;
-        w.LblFiledTas.text = speed;
-        s.FlightPlan = record;
-        s.DistanceToGo = distanceToGo;
-        s.PlanningSpeed = planningSpeed;
-        s.LastAnalysedSide = lastSide;
-    }
-};
-
-// The aircraft has left the snapshot: its side stops showing it (the labels both sides share
-// are left to the other side's aircraft).
-void forgetAircraft(MainWindowModel& w, TrafficSide side) {
+// The aircraft has left the snapshot: its side stops showing where it is and how it flies. What
+// it filed stays, as its plan record still names it; the arrival panel shows no filed figure
+// but the destination, which goes with the distance to it.
+void forgetAircraft(AppContext& context, TrafficSide side) {
+    MainWindowModel& w = context.window;
+    AnalysedAircraft& aircraft = context.state.aircraft(side);
+    AnalysedAircraft filed;
+    filed.filedDeparture = std::move(aircraft.filedDeparture);
+    filed.filedLevel = std::move(aircraft.filedLevel);
+    filed.filedSpeed = std::move(aircraft.filedSpeed);
     if (side == TrafficSide::Departure) {
-        for (Label* label : {&w.lblNear, &w.lblCurrentAlt, &w.lblCurrentSpeed, &w.LblDistanceFP,
-                             &w.lblRemainNm, &w.LblEndDepHr, &w.lblEndDepMn, &w.lblPosDep,
-                             &w.LblExpSid, &w.lblCtrDep, &w.lblCompanyDep}) {
-            label->text.clear();
-        }
+        filed.filedDestination = std::move(aircraft.filedDestination);
+    }
+    aircraft.clearFigures();
+    aircraft.filedDeparture = std::move(filed.filedDeparture);
+    aircraft.filedDestination = std::move(filed.filedDestination);
+    aircraft.filedLevel = std::move(filed.filedLevel);
+    aircraft.filedSpeed = std::move(filed.filedSpeed);
+    TrafficPanelPresenter::present(side, context.state, w);
+    if (side == TrafficSide::Departure) {
         TrafficSelection::clearMessage(w.lblParam, w.Timer1);
-        return;
+    } else {
+        TrafficSelection::clearMessage(w.lblParArr, w.Timer2);
     }
-    for (Label* label :
-         {&w.lblNearArr, &w.LblAltArr, &w.lblSpeedArr, &w.lblCallSign, &w.lblDistanceArr,
-          &w.lblEndArrHr, &w.lblEndArrMn, &w.lblEAThR, &w.lblEATmn, &w.lblPosArr, &w.lblExpStar,
-          &w.lblSqAss, &w.lblCtrArr, &w.lblCompanyArr}) {
-        label->text.clear();
-    }
-    TrafficSelection::clearMessage(w.lblParArr, w.Timer2);
 }
 
 bool holdsLineOf(const std::vector<std::string>& lines, const std::string& callsign) {
@@ -180,22 +157,25 @@ bool holdsLineOf(const std::vector<std::string>& lines, const std::string& calls
                        [&key](const std::string& line) { return line.starts_with(key); });
 }
 
-// Analyses the side's followed aircraft again as a click on it would, from the held lines.
-void follow(AppContext& held, TrafficSide side, const std::string& callsign, bool present) {
+// Analyses the side's followed aircraft again as a click on it would, from the lines the
+// refresh kept of its one read of the snapshot.
+void follow(AppContext& context, TrafficSide side, const std::string& callsign,
+            const std::vector<std::string>& lines) {
     if (callsign.empty()) {
         return;
     }
-    MainWindowModel& w = held.window;
-    if (!present) {
-        forgetAircraft(w, side);
+    if (!holdsLineOf(lines, callsign)) {
+        forgetAircraft(context, side);
         return;
     }
+    const ScanResult scan = AircraftLineScan::pick(lines, callsign);
+    MainWindowModel& w = context.window;
     if (side == TrafficSide::Departure) {
         TrafficSelection::clearMessage(w.lblParam, w.Timer1);
-        DepartureAnalysis::analyse(held);
+        DepartureAnalysis::apply(context, scan);
     } else {
         TrafficSelection::clearMessage(w.lblParArr, w.Timer2);
-        ArrivalAnalysis::analyse(held);
+        ArrivalAnalysis::apply(context, scan);
     }
 }
 
@@ -218,26 +198,13 @@ TrafficRefresh::Outcome TrafficRefresh::refresh(AppContext& context) {
     reload(w.LstDeparture, read->traffic.departures(), state.ClearedDepartures);
     reload(w.LstArrival, read->traffic.arrivals(), state.ClearedArrivals);
 
-    const auto callsignOf = [&](TrafficSide side) {
-        return side == TrafficSide::Departure ? departure : arrival;
-    };
-    const auto presentOf = [&, departs = holdsLineOf(read->aircraftLines, departure),
-                            arrives = holdsLineOf(read->aircraftLines, arrival)](TrafficSide side) {
-        return side == TrafficSide::Departure ? departs : arrives;
-    };
-    HeldSnapshot platform(context.platform, state.SnapshotPath, std::move(read->aircraftLines));
-    AppContext held(w, state, platform, context.folder);
-    // The side analysed last runs last, so the labels both sides share keep showing its
-    // aircraft; the other side's analysis is undone on them first.
-    const TrafficSide owner = state.LastAnalysedSide;
-    const TrafficSide other =
-        owner == TrafficSide::Departure ? TrafficSide::Arrival : TrafficSide::Departure;
-    const SharedPlan before = SharedPlan::save(context);
-    follow(held, other, callsignOf(other), presentOf(other));
-    before.restore(context);
-    follow(held, owner, callsignOf(owner), presentOf(owner));
-    // Only now, after the analyses of the held lines: the marks come from the whole read, and an
-    // emergency is told through the real platform, never the unseen one.
+    // The side the controller analysed last stays the one whose plan and figures the driver
+    // reports, whichever side the refresh follows.
+    const TrafficSide lastAnalysed = state.LastAnalysedSide;
+    follow(context, TrafficSide::Departure, departure, read->aircraftLines);
+    follow(context, TrafficSide::Arrival, arrival, read->aircraftLines);
+    state.LastAnalysedSide = lastAnalysed;
+    // The marks come from the whole read, not from the few lines the analyses were given.
     SquawkWatch::watch(w, state, context.platform, read->pilots);
 
     SnapshotLine station;

@@ -19,7 +19,7 @@ void TrafficSelection::departureClicked(AppContext& context) {
     w.txtSidAss.text.clear();
     w.cmdRemoveDep.enabled = false;
     AirlineLookup::lookup(state, context.platform, context.folder, state.SelectedDepartureCallsign,
-                          w.lblCompanyDep);
+                          state.DepartureAircraft.airline);
     const ScanResult scan = DepartureAnalysis::analyse(context);
     if (scan.missing()) {
         AircraftLineScan::reportMissing(context.platform, state.SelectedDepartureCallsign);
@@ -37,7 +37,7 @@ void TrafficSelection::arrivalClicked(AppContext& context) {
     w.txtStarAss.text.clear();
     state.SelectedArrivalCallsign = w.LstArrival.selectedText();
     AirlineLookup::lookup(state, context.platform, context.folder, state.SelectedArrivalCallsign,
-                          w.lblCompanyArr);
+                          state.ArrivalAircraft.airline);
     const ScanResult scan = ArrivalAnalysis::analyse(context);
     if (scan.missing()) {
         AircraftLineScan::reportMissing(context.platform, state.SelectedArrivalCallsign);

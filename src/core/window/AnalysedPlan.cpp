@@ -4,13 +4,12 @@
 
 namespace corvane {
 
-AnalysedPlan AnalysedPlan::capture(const std::string& callsign, const FlightPlanRecord& record,
-                                   const MainWindowModel& window) {
+AnalysedPlan AnalysedPlan::capture(const std::string& callsign, const AnalysedAircraft& aircraft) {
     return AnalysedPlan{callsign,
-                        record,
-                        record.DepAerodrome(window),
-                        record.Level(window),
-                        record.CruiseSpeed(window),
+                        aircraft.record,
+                        aircraft.planDepAerodrome(),
+                        aircraft.planLevel(),
+                        aircraft.planCruiseSpeed(),
                         std::nullopt};
 }
 

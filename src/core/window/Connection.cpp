@@ -7,7 +7,7 @@ namespace corvane {
 
 bool Connection::connected(const MainWindowModel& window, const ProgramState& state) {
     return !window.TxtOperatorName.enabled && !state.SnapshotPath.empty() &&
-           !window.LblPositionName.text.empty();
+           !state.Station.callsign.empty();
 }
 
 }  // namespace corvane

@@ -1,16 +1,19 @@
 #include "window/ConnectionReset.h"
 
 #include "window/AppContext.h"
+#include "window/StationPresenter.h"
+#include "window/TrafficPanelPresenter.h"
 #include "window/WindowLayouts.h"
 
 namespace corvane {
 
 namespace {
 
-void emptyLabels(std::initializer_list<Label*> labels) {
-    for (Label* label : labels) {
-        label->text.clear();
-    }
+// The centre field is not part of what a reset empties: the next analysis writes it anew.
+void clearFiguresButCentre(AnalysedAircraft& aircraft) {
+    std::string centre = std::move(aircraft.centre);
+    aircraft.clearFigures();
+    aircraft.centre = std::move(centre);
 }
 
 void resetWarning(Label& warning, BlinkTimer& timer) {
@@ -51,41 +54,43 @@ void ConnectionReset::resetConnection(AppContext& context) {
 void ConnectionReset::clearStation(MainWindowModel& w, ProgramState& state) {
     state.SnapshotPath.clear();
     w.TxtOperatorName.text.clear();
-    emptyLabels({&w.lblQNH, &w.lblTL, &w.lblTA, &w.lblPollici, &w.LblPositionName, &w.LblNomeApt,
-                 &w.LblAtisInf, &w.LblRating});
+    state.Station = {};
+    StationPresenter::present(state.Station, w);
     w.lblQNH.backColour = colour::kYellow;
     w.lblPollici.backColour = colour::kYellow;
-    clearDeparturePanel(w);
-    clearArrivalPanel(w);
+    clearDeparturePanel(w, state);
+    clearArrivalPanel(w, state);
 }
 
-void ConnectionReset::clearDeparturePanel(MainWindowModel& w) {
-    emptyLabels({&w.Label1_11, &w.Label1_13, &w.Lblr1_1, &w.Lblr2_1, &w.LblSquawk, &w.LblDistanceFP,
-                 &w.LblFiledTas, &w.LblFiledAlt, &w.lblCurrentSpeed, &w.LblEndDepHr,
-                 &w.lblEndDepMn});
+void ConnectionReset::clearDeparturePanel(MainWindowModel& w, ProgramState& state) {
+    state.Station.firstCode.clear();
+    state.Station.lastCode.clear();
+    state.Station.nextCode.clear();
+    StationPresenter::present(state.Station, w);
+    clearFiguresButCentre(state.DepartureAircraft);
+    TrafficPanelPresenter::presentDeparture(state.DepartureAircraft, w);
     w.LstDeparture.clear();
     w.List1.clear();
-    emptyLabels({&w.lblPosDep, &w.LblExpSid, &w.LblIfrSid, &w.lblCurrentAlt});
+    w.LblIfrSid.text.clear();
     w.txtSidAss.text.clear();
     w.TxtInClimb.text.clear();
-    emptyLabels({&w.lblCompanyDep, &w.lblRemainNm, &w.lblNear});
     w.CmbSid.clear();
     w.CmbTORwy.clear();
     resetWarning(w.lblParam, w.Timer1);
 }
 
-void ConnectionReset::clearArrivalPanel(MainWindowModel& w) {
+void ConnectionReset::clearArrivalPanel(MainWindowModel& w, ProgramState& state) {
     w.cmbLandRwy.clear();
     w.cmbStar.clear();
     w.txtDescend.text.clear();
     w.txtStarAss.text.clear();
-    w.lblCallSign.text.clear();
     w.LstArrival.clear();
     w.List2.clear();
     w.List3.clear();
-    emptyLabels({&w.lblNearArr, &w.lblDistanceArr, &w.lblCompanyArr, &w.lblSpeedArr, &w.LblSqArr,
-                 &w.lblSqAss, &w.lblEAThR, &w.lblEATmn, &w.LblAltArr, &w.lblExpStar, &w.lblEndArrHr,
-                 &w.lblEndArrMn, &w.lblPosArr, &w.lblIfrStar});
+    clearFiguresButCentre(state.ArrivalAircraft);
+    TrafficPanelPresenter::presentArrival(state.ArrivalAircraft, w);
+    w.LblSqArr.text.clear();
+    w.lblIfrStar.text.clear();
     resetWarning(w.lblParArr, w.Timer2);
 }
 

@@ -16,11 +16,11 @@ namespace ConnectionReset {
 void resetConnection(AppContext& context);
 /// `ClearStation`: the snapshot path, the operator name, the station fields and both panels.
 void clearStation(MainWindowModel& window, ProgramState& state);
-/// `ClearDeparturePanel`: the panel's fields and lists, and its warning stops blinking; no
-/// program value changes.
-void clearDeparturePanel(MainWindowModel& window);
+/// `ClearDeparturePanel`: the panel's fields, lists and squawk range, and its warning stops
+/// blinking; the analysed aircraft keeps its plan record.
+void clearDeparturePanel(MainWindowModel& window, ProgramState& state);
 /// `ClearArrivalPanel`: as clearDeparturePanel() for the arrival panel.
-void clearArrivalPanel(MainWindowModel& window);
+void clearArrivalPanel(MainWindowModel& window, ProgramState& state);
 /// Deletes the departure log, then the arrival log, each only when present.
 void deleteClearanceLogs(FileSystem& files, const ProgramFolder& folder);
 }  // namespace ConnectionReset

@@ -7,9 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "window/AnalysedAircraft.h"
 #include "window/AnalysedPlan.h"
-#include "window/FlightPlanRecord.h"
 #include "window/SquawkCensus.h"
+#include "window/StationState.h"
 
 namespace corvane {
 
@@ -35,16 +36,17 @@ struct ProgramState {
     bool CentreMode = false;
     std::string SelectedDepartureCallsign;
     std::string SelectedArrivalCallsign;
-    /// Flight plan of the aircraft analysed last on either side.
-    FlightPlanRecord FlightPlan;
+    /// The controller's station.
+    StationState Station;
+    /// The aircraft each traffic panel analysed last.
+    AnalysedAircraft DepartureAircraft;
+    AnalysedAircraft ArrivalAircraft;
     /// The plan of the aircraft last analysed on each side (set only when its line was found).
     std::optional<AnalysedPlan> DeparturePlan;
     std::optional<AnalysedPlan> ArrivalPlan;
     /// The aircraft whose line the last analysis of each side found without a flight plan.
     std::string DepartureWithoutPlan;
     std::string ArrivalWithoutPlan;
-    /// Last distance from an aircraft to its destination, whole NM.
-    double DistanceToGo = 0.0;
     /// Procedure lines collected by the last clearance.
     std::string ProcedureText;
     /// How many trailing callsign characters a clearance speaks.
@@ -54,9 +56,6 @@ struct ProgramState {
 
     /// 1-based position of the QNH group in the ATIS, 0 when there is none.
     int QnhPosition = 0;
-    /// Planning speed of the last flying-time computation, knots.
-    double PlanningSpeed = 0.0;
-
     /// Folder choices kept for this run only, ahead of their settings file: one that could not
     /// be written to it, or the live feed's folder, which is never written.
     std::optional<std::string> UnsavedSnapshotPath;
@@ -82,11 +81,19 @@ struct ProgramState {
     /// them out, as the connect's lists lost them.
     std::set<std::string> ClearedDepartures;
     std::set<std::string> ClearedArrivals;
-    /// The side whose analysis ran last: the labels both analyses share show its aircraft.
+    /// The side whose analysis ran last: the flight plan, distance and planning speed the driver
+    /// reports are its aircraft's.
     TrafficSide LastAnalysedSide = TrafficSide::Departure;
 
     /// The flight plan sheet's value labels (name, text) while the sheet is open.
     std::optional<std::vector<std::pair<std::string, std::string>>> Sheet;
+
+    AnalysedAircraft& aircraft(TrafficSide side) {
+        return side == TrafficSide::Departure ? DepartureAircraft : ArrivalAircraft;
+    }
+    const AnalysedAircraft& lastAnalysed() const {
+        return LastAnalysedSide == TrafficSide::Departure ? DepartureAircraft : ArrivalAircraft;
+    }
 };
 
 }  // namespace corvane

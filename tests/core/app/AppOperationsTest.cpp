@@ -5,6 +5,7 @@
 
 #include "flightplan/FlightPlanSheet.h"
 #include "support/AppFixture.h"
+#include "window/ShownText.h"
 
 namespace corvane {
 namespace {
@@ -64,7 +65,7 @@ TEST_F(AppOperations, ResetEmptiesEverythingButTheListedExceptions) {
     }
     state().ProcFolder = "/procedures";
     for (Label* label : window().labels()) {
-        label->text = "x";
+        preset(label->name, "x");
     }
     for (TextBox* box : window().textBoxes()) {
         box->text = "x";

@@ -20,12 +20,15 @@
 #include "station/ProcedureFile.h"
 #include "station/RunwayReader.h"
 #include "support/AppFixture.h"
+#include "support/CaseHome.h"
 #include "support/CaseTable.h"
 #include "support/PosixOnly.h"
 #include "support/SnapshotLines.h"
 #include "support/TempFolder.h"
 #include "window/ConnectionReset.h"
 #include "window/MainWindowModel.h"
+#include "window/ShownText.h"
+#include "window/StationState.h"
 
 namespace corvane {
 namespace {
@@ -192,13 +195,14 @@ class ReadRunways : public ::testing::TestWithParam<test::CaseRow> {};
 TEST_P(ReadRunways, FillsBothRunwayListsAndTheAirportLabels) {
     const test::CaseRow& c = GetParam();
     MainWindowModel window;
-    window.LblNomeApt.text = "LOCATION";
+    StationState station;
+    station.airportName = "LOCATION";
     window.LblAirac.text = "OLD AIRAC";
     MemoryLines lines(listOf(c[0]));
-    EXPECT_TRUE(RunwayReader::read(lines, "EDDF", window));
+    EXPECT_TRUE(RunwayReader::read(lines, "EDDF", window, station));
     EXPECT_EQ(window.CmbTORwy.items, listOf(c[1]));
     EXPECT_EQ(window.cmbLandRwy.items, listOf(c[1]));
-    EXPECT_EQ(window.LblNomeApt.text, c[2]);
+    EXPECT_EQ(station.airportName, c[2]);
     EXPECT_EQ(window.LblAirac.text, c[3]);
     EXPECT_EQ(lines.read(), static_cast<std::size_t>(c.number(4)));
 }
@@ -207,8 +211,9 @@ CORVANE_CASES(Files, ReadRunways, "clearance/runway-reader.tsv");
 
 TEST(RunwayReader, AReadFailureKeepsWhatWasRead) {
     MainWindowModel window;
+    StationState station;
     MemoryLines lines(Items{"RNW 25L", "RNW 07R", "ENDRNWS"}, 1);
-    EXPECT_FALSE(RunwayReader::read(lines, "EDDF", window));
+    EXPECT_FALSE(RunwayReader::read(lines, "EDDF", window, station));
     EXPECT_EQ(window.CmbTORwy.items, Items{"25L"});
 }
 
@@ -218,14 +223,14 @@ class ClearanceFixture : public test::AppFixture {
 protected:
     ClearanceFixture() {
         start();
-        home.write("SIDSTARS/EDDT.txt", testData("../script/clearance/home/SIDSTARS/EDDT.txt"));
+        home.write("SIDSTARS/EDDT.txt", test::caseHomeFile("clearance", "SIDSTARS/EDDT.txt"));
         home.write("SIDSTARS/EDDN.txt", testData("EDDN.txt"));
         state().ProcFolder = home.file("SIDSTARS");
         state().AirportCode = "EDDT";
         writeSnapshot({stationLine()});
-        window().Lblr1_1.text = "2301";
-        window().Lblr2_1.text = "2377";
-        window().LblSquawk.text = "2301";
+        preset("Lblr1_1", "2301");
+        preset("Lblr2_1", "2377");
+        preset("LblSquawk", "2301");
     }
 
     /// The station's own line: a snapshot without any line is one still being written.
@@ -266,10 +271,10 @@ protected:
                                   : std::vector<std::string>{"ABCDE1", "ABC1A ", "ABCDEF"};
         procedure.select(arrival ? 0 : 1);
         (arrival ? w.txtDescend : w.TxtInClimb).text = arrival ? "70" : "120";
-        (arrival ? w.lblCompanyArr : w.lblCompanyDep).text = airline;
-        (arrival ? w.lblExpStar : w.Label1_13).text = arrival ? "XYZ" : "LIRF";
+        preset(arrival ? "lblCompanyArr" : "lblCompanyDep", airline);
+        preset(arrival ? "lblExpStar" : "Label1(13)", arrival ? "XYZ" : "LIRF");
         if (arrival) {
-            w.lblSqAss.text = "4521";
+            preset("lblSqAss", "4521");
         }
         AnalysedPlan plan;
         plan.Callsign = callsign;
@@ -354,7 +359,7 @@ protected:
 };
 
 TEST_F(DepartureClearanceTest, TheRangeEndIsGivenOutOnceThenRefused) {
-    window().LblSquawk.text = "2376";
+    preset("LblSquawk", "2376");
     generate("ABC12");
     generate("XYZ345");
     EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2376", "XYZ345  - 2377"}));
@@ -369,15 +374,15 @@ TEST_F(DepartureClearanceTest, TheRangeEndIsGivenOutOnceThenRefused) {
 TEST_F(DepartureClearanceTest, ACodeIsNeverGivenTwiceInAConnection) {
     generate("ABC12");
     // Whatever the window offers later, a code given out stays taken until the reset.
-    window().LblSquawk.text = "2301";
+    preset("LblSquawk", "2301");
     generate("XYZ345");
     EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2301", "XYZ345  - 2302"}));
     ConnectionReset::resetConnection(context());
     EXPECT_TRUE(state().IssuedCodes.empty());
     writeSnapshot({stationLine()});
-    window().Lblr1_1.text = "2301";
-    window().Lblr2_1.text = "2377";
-    window().LblSquawk.text = "2301";
+    preset("Lblr1_1", "2301");
+    preset("Lblr2_1", "2377");
+    preset("LblSquawk", "2301");
     generate("ABC12");
     EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2301"}));
 }
@@ -405,7 +410,7 @@ protected:
     }
     void clearArrival(const std::string& callsign, const std::string& squawk) {
         preparePanel(true, callsign);
-        window().lblSqAss.text = squawk;
+        preset("lblSqAss", squawk);
         ASSERT_EQ(app->click("cmdStarGen"), ActionResult::Done);
     }
 };
@@ -416,14 +421,14 @@ TEST_F(AssignedListsTest, ADepartureClearedTwiceShowsTheSecondAndItsAnalysisAgai
     clearDeparture(2);
     ASSERT_EQ(window().List1.items, (Items{"ABC12   - 2301", "ABC12   - 2302"}));
     window().LblIfrSid.text.clear();
-    window().lblCompanyDep.text = "kept";
+    preset("lblCompanyDep", "kept");
     window().Label1_13.text.clear();
     window().Timer1.enabled = true;
     window().lblParam.visible = false;
     window().lblParam.backColour = colour::kRed;
     ASSERT_EQ(app->select("List1", 0), ActionResult::Done);
-    EXPECT_NE(window().LblIfrSid.text.find("VIA ABCDEF "), std::string::npos);
-    EXPECT_NE(window().LblIfrSid.text.find("SQUAWK 2302"), std::string::npos);
+    EXPECT_NE(shownText(window().LblIfrSid.text).find("VIA ABCDEF "), std::string::npos);
+    EXPECT_NE(shownText(window().LblIfrSid.text).find("SQUAWK 2302"), std::string::npos);
     EXPECT_EQ(window().lblParam.fontSize, 22);
     EXPECT_EQ(window().lblParam.backColour, colour::kYellow);
     EXPECT_TRUE(window().lblParam.visible);
@@ -466,9 +471,8 @@ TEST_F(ClearanceLogFileTest, ShowsTheLastWholeRecordOfTheAircraftWrittenInThisCo
     for (const char* record : {"ABC12/FIRST/P1", "XYZ99/OTHER/P2", "ABC12/SECOND/P3"}) {
         const auto part = test::splitAt(record, '/');
         state().SelectedDepartureCallsign = part[0];
-        window().LblIfrSid.text = part[1];
         window().txtSidAss.text = part[2];
-        ClearanceLog::write(context(), ClearanceSide::Departure);
+        ClearanceLog::write(context(), ClearanceSide::Departure, part[1]);
     }
     std::ofstream(home.file("DATA/departure.txt"), std::ios::app) << "ABC12  /BROKEN/P4";
     show("ABC12");
@@ -489,14 +493,12 @@ TEST_F(ClearanceLogFileTest, ShowsTheLastWholeRecordOfTheAircraftWrittenInThisCo
 TEST_F(ClearanceLogFileTest, AReadOnlyDataFolderIsReported) {
     platform.fileSystem.denyWrites = true;
     state().SelectedArrivalCallsign = "ABC12";
-    window().lblIfrStar.text = "X";
-    ClearanceLog::write(context(), ClearanceSide::Arrival);
+    ClearanceLog::write(context(), ClearanceSide::Arrival, "X");
     EXPECT_EQ(platform.messageTexts(),
               std::vector<std::string>{"PAY ATTENTION!!! THE ARRIVAL LOG " +
                                        context().folder.dataFile("arrival.txt") +
                                        " CANNOT BE WRITTEN (ACCESS DENIED). THE CLEARANCE IS NOT "
                                        "RECORDED"});
-    EXPECT_EQ(window().lblIfrStar.text, "X");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "support/SnapshotLines.h"
 #include "window/AppContext.h"
 #include "window/MainWindowModel.h"
+#include "window/ShownText.h"
 
 namespace corvane {
 namespace {
@@ -121,7 +122,7 @@ const test::TextFunctions kStation = {
          if (window.lblPosition.text == "BEFORE" && window.txtInfoPos.text == "OLD") {
              return std::string("(kept)");
          }
-         return window.lblPosition.text + " " +
+         return shownText(window.lblPosition.text) + " " +
                 std::to_string(TextColumns::length(window.txtInfoPos.text));
      }},
     {"showText",
@@ -201,35 +202,36 @@ namespace A = AtisInformation;
 class Atis : public test::AppFixture, public ::testing::WithParamInterface<CaseRow> {
 protected:
     std::string run(const CaseRow& c) {
-        MainWindowModel& w = window();
+        StationState& station = state().Station;
         if (c[0] == "showAtis") {
-            w.lblQNH.text = "KEEP";
+            station.qnh = "KEEP";
             state().QnhPosition = 77;
             A::showAtis(context(), c[1]);
             const std::string message = platform.messages.empty() ? "" : value("messages");
             EXPECT_TRUE(platform.messages.empty() || value("icons") == "0");
             EXPECT_TRUE(platform.messages.empty() || value("titles").empty());
-            return w.LblAtisInf.text + "|" + w.lblQNH.text + "|" +
-                   std::to_string(state().QnhPosition) + "|" + message;
+            return station.atis + "|" + station.qnh + "|" + std::to_string(state().QnhPosition) +
+                   "|" + message;
         }
         if (c[0] == "transitionLevel") {
-            w.lblTL.text = "70";
-            w.lblPollici.text = "29.92";
-            c[1] == "-" ? void(w.lblQNH.text = "") : A::showAtis(context(), "EDDF Q" + c[1]);
-            w.lblTA.text = c[2];
-            A::showTransitionLevel(window(), state());
-            return w.lblTL.text + "|" + w.lblPollici.text + "|" + w.lblQNH.text;
+            station.transitionLevel = "70";
+            station.qnhInches = "29.92";
+            c[1] == "-" ? void(station.qnh = "") : A::showAtis(context(), "EDDF Q" + c[1]);
+            station.transitionAltitude = c[2];
+            A::transitionLevel(station, state().QnhPosition);
+            return station.transitionLevel + "|" + station.qnhInches + "|" + station.qnh;
         }
         if (c[0] == "squawk") {
             state().AirportCode = "EDDF";
-            w.LblAtisInf.text = "EDDF Q1013";
-            w.lblQNH.text = "1013";
+            station.atis = "EDDF Q1013";
+            station.qnh = "1013";
             state().QnhPosition = 6;
-            w.lblTA.text = w.lblTL.text = w.lblPollici.text = "PREV";
+            station.transitionAltitude = station.transitionLevel = station.qnhInches = "PREV";
             home.write("DATA/" + c[1], c[2]);
             EXPECT_TRUE(SquawkTable::load(context()));
-            return w.Lblr1_1.text + "|" + w.Lblr2_1.text + "|" + w.LblSquawk.text + "|" +
-                   w.lblTA.text + "|" + w.lblTL.text + "|" + value("messages");
+            return station.firstCode + "|" + station.lastCode + "|" + station.nextCode + "|" +
+                   station.transitionAltitude + "|" + station.transitionLevel + "|" +
+                   value("messages");
         }
         if (c[0] == "increment") {
             return test::decimal(A::transitionIncrement(std::stod(c[1])));

@@ -14,6 +14,9 @@
 #include "support/CaseTable.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
+#include "window/ShownText.h"
+#include "window/StationPresenter.h"
+#include "window/TrafficPanelPresenter.h"
 
 namespace corvane::test {
 
@@ -44,12 +47,36 @@ protected:
         state().SnapshotPath = home.file("radar/recent.dat");
     }
     MainWindowModel& window() { return app->window(); }
+
+    /// The program value the value field `name` shows, when one does: a preset of such a field
+    /// sets the value, which the decisions read, and shows it.
+    std::string* programValueShownIn(const std::string& name) {
+        const Label* label = window().label(name);
+        if (label == nullptr) {
+            return nullptr;
+        }
+        for (const StationPresenter::Field& f : StationPresenter::fields()) {
+            if (&(window().*f.label) == label) {
+                return &(state().Station.*f.value);
+            }
+        }
+        for (TrafficSide side : {TrafficSide::Departure, TrafficSide::Arrival}) {
+            for (const TrafficPanelPresenter::Field& f :
+                 side == TrafficSide::Departure ? TrafficPanelPresenter::departureFields()
+                                                : TrafficPanelPresenter::arrivalFields()) {
+                if (&(window().*f.label) == label) {
+                    return &(state().aircraft(side).*f.value);
+                }
+            }
+        }
+        return nullptr;
+    }
     ProgramState& state() { return app->state(); }
     AppContext& context() { return app->context(); }
 
-    /// The flight plan record's field `name`, or null.
-    FlightPlanRecord* planField(const std::string& name, std::string*& field) {
-        FlightPlanRecord& p = state().FlightPlan;
+    /// The field `name` of the flight plan record of `side`'s aircraft, or null.
+    FlightPlanRecord* planField(const std::string& name, std::string*& field, TrafficSide side) {
+        FlightPlanRecord& p = state().aircraft(side).record;
         // clang-format off
         const std::pair<const char*, std::string*> fields[] = {
             {"PilotInCommand", &p.PilotInCommand}, {"WakeCategory", &p.WakeCategory},
@@ -73,8 +100,17 @@ protected:
     /// analysis found without a plan ("<side>WithoutPlan"), "file" (removes it).
     void preset(const std::string& key, const std::string& value) {
         std::string* field = nullptr;
-        if (key.rfind("plan.", 0) == 0 && planField(key.substr(5), field) && field) {
+        if (key.rfind("plan.", 0) == 0 && planField(key.substr(5), field, TrafficSide::Departure) &&
+            field) {
+            // Either side's next analysis starts from this record.
             *field = value;
+            planField(key.substr(5), field, TrafficSide::Arrival);
+            *field = value;
+        } else if (std::string* shown = programValueShownIn(key)) {
+            *shown = value;
+            StationPresenter::present(state().Station, window());
+            TrafficPanelPresenter::presentDeparture(state().DepartureAircraft, window());
+            TrafficPanelPresenter::presentArrival(state().ArrivalAircraft, window());
         } else if (Label* label = window().label(key.substr(0, key.find('.')))) {
             const std::string part = key.substr(std::min(key.size(), key.find('.')));
             part.empty()         ? void(label->text = value)
@@ -93,7 +129,8 @@ protected:
         } else if (Button* button = window().button(key)) {
             button->enabled = value == "on";
         } else if (key == "DistanceToGo") {
-            state().DistanceToGo = std::stod(value);
+            state().DepartureAircraft.distanceToGoNm = std::stod(value);
+            state().ArrivalAircraft.distanceToGoNm = std::stod(value);
         } else if (key == "clock") {
             platform.clock = {std::stoi(value), std::stoi(value.substr(value.find(':') + 1))};
         } else if (key == "DeparturePlan" || key == "ArrivalPlan") {
@@ -129,15 +166,16 @@ protected:
         };
         const MainWindowModel& w = window();
         if (key.rfind("plan.", 0) == 0) {
-            const FlightPlanRecord* record = planField(key.substr(5), field);
+            planField(key.substr(5), field, state().LastAnalysedSide);
+            const AnalysedAircraft& last = state().lastAnalysed();
             return field                        ? *field
-                   : key == "plan.DepAerodrome" ? record->DepAerodrome(w)
-                   : key == "plan.Level"        ? record->Level(w)
-                                                : record->CruiseSpeed(w);
+                   : key == "plan.DepAerodrome" ? last.planDepAerodrome()
+                   : key == "plan.Level"        ? last.planLevel()
+                                                : last.planCruiseSpeed();
         }
         if (const Label* label = w.label(key.substr(0, key.find('.')))) {
             const std::string part = key.substr(std::min(key.size(), key.find('.')));
-            return part.empty()         ? label->text
+            return part.empty()         ? shownText(label->text)
                    : part == ".size"    ? std::to_string(label->fontSize)
                    : part == ".visible" ? (label->visible ? "on" : "off")
                                         : std::to_string(label->backColour);
@@ -174,8 +212,9 @@ protected:
             return button->enabled ? "on" : "off";
         }
         if (key == "DistanceToGo" || key == "PlanningSpeed") {
-            return NumberText::format(key == "DistanceToGo" ? state().DistanceToGo
-                                                            : state().PlanningSpeed);
+            const AnalysedAircraft& last = state().lastAnalysed();
+            return NumberText::format(key == "DistanceToGo" ? last.distanceToGoNm
+                                                            : last.planningSpeed);
         }
         if (key.starts_with("DeparturePlan") || key.starts_with("ArrivalPlan")) {
             const auto& stored = key[0] == 'D' ? state().DeparturePlan : state().ArrivalPlan;

@@ -8,6 +8,7 @@
 
 #include "common/GreatCircle.h"
 #include "support/AppFixture.h"
+#include "support/CaseHome.h"
 #include "support/CaseTable.h"
 #include "support/SnapshotLines.h"
 #include "traffic/AirlineLookup.h"
@@ -20,6 +21,8 @@
 #include "window/Colours.h"
 #include "window/ConnectionReset.h"
 #include "window/Label.h"
+#include "window/ShownText.h"
+#include "window/TrafficPanelPresenter.h"
 
 namespace corvane {
 namespace {
@@ -91,7 +94,7 @@ TEST_P(PhaseRules, GivePhaseAndBothMessages) {
 CORVANE_CASES(Table, PhaseRules, "traffic/phase-rules.tsv");
 
 TEST(ParameterMessage, AdviceBlinksInRedNormalIsSteadyYellowProblemWarns) {
-    Label label{"lblParam", "", false, colour::kYellow, 16};
+    Label label{"lblParam", DisplayText(), false, colour::kYellow, 16};
     BlinkTimer timer{"Timer1", false, 500};
     ParameterMessage::show({"OVERSPEED", 13, true}, label, timer);
     EXPECT_TRUE(timer.enabled);
@@ -119,8 +122,7 @@ protected:
 
     /// Copies the file at `relative` of the driver's traffic cases' program folder.
     void copyData(const std::string& relative) {
-        home.write(relative, test::readFileBytes(std::string(CORVANE_TEST_DATA) +
-                                                 "/script/traffic/home/" + relative));
+        home.write(relative, test::caseHomeFile("traffic", relative));
     }
 };
 
@@ -180,6 +182,39 @@ TEST_P(AircraftAnalysis, FillsThePanel) {
 
 CORVANE_CASES(Table, AircraftAnalysis, "traffic/analysis.tsv");
 
+// Each panel shows its own aircraft only, whichever side the controller analysed last: the
+// departure panel never takes the arrival's filed figures, nor the arrival panel the
+// departure's destination and distance.
+class TwoAircraft : public AircraftAnalysis {};
+
+TEST_F(TwoAircraft, EachPanelShowsOnlyItsOwnAircraft) {
+    PilotLine departure("DLH4AB");
+    PilotLine arrival("AZA123");
+    edit(arrival, CaseRow{"", {kInbound}}, 0);
+    writeSnapshot({departure.text(), arrival.text()});
+    state().SelectedDepartureCallsign = "DLH4AB";
+    state().SelectedArrivalCallsign = "AZA123";
+    const auto expectPanels = [this](const char* step) {
+        for (const auto& [key, shown] :
+             std::vector<std::pair<std::string, std::string>>{{"Label1(11)", "EDDF"},
+                                                              {"Label1(13)", "LIRF"},
+                                                              {"LblFiledAlt", "360"},
+                                                              {"LblFiledTas", "450"},
+                                                              {"lblRemainNm", "600"},
+                                                              {"lblCallSign", "EDDF"},
+                                                              {"lblDistanceArr", "158"}}) {
+            EXPECT_EQ(value(key), shown) << step << ": " << key;
+        }
+    };
+    DepartureAnalysis::analyse(context());
+    EXPECT_EQ(value("lblCallSign") + value("lblDistanceArr"), "") << "no arrival selected yet";
+    ArrivalAnalysis::analyse(context());
+    expectPanels("departure, then arrival");
+    DepartureAnalysis::analyse(context());
+    expectPanels("arrival, then departure");
+    EXPECT_EQ(value("plan.DepAerodrome") + "/" + value("plan.Level"), "EDDF/360");
+}
+
 TEST_F(TrafficFixture, LaterLineOfTheSameCallsignStands) {
     writeSnapshot({PilotLine("DLH4AB").flying("1000", "150").text(),
                    PilotLine("DLH4ABC").flying("7000", "250").text(), "DLH4AB",
@@ -215,11 +250,13 @@ protected:
             } else if (key == "tick") {
                 EXPECT_EQ(app->tick(v), ActionResult::Done);
             } else if (key == "clearDeparture") {
-                ConnectionReset::clearDeparturePanel(window());
+                ConnectionReset::clearDeparturePanel(window(), state());
             } else if (key == "airline" || key == "airlineArr") {
-                AirlineLookup::lookup(
-                    state(), context().platform, context().folder, v,
-                    key == "airline" ? window().lblCompanyDep : window().lblCompanyArr);
+                const TrafficSide side =
+                    key == "airline" ? TrafficSide::Departure : TrafficSide::Arrival;
+                AirlineLookup::lookup(state(), context().platform, context().folder, v,
+                                      state().aircraft(side).airline);
+                TrafficPanelPresenter::present(side, state(), window());
             } else if (key == "write") {
                 home.write(v.substr(0, v.find('|')), v.substr(v.find('|') + 1));
             } else {

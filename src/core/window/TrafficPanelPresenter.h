@@ -1,0 +1,31 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "window/AnalysedAircraft.h"
+#include "window/MainWindowModel.h"
+
+namespace corvane {
+
+struct ProgramState;
+enum class TrafficSide;
+
+/// Writes the aircraft fields of the departure and the arrival panel, each from its own side's
+/// analysed aircraft only.
+namespace TrafficPanelPresenter {
+/// A value field of a panel and the figure of the side's aircraft it shows.
+struct Field {
+    Label MainWindowModel::*label;
+    std::string AnalysedAircraft::*value;
+};
+
+std::span<const Field> departureFields();
+std::span<const Field> arrivalFields();
+
+void presentDeparture(const AnalysedAircraft& aircraft, MainWindowModel& window);
+void presentArrival(const AnalysedAircraft& aircraft, MainWindowModel& window);
+void present(TrafficSide side, const ProgramState& state, MainWindowModel& window);
+}  // namespace TrafficPanelPresenter
+
+}  // namespace corvane
