@@ -8,16 +8,11 @@ using M = MainWindowModel;
 using S = StationState;
 
 constexpr StationPresenter::Field kFields[] = {
-    {&M::LblPositionName, &S::callsign},
-    {&M::LblNomeApt, &S::airportName},
-    {&M::LblRating, &S::rating},
-    {&M::LblAtisInf, &S::atis},
-    {&M::lblTA, &S::transitionAltitude},
-    {&M::lblQNH, &S::qnh},
-    {&M::lblPollici, &S::qnhInches},
-    {&M::lblTL, &S::transitionLevel},
-    {&M::Lblr1_1, &S::firstCode},
-    {&M::Lblr2_1, &S::lastCode},
+    {&M::LblPositionName, &S::callsign}, {&M::LblNomeApt, &S::airportName},
+    {&M::LblRating, &S::rating},         {&M::LblAtisInf, &S::atis},
+    {&M::lblTA, &S::transitionAltitude}, {&M::lblQNH, &S::qnh},
+    {&M::lblPollici, &S::qnhInches},     {&M::lblTL, &S::transitionLevel},
+    {&M::Lblr1_1, &S::firstCode},        {&M::Lblr2_1, &S::lastCode},
     {&M::LblSquawk, &S::nextCode},
 };
 
