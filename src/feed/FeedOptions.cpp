@@ -1,6 +1,9 @@
 #include "FeedOptions.h"
 
 #include <charconv>
+#include <utility>
+
+#include "common/CommandLine.h"
 
 namespace corvane::feed {
 
@@ -25,26 +28,32 @@ std::optional<int> processId(const std::string& text) {
     return value;
 }
 
+const CommandLine::Grammar& grammar() {
+    static const CommandLine::Grammar table{
+        .options = {
+            {"--out", "FILE", "the traffic snapshot to write (recent.dat)"},
+            {"--from", "FILE", "read a saved feed document instead of the network"},
+            {"--url", "URL", "the feed's address (default " + std::string(kIvaoFeedUrl) + ")"},
+            {"--once", "", "one read, one write, then exit"},
+            {"--interval", "SECONDS", "time between reads (default 15, at least 15 for a URL)"},
+            {"--timeout", "SECONDS", "limit of one HTTP exchange (default 20)"},
+            {"--airports", "FILE", "the airport table (default: the one shipped)"},
+            {"--parent", "PID", "end when process PID ends (how the window starts it)"},
+            {"--firs", "FILE", "the FIR boundaries (default: the ones shipped)"},
+            CommandLine::helpOption(),
+            CommandLine::versionOption(),
+        }};
+    return table;
+}
+
 }  // namespace
 
 std::string usage() {
     return "Usage: corvane-feed --out FILE [--from FILE | --url URL] [OPTION]...\n"
            "Keeps a traffic snapshot (recent.dat) made from IVAO's public live feed.\n"
            "\n"
-           "Options:\n"
-           "  --out FILE          the traffic snapshot to write (recent.dat)\n"
-           "  --from FILE         read a saved feed document instead of the network\n"
-           "  --url URL           the feed's address (default " +
-           std::string(kIvaoFeedUrl) +
-           ")\n"
-           "  --once              one read, one write, then exit\n"
-           "  --interval SECONDS  time between reads (default 15, at least 15 for a URL)\n"
-           "  --timeout SECONDS   limit of one HTTP exchange (default 20)\n"
-           "  --airports FILE     the airport table (default: the one shipped)\n"
-           "  --parent PID        end when process PID ends (how the window starts it)\n"
-           "  --firs FILE         the FIR boundaries (default: the ones shipped)\n"
-           "  --help              print this help and exit\n"
-           "  --version           print the version and the licence and exit\n"
+           "Options:\n" +
+           CommandLine::optionLines(grammar().options, 22) +
            "\n"
            "Exit status:\n"
            "  0  done (--once), or stopped by a signal\n"
@@ -54,65 +63,53 @@ std::string usage() {
 
 std::optional<FeedOptions> parseOptions(const std::vector<std::string>& arguments,
                                         std::string& error) {
+    const auto given = CommandLine::parse(grammar(), arguments, error);
+    if (!given) {
+        return std::nullopt;
+    }
     FeedOptions options;
-    bool hasUrl = false;
-    bool hasInterval = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& option = arguments[i];
-        if (option == "--once") {
-            options.once = true;
-            continue;
-        }
-        if (option == "--help" || option == "-h" || option == "--version") {
-            (option == "--version" ? options.version : options.help) = true;
-            return options;
-        }
-        if (option != "--out" && option != "--from" && option != "--url" &&
-            option != "--interval" && option != "--timeout" && option != "--airports" &&
-            option != "--firs" && option != "--parent") {
-            error = "unknown option " + option;
+    options.help = given->has("--help");
+    options.version = given->has("--version");
+    if (options.help || options.version) {
+        return options;
+    }
+    options.once = given->has("--once");
+    options.out = given->value("--out");
+    options.from = given->value("--from");
+    options.airports = given->value("--airports");
+    options.firs = given->value("--firs");
+    if (given->has("--url")) {
+        options.url = given->value("--url");
+    }
+    if (given->has("--parent")) {
+        const auto pid = processId(given->value("--parent"));
+        if (!pid) {
+            error = "--parent needs a process number";
             return std::nullopt;
         }
-        if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
-            error = option + " needs a value";
-            return std::nullopt;
-        }
-        const std::string& value = arguments[++i];
-        if (option == "--out") {
-            options.out = value;
-        } else if (option == "--from") {
-            options.from = value;
-        } else if (option == "--url") {
-            options.url = value;
-            hasUrl = true;
-        } else if (option == "--airports") {
-            options.airports = value;
-        } else if (option == "--firs") {
-            options.firs = value;
-        } else if (option == "--parent") {
-            const auto pid = processId(value);
-            if (!pid) {
-                error = "--parent needs a process number";
+        options.parentPid = *pid;
+    }
+    for (const auto& [name, value] : {std::pair{"--interval", &options.intervalSeconds},
+                                      {"--timeout", &options.timeoutSeconds}}) {
+        if (given->has(name)) {
+            const auto number = seconds(given->value(name));
+            if (!number) {
+                error = std::string(name) + " needs a whole number of seconds from 1 to 86400";
                 return std::nullopt;
             }
-            options.parentPid = *pid;
-        } else if (const auto number = seconds(value)) {
-            (option == "--interval" ? options.intervalSeconds : options.timeoutSeconds) = *number;
-            hasInterval = hasInterval || option == "--interval";
-        } else {
-            error = option + " needs a whole number of seconds from 1 to 86400";
-            return std::nullopt;
+            *value = *number;
         }
     }
     if (options.out.empty()) {
         error = "--out FILE is required";
         return std::nullopt;
     }
-    if (hasUrl && !options.from.empty()) {
+    if (given->has("--url") && !options.from.empty()) {
         error = "--from and --url exclude each other";
         return std::nullopt;
     }
-    if (hasInterval && options.from.empty() && options.intervalSeconds < kMinUrlIntervalSeconds) {
+    if (given->has("--interval") && options.from.empty() &&
+        options.intervalSeconds < kMinUrlIntervalSeconds) {
         error = "--interval below 15 seconds is refused for the network feed";
         return std::nullopt;
     }

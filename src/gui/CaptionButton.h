@@ -11,7 +11,6 @@ class CaptionButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
-    /// The flags the caption is drawn with.
     static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
     /// The rectangle the caption is drawn in.
     QRect captionArea() const;

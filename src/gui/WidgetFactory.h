@@ -24,13 +24,11 @@ public:
     /// A value field: a label with a coloured background, yellow unless told otherwise.
     static QLabel* valueField(QWidget* parent, const char* name, int left, int top, int width,
                               int height, const QColor& background = QColor(255, 255, 0));
-    /// A one-line text box.
     static QLineEdit* textBox(QWidget* parent, const char* name, int left, int top, int width,
                               int height);
     /// A multi-line read-only text box with a vertical scroll bar.
     static QPlainTextEdit* memo(QWidget* parent, const char* name, int left, int top, int width,
                                 int height, const QColor& background = QColor(255, 255, 255));
-    /// A list box.
     static QListWidget* list(QWidget* parent, const char* name, int left, int top, int width,
                              int height, const QColor& background = QColor(255, 255, 255));
     /// A drop-down combo box that also takes typed or pasted text.
@@ -39,7 +37,6 @@ public:
     /// A command button; its caption comes from the view model.
     static QPushButton* button(QWidget* parent, const char* name, int left, int top, int width,
                                int height);
-    /// A frame (group box) with a caption.
     static QGroupBox* frame(QWidget* parent, const char* name, const QString& title, int left,
                             int top, int width, int height);
     /// Gives `widget` a solid background colour.

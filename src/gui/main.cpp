@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "CommandLine.h"
 #include "LiveFeedProcess.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
@@ -15,6 +14,7 @@
 #include "SplashPicture.h"
 #include "SplashWindow.h"
 #include "UiText.h"
+#include "WindowOptions.h"
 #include "app/MainWindowController.h"
 #include "common/ProgramVersion.h"
 #include "platform/LocalFileSystem.h"
@@ -23,8 +23,8 @@
 
 namespace {
 
-int refuse(const corvane::CommandLine& line) {
-    std::cerr << "corvane: " << line.error() << '\n' << corvane::CommandLine::usage();
+int refuse(const std::string& error) {
+    std::cerr << "corvane: " << error << '\n' << corvane::WindowOptions::usage();
     return 2;
 }
 
@@ -32,15 +32,17 @@ int refuse(const corvane::CommandLine& line) {
 
 int main(int argc, char** argv) {
     // Help, version and mistakes are answered before the window system starts.
-    corvane::CommandLine line;
-    if (!line.parse(std::vector<std::string>(argv + 1, argv + argc), true)) {
-        return refuse(line);
+    std::string error;
+    const auto first =
+        corvane::WindowOptions::parse(std::vector<std::string>(argv + 1, argv + argc), true, error);
+    if (!first) {
+        return refuse(error);
     }
-    if (line.has("--help")) {
-        std::cout << corvane::CommandLine::usage();
+    if (first->help) {
+        std::cout << corvane::WindowOptions::usage();
         return 0;
     }
-    if (line.has("--version")) {
+    if (first->version) {
         std::cout << corvane::ProgramVersion::text("corvane");
         return 0;
     }
@@ -54,18 +56,14 @@ int main(int argc, char** argv) {
     for (const QString& argument : QApplication::arguments().mid(1)) {
         left.push_back(corvane::UiText::toModel(argument));
     }
-    if (!line.parse(left, false)) {
-        return refuse(line);
+    const auto line = corvane::WindowOptions::parse(left, false, error);
+    if (!line) {
+        return refuse(error);
     }
 
-    std::optional<std::string> home;
-    if (line.has("--home")) {
-        home = line.value("--home");
-    }
     corvane::LocalFileSystem files;
-    std::string error;
     const auto folder = corvane::ProgramFolderLocator::locate(
-        corvane::ProgramFolderLocator::fromEnvironment(home, argv[0]), files, error);
+        corvane::ProgramFolderLocator::fromEnvironment(line->home, argv[0]), files, error);
     if (!folder) {
         QMessageBox::critical(nullptr, QStringLiteral("ATC Corvane"), corvane::UiText::show(error));
         return 2;
@@ -74,9 +72,9 @@ int main(int argc, char** argv) {
     corvane::QtPlatform platform;
     corvane::MainWindowController controller(platform, *folder);
     corvane::MainWindow window(controller, platform);
-    window.setFollowing(line.has("--follow") || line.has("--feed"));
+    window.setFollowing(line->follow || line->feed);
     std::unique_ptr<corvane::LiveFeedProcess> liveFeed;
-    if (line.has("--feed")) {
+    if (line->feed) {
         const std::string live = *folder + "/live";
         corvane::FolderChoice::useDataFolder(controller.context().state, live);
         liveFeed = std::make_unique<corvane::LiveFeedProcess>(

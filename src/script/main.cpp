@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ScriptRunner.h"
+#include "common/CommandLine.h"
 #include "common/ProgramVersion.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/NativePath.h"
@@ -16,26 +17,37 @@ namespace {
 
 constexpr const char* kUsage = "Usage: corvane-script [--home DIR] [SCRIPT]\n";
 
-constexpr const char* kHelp =
-    "Runs ATC Corvane's logic without a window, one user action per line of SCRIPT (or of\n"
-    "standard input), and prints the window's state as JSON Lines at each 'dump'.\n"
-    "\n"
-    "Options:\n"
-    "  --home DIR   the program folder holding DATA; without it, the folder the window uses\n"
-    "               (CORVANE_HOME, the executable's folder, or the per-user folder)\n"
-    "  --help       print this help and exit\n"
-    "  --version    print the version and the licence and exit\n"
-    "\n"
-    "Commands:\n"
-    "  screen, clock, answer, folder, start, type, key, paste, click, select, pick, tick,\n"
-    "  activate, refresh, close-sheet, close-window, dump\n"
-    "\n"
-    "Exit status:\n"
-    "  0  every line ran\n"
-    "  2  a bad line or option, or an unusable program folder\n"
-    "  3  a Yes/No question with no answer queued\n"
-    "\n"
-    "The full contract: docs/SCRIPT-DRIVER.md.\n";
+const corvane::CommandLine::Grammar& grammar() {
+    static const corvane::CommandLine::Grammar table{
+        .options = {{"--home", "DIR",
+                     "the program folder holding DATA; without it, the folder the window uses\n"
+                     "(CORVANE_HOME, the executable's folder, or the per-user folder)"},
+                    corvane::CommandLine::helpOption(),
+                    corvane::CommandLine::versionOption()},
+        .positionals = 1,
+    };
+    return table;
+}
+
+std::string help() {
+    return std::string(kUsage) +
+           "Runs ATC Corvane's logic without a window, one user action per line of SCRIPT (or of\n"
+           "standard input), and prints the window's state as JSON Lines at each 'dump'.\n"
+           "\n"
+           "Options:\n" +
+           corvane::CommandLine::optionLines(grammar().options, 15) +
+           "\n"
+           "Commands:\n"
+           "  screen, clock, answer, folder, start, type, key, paste, click, select, pick, tick,\n"
+           "  activate, refresh, close-sheet, close-window, dump\n"
+           "\n"
+           "Exit status:\n"
+           "  0  every line ran\n"
+           "  2  a bad line or option, or an unusable program folder\n"
+           "  3  a Yes/No question with no answer queued\n"
+           "\n"
+           "The full contract: docs/SCRIPT-DRIVER.md.\n";
+}
 
 int usage() {
     std::cerr << kUsage;
@@ -46,31 +58,33 @@ int usage() {
 
 int main(int argc, char** argv) {
     corvane::useBinaryStandardStreams();
-    const std::vector<std::string> arguments = corvane::commandLineArguments(argc, argv);
-    std::optional<std::string> home;
-    std::string scriptPath;
-    for (std::size_t i = 1; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--home" && i + 1 < arguments.size()) {
-            home = arguments[++i];
-        } else if (argument == "--help" || argument == "-h") {
-            std::cout << kUsage << kHelp;
-            return 0;
-        } else if (argument == "--version") {
-            std::cout << corvane::ProgramVersion::text("corvane-script");
-            return 0;
-        } else if (scriptPath.empty() && argument.rfind("--", 0) != 0) {
-            scriptPath = argument;
-        } else {
-            return usage();
-        }
+    std::vector<std::string> arguments = corvane::commandLineArguments(argc, argv);
+    const std::string program = arguments.empty() ? std::string() : arguments[0];
+    if (!arguments.empty()) {
+        arguments.erase(arguments.begin());
     }
-    corvane::LocalFileSystem files;
     std::string error;
+    const auto given = corvane::CommandLine::parse(grammar(), arguments, error);
+    if (!given) {
+        return usage();
+    }
+    if (given->has("--help")) {
+        std::cout << help();
+        return 0;
+    }
+    if (given->has("--version")) {
+        std::cout << corvane::ProgramVersion::text("corvane-script");
+        return 0;
+    }
+    std::optional<std::string> home;
+    if (given->has("--home")) {
+        home = given->value("--home");
+    }
+    const std::string scriptPath =
+        given->positionals.empty() ? std::string() : given->positionals[0];
+    corvane::LocalFileSystem files;
     const auto folder = corvane::ProgramFolderLocator::locate(
-        corvane::ProgramFolderLocator::fromEnvironment(
-            home, arguments.empty() ? std::string() : arguments[0]),
-        files, error);
+        corvane::ProgramFolderLocator::fromEnvironment(home, program), files, error);
     if (!folder) {
         std::cerr << "corvane-script: " << error << '\n';
         return 2;

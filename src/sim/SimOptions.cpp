@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "common/CommandLine.h"
+
 namespace corvane::sim {
 
 namespace {
@@ -14,73 +16,69 @@ bool readNumber(const std::string& text, T& value) {
     return result.ec == std::errc() && result.ptr == end;
 }
 
+const CommandLine::Grammar& grammar() {
+    static const CommandLine::Grammar table{
+        .options =
+            {
+                {"--out", "FILE",
+                 "snapshot to write, a regular file or a new one\n(default ./recent.dat)"},
+                {"--interval", "SECONDS", "time between rewrites (default 5)"},
+                {"--once", "", "write one snapshot and exit"},
+                {"--seed", "N", "traffic seed; the same seed gives the same traffic (default 1)"},
+                {"--aircraft", "N", "number of pilot clients, up to 1000000 (default 40)"},
+                {"--in-place", "",
+                 "rewrite the file in place instead of writing a temporary\nfile and renaming it "
+                 "over the snapshot"},
+                {"--at", "SECONDS", "simulated time to start at (default 0)"},
+                CommandLine::helpOption(),
+                CommandLine::versionOption(),
+            },
+        .unknown = "unknown option: {arg}",
+    };
+    return table;
+}
+
 }  // namespace
 
 std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& args,
                                             std::string& error) {
+    const auto given = CommandLine::parse(grammar(), args, error);
+    if (!given) {
+        return std::nullopt;
+    }
     SimOptions options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        auto value = [&]() -> const std::string* {
-            // An option in the value's place means the value was left out.
-            if (i + 1 >= args.size() || args[i + 1].starts_with("--")) {
-                error = arg + " needs a value";
-                return nullptr;
-            }
-            return &args[++i];
-        };
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-        } else if (arg == "--version") {
-            options.version = true;
-        } else if (arg == "--once") {
-            options.once = true;
-        } else if (arg == "--in-place") {
-            options.inPlace = true;
-        } else if (arg == "--out") {
-            const std::string* v = value();
-            if (v == nullptr) {
-                return std::nullopt;
-            }
-            if (v->empty()) {
-                error = "--out needs a file name";
-                return std::nullopt;
-            }
-            options.outPath = *v;
-        } else if (arg == "--interval" || arg == "--at") {
-            const std::string* v = value();
-            double number = 0.0;
-            if (v == nullptr) {
-                return std::nullopt;
-            }
-            if (!readNumber(*v, number) || !std::isfinite(number) || number < 0.0 ||
-                (arg == "--interval" && number <= 0.0)) {
-                error = arg + ": not a valid number of seconds: " + *v;
-                return std::nullopt;
-            }
-            (arg == "--interval" ? options.intervalS : options.startS) = number;
-        } else if (arg == "--seed") {
-            const std::string* v = value();
-            if (v == nullptr) {
-                return std::nullopt;
-            }
-            if (!readNumber(*v, options.seed)) {
-                error = "--seed: not a whole number: " + *v;
-                return std::nullopt;
-            }
-        } else if (arg == "--aircraft") {
-            const std::string* v = value();
-            if (v == nullptr) {
-                return std::nullopt;
-            }
-            if (!readNumber(*v, options.aircraft) || options.aircraft > kMaxAircraft) {
-                error = "--aircraft: expected 0 to 1000000: " + *v;
-                return std::nullopt;
-            }
-        } else {
-            error = "unknown option: " + arg;
-            return std::nullopt;
+    options.help = given->has("--help");
+    options.version = given->has("--version");
+    if (options.help || options.version) {
+        return options;
+    }
+    options.once = given->has("--once");
+    options.inPlace = given->has("--in-place");
+    if (given->has("--out")) {
+        options.outPath = given->value("--out");
+    }
+    // The start may be at 0; an interval must be longer.
+    const auto readSeconds = [&](const char* name, double& seconds, bool positive) {
+        const std::string text = given->value(name);
+        if (!given->has(name) || (readNumber(text, seconds) && std::isfinite(seconds) &&
+                                  seconds >= 0.0 && (seconds > 0.0 || !positive))) {
+            return true;
         }
+        error = std::string(name) + ": not a valid number of seconds: " + text;
+        return false;
+    };
+    if (!readSeconds("--interval", options.intervalS, true) ||
+        !readSeconds("--at", options.startS, false)) {
+        return std::nullopt;
+    }
+    if (given->has("--seed") && !readNumber(given->value("--seed"), options.seed)) {
+        error = "--seed: not a whole number: " + given->value("--seed");
+        return std::nullopt;
+    }
+    if (given->has("--aircraft") && (!readNumber(given->value("--aircraft"), options.aircraft) ||
+                                     options.aircraft > kMaxAircraft)) {
+        error = "--aircraft: expected 0 to 1000000: " + given->value("--aircraft");
+        return std::nullopt;
     }
     return options;
 }
@@ -89,18 +87,8 @@ std::string SimOptions::usage() {
     return "Usage: corvane-sim [options]\n"
            "Writes a simulated IVAO traffic snapshot around Frankfurt (EDDF) and keeps it moving.\n"
            "\n"
-           "Options:\n"
-           "  --out FILE          snapshot to write, a regular file or a new one\n"
-           "                      (default ./recent.dat)\n"
-           "  --interval SECONDS  time between rewrites (default 5)\n"
-           "  --once              write one snapshot and exit\n"
-           "  --seed N            traffic seed; the same seed gives the same traffic (default 1)\n"
-           "  --aircraft N        number of pilot clients, up to 1000000 (default 40)\n"
-           "  --in-place          rewrite the file in place instead of writing a temporary\n"
-           "                      file and renaming it over the snapshot\n"
-           "  --at SECONDS        simulated time to start at (default 0)\n"
-           "  --help              print this help and exit\n"
-           "  --version           print the version and the licence and exit\n"
+           "Options:\n" +
+           CommandLine::optionLines(grammar().options, 22) +
            "\n"
            "Exit status:\n"
            "  0  done (--once), or stopped by a signal\n"

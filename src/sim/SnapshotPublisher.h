@@ -11,7 +11,6 @@ namespace corvane::sim {
 /// truncates and rewrites the target itself, as some radar clients do.
 class SnapshotPublisher {
 public:
-    /// A publisher for the file at `path`.
     SnapshotPublisher(std::string path, bool inPlace);
 
     /// Writes the simulator's current snapshot. Returns false with a reason on failure.

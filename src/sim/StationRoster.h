@@ -22,7 +22,6 @@ struct Station {
 /// The controller stations online in the demo, the demo user's own station first.
 class StationRoster {
 public:
-    /// Every station.
     static std::span<const Station> all();
 
     /// The demo user's station: EDDF_APP, VID 123456, JANE DOE, rating 5.

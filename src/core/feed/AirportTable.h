@@ -28,7 +28,6 @@ public:
     /// Every aerodrome of the table by its code, in no particular order.
     const std::unordered_map<std::string, AirportPosition>& all() const { return airports_; }
 
-    /// How many aerodromes the table holds.
     std::size_t size() const { return airports_.size(); }
 
 private:

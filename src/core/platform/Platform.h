@@ -7,9 +7,7 @@
 
 namespace corvane {
 
-/// Icon of a message box.
 enum class MessageIcon { Exclamation, Question };
-/// Buttons of a message box.
 enum class MessageButtons { Ok, YesNo };
 /// The button the user pressed.
 enum class MessageAnswer { Ok, Yes, No };
@@ -40,9 +38,7 @@ public:
     virtual std::optional<std::string> browseForFolder(const std::string& prompt) = 0;
     /// The screen size in twips.
     virtual ScreenSize screenSize() const = 0;
-    /// The local time of day.
     virtual ClockTime localTime() const = 0;
-    /// The file system.
     virtual FileSystem& files() = 0;
 };
 

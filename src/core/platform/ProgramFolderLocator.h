@@ -14,7 +14,6 @@ struct ProgramFolderSources {
     std::optional<std::string> homeOption;
     /// The environment variable CORVANE_HOME.
     std::optional<std::string> homeVariable;
-    /// The folder of the executable.
     std::string executableFolder;
     /// The per-user data folder ($XDG_DATA_HOME, or ~/.local/share), without the program's name.
     std::string userDataFolder;

@@ -21,7 +21,6 @@ inline constexpr std::size_t kTemporaryLetters = 6;
 
 /// The folder part of `path` ("." when there is none).
 std::string parentOf(const std::string& path);
-/// The name part of `path`.
 std::string baseNameOf(const std::string& path);
 
 /// What stands at `path` itself, without following a link: Ok for a regular file, SymbolicLink,

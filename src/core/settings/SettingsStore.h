@@ -19,7 +19,6 @@ enum class Setting {
 
 /// The two one-line settings files in the DATA subfolder.
 namespace SettingsStore {
-/// The file name of a setting.
 const char* fileName(Setting setting);
 /// The path of a setting's file in the DATA subfolder.
 std::string path(const ProgramFolder& folder, Setting setting);
