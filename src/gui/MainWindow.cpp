@@ -23,6 +23,7 @@
 #include "UiText.h"
 #include "app/KeyFilters.h"
 #include "app/MainWindowController.h"
+#include "window/Connection.h"
 
 namespace corvane {
 
@@ -195,7 +196,7 @@ void MainWindow::refreshNow() {
 
 void MainWindow::followSnapshot() {
     const ProgramState& state = controller_.state();
-    const bool connected = !controller_.window().TxtOperatorName.enabled && state.running;
+    const bool connected = Connection::connected(controller_.window(), state) && state.running;
     follower_.watch(following_ && connected ? QString::fromStdString(state.SnapshotPath)
                                             : QString());
 }

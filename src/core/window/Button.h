@@ -4,7 +4,6 @@
 
 namespace corvane {
 
-/// A command button.
 struct Button {
     std::string name;
     std::string caption;
