@@ -107,7 +107,9 @@ void AircraftAnalysis::apply(AppContext& context, const AnalysisSide& side,
     // Only a line of this aircraft with a filed plan gives a plan that a clearance may use.
     side.plan.reset();
     side.withoutPlan = scan.outcome == ScanOutcome::NoFlightPlan ? side.selected : std::string();
-    if (scan.missing()) {
+    // Without a line, or with a line that files no plan, nothing the panel shows is this
+    // aircraft's: the figures of the aircraft shown before go.
+    if (scan.missing() || scan.outcome == ScanOutcome::NoFlightPlan) {
         forget(side.aircraft);
     }
     if (scan.outcome == ScanOutcome::NoFlightPlan) {
