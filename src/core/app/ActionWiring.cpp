@@ -1,5 +1,8 @@
 #include "app/ActionWiring.h"
 
+#include <utility>
+
+#include "app/PanelNavigation.h"
 #include "clearance/ArrivalClearance.h"
 #include "clearance/AssignedLists.h"
 #include "clearance/DepartureClearance.h"
@@ -18,6 +21,19 @@ namespace {
 
 void installStationActions(ActionRegistry& registry, AppContext& context) {
     registry.onClick("CmdExecute", [&context] { ConnectOperation::connect(context); });
+    const std::pair<int, void (*)(AppContext&)> topStrip[] = {
+        {0, &PanelNavigation::openAtisPanel},
+        {1, &PanelNavigation::openDeparturePanel},
+        {3, &PanelNavigation::openArrivalPanel},
+        {5, &PanelNavigation::chooseProcedureFolder},
+        {6, &PanelNavigation::chooseDataFolder},
+        {7, &PanelNavigation::resetConnection},
+        {8, &PanelNavigation::exit},
+        {9, &PanelNavigation::collapse}};
+    for (const auto& [index, action] : topStrip) {
+        registry.onClick(MainWindowModel::commandName(index),
+                         [&context, action = action] { action(context); });
+    }
     registry.onClick("lblQNH", [&context] { TrafficRefresh::qnhSeen(context.window); });
     registry.onClick("lblPollici", [&context] { TrafficRefresh::qnhSeen(context.window); });
 }

@@ -3,7 +3,6 @@
 #include "app/ActionWiring.h"
 #include "app/ExitOperation.h"
 #include "app/KeyFilters.h"
-#include "app/PanelNavigation.h"
 #include "common/TextCodec.h"
 #include "common/TextColumns.h"
 #include "traffic/TrafficRefresh.h"
@@ -18,15 +17,6 @@ void eraseLastCharacter(std::string& text) {
     if (length > 0) {
         text.resize(TextColumns::byteOffset(text, length));
     }
-}
-
-int command3Index(const std::string& control) {
-    for (const int index : MainWindowModel::kCommandIndices) {
-        if (control == "Command3(" + std::to_string(index) + ")") {
-            return index;
-        }
-    }
-    return -1;
 }
 
 }  // namespace
@@ -57,18 +47,13 @@ ActionResult MainWindowController::click(const std::string& control) {
         (*action)();
         return ActionResult::Done;
     }
-    const int index = command3Index(control);
-    if (index < 0 && action == nullptr) {
+    if (action == nullptr) {
         return ActionResult::UnknownControl;
     }
     if (!button->enabled) {
         return ActionResult::Ignored;
     }
-    if (index >= 0) {
-        PanelNavigation::command3Click(context_, index);
-    } else {
-        (*action)();
-    }
+    (*action)();
     return ActionResult::Done;
 }
 

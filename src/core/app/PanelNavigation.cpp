@@ -18,42 +18,49 @@ void showOnly(MainWindowModel& w, Frame& shown) {
 
 }  // namespace
 
-void PanelNavigation::command3Click(AppContext& context, int index) {
+void PanelNavigation::openAtisPanel(AppContext& context) {
+    WindowLayouts::possuc(context.window);
+    showOnly(context.window, context.window.FraMetar);
+}
+
+void PanelNavigation::openDeparturePanel(AppContext& context) {
+    WindowLayouts::possuc(context.window);
+    showOnly(context.window, context.window.FraSid);
+}
+
+void PanelNavigation::openArrivalPanel(AppContext& context) {
     MainWindowModel& w = context.window;
     WindowLayouts::possuc(w);
-    switch (index) {
-        case 0:
-            showOnly(w, w.FraMetar);
-            break;
-        case 1:
-            showOnly(w, w.FraSid);
-            break;
-        case 3:
-            showOnly(w, w.FraStar);
-            w.LblSqArr.text = context.state.Station.nextCode;
-            break;
-        case 6:
-            WindowLayouts::posinit(w);
-            FolderChoice::chooseDataFolder(context.state, context.platform, context.folder);
-            break;
-        case 5:
-            WindowLayouts::posinit(w);
-            FolderChoice::chooseProcedureFolder(context.state, context.platform, context.folder);
-            break;
-        case 9:
-            // The panel keeps its visibility but lies outside the collapsed window.
-            WindowLayouts::posinit(w);
-            break;
-        case 7:
-            ConnectionReset::resetConnection(context);
-            break;
-        case 8:
-            WindowLayouts::posinit(w);
-            ExitOperation::exit(context.state, context.platform, context.folder);
-            break;
-        default:
-            break;
-    }
+    showOnly(w, w.FraStar);
+    w.LblSqArr.text = context.state.Station.nextCode;
+}
+
+void PanelNavigation::chooseProcedureFolder(AppContext& context) {
+    WindowLayouts::possuc(context.window);
+    WindowLayouts::posinit(context.window);
+    FolderChoice::chooseProcedureFolder(context.state, context.platform, context.folder);
+}
+
+void PanelNavigation::chooseDataFolder(AppContext& context) {
+    WindowLayouts::possuc(context.window);
+    WindowLayouts::posinit(context.window);
+    FolderChoice::chooseDataFolder(context.state, context.platform, context.folder);
+}
+
+void PanelNavigation::collapse(AppContext& context) {
+    WindowLayouts::possuc(context.window);
+    WindowLayouts::posinit(context.window);
+}
+
+void PanelNavigation::resetConnection(AppContext& context) {
+    WindowLayouts::possuc(context.window);
+    ConnectionReset::resetConnection(context);
+}
+
+void PanelNavigation::exit(AppContext& context) {
+    WindowLayouts::possuc(context.window);
+    WindowLayouts::posinit(context.window);
+    ExitOperation::exit(context.state, context.platform, context.folder);
 }
 
 }  // namespace corvane

@@ -110,7 +110,7 @@ void MainWindowModel::registerControls() {
     CORVANE_CONTROL(buttons_, CmdExecute);
     for (const int index : kCommandIndices) {
         Button& button = command(index);
-        button.name = "Command3(" + std::to_string(index) + ")";
+        button.name = commandName(index);
         buttons_.push_back(&button);
     }
     CORVANE_CONTROL(buttons_, cmdSidGen);

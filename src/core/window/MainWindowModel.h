@@ -103,6 +103,8 @@ public:
 
     /// The Command3 button of `index` (0, 1, 3, 5, 6, 7, 8 or 9).
     Button& command(int index) { return Command3.at(static_cast<std::size_t>(index)); }
+    /// The registered name of the Command3 button of `index`: "Command3(index)".
+    static std::string commandName(int index) { return "Command3(" + std::to_string(index) + ")"; }
     /// The indices of the Command3 buttons that exist.
     static constexpr std::array<int, 8> kCommandIndices = {0, 1, 3, 5, 6, 7, 8, 9};
 
