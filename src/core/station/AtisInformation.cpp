@@ -48,18 +48,13 @@ void AtisInformation::showAtis(AppContext& context, std::string_view atisField) 
     const std::string_view atis = trimSpaces(atisField);
     if (atis.empty()) {
         station.atis = kNoAtis;
-        StationPresenter::present(station, context.window);
         return;
     }
     station.atis = std::string(atis);
     context.state.QnhPosition = qnhPosition(atis);
     station.qnh = std::string(qnhText(atis, context.state.QnhPosition));
-    const bool noQnh = NumberText::leading(station.qnh) == 0.0;
-    if (noQnh) {
+    if (NumberText::leading(station.qnh) == 0.0) {
         station.qnh.clear();
-    }
-    StationPresenter::present(station, context.window);
-    if (noQnh) {
         context.warn(kNoQnh);
     }
 }

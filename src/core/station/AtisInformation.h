@@ -13,9 +13,10 @@ struct StationState;
 /// The station's ATIS, the QNH taken from it, and the transition level and QNH in inches of
 /// mercury derived from the QNH and the airport's transition altitude.
 namespace AtisInformation {
-/// The ATIS step, run with the `atis` field of every matching station line: shows the ATIS
-/// (or "NO ATIS AVAILABLE"), finds the QNH group ("Q0" before "Q1") and shows its four
-/// characters in `lblQNH`; says "QNH NOT PRESENT IN ATIS" when they hold no number.
+/// The ATIS step, run with the `atis` field of every matching station line: the station takes
+/// the ATIS (or "NO ATIS AVAILABLE"), and the four characters of its QNH group ("Q0" before
+/// "Q1") as its QNH; says "QNH NOT PRESENT IN ATIS" when they hold no number. The caller shows
+/// the station.
 void showAtis(AppContext& context, std::string_view atisField);
 /// The ATIS step of a refresh, with the `atis` field of the station's new line: the same,
 /// but quiet, so an ATIS without a QNH group keeps the QNH shown. When the QNH differs from

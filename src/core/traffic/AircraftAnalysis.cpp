@@ -83,14 +83,6 @@ void judge(const AnalysisSide& side) {
     ParameterMessage::show(side.advice(aircraft.phase, figures), side.message, side.timer);
 }
 
-// The aircraft is not in the snapshot: its panel shows none of its figures, only its airline,
-// which comes from the callsign.
-void forget(AnalysedAircraft& aircraft) {
-    std::string airline = std::move(aircraft.airline);
-    aircraft.clearFigures();
-    aircraft.airline = std::move(airline);
-}
-
 }  // namespace
 
 void AircraftAnalysis::apply(AppContext& context, const AnalysisSide& side,
@@ -108,9 +100,10 @@ void AircraftAnalysis::apply(AppContext& context, const AnalysisSide& side,
     side.plan.reset();
     side.withoutPlan = scan.outcome == ScanOutcome::NoFlightPlan ? side.selected : std::string();
     // Without a line, or with a line that files no plan, nothing the panel shows is this
-    // aircraft's: the figures of the aircraft shown before go.
+    // aircraft's but its airline, which comes from the callsign: the figures of the aircraft
+    // shown before go.
     if (scan.missing() || scan.outcome == ScanOutcome::NoFlightPlan) {
-        forget(side.aircraft);
+        side.aircraft.clearFiguresBut({&AnalysedAircraft::airline});
     }
     if (scan.outcome == ScanOutcome::NoFlightPlan) {
         side.aircraft.phase = "NO FLIGHT PLAN";
@@ -125,8 +118,8 @@ void AircraftAnalysis::apply(AppContext& context, const AnalysisSide& side,
 }
 
 ScanResult AircraftAnalysis::analyse(AppContext& context, const AnalysisSide& side) {
-    const std::string callsign = side.selected;
-    ScanResult scan = AircraftLineScan::run(context.platform, context.state.SnapshotPath, callsign);
+    ScanResult scan =
+        AircraftLineScan::run(context.platform, context.state.SnapshotPath, side.selected);
     if (scan.outcome == ScanOutcome::Unreadable) {
         context.state.LastAnalysedSide = side.kind;
         side.generate.enabled = true;

@@ -130,19 +130,14 @@ void reload(ListBox& list, std::vector<std::string> fresh, const std::set<std::s
 // but the destination, which goes with the distance to it.
 void forgetAircraft(AppContext& context, TrafficSide side) {
     MainWindowModel& w = context.window;
+    using A = AnalysedAircraft;
     AnalysedAircraft& aircraft = context.state.aircraft(side);
-    AnalysedAircraft filed;
-    filed.filedDeparture = std::move(aircraft.filedDeparture);
-    filed.filedLevel = std::move(aircraft.filedLevel);
-    filed.filedSpeed = std::move(aircraft.filedSpeed);
     if (side == TrafficSide::Departure) {
-        filed.filedDestination = std::move(aircraft.filedDestination);
+        aircraft.clearFiguresBut(
+            {&A::filedDeparture, &A::filedDestination, &A::filedLevel, &A::filedSpeed});
+    } else {
+        aircraft.clearFiguresBut({&A::filedDeparture, &A::filedLevel, &A::filedSpeed});
     }
-    aircraft.clearFigures();
-    aircraft.filedDeparture = std::move(filed.filedDeparture);
-    aircraft.filedDestination = std::move(filed.filedDestination);
-    aircraft.filedLevel = std::move(filed.filedLevel);
-    aircraft.filedSpeed = std::move(filed.filedSpeed);
     TrafficPanelPresenter::present(side, context.state, w);
     if (side == TrafficSide::Departure) {
         TrafficSelection::clearMessage(w.lblParam, w.Timer1);

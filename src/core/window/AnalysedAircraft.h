@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -43,15 +44,19 @@ struct AnalysedAircraft {
     double distanceToGoNm = 0.0;
     double planningSpeed = 0.0;
 
-    /// Empties every figure the panel shows; the plan record and the last computation stay.
-    void clearFigures() {
-        FlightPlanRecord kept = std::move(record);
-        const double distance = distanceToGoNm;
-        const double speed = planningSpeed;
-        *this = {};
-        record = std::move(kept);
-        distanceToGoNm = distance;
-        planningSpeed = speed;
+    using Figure = std::string AnalysedAircraft::*;
+
+    /// Empties every figure the panel shows but the `kept` ones; the plan record and the last
+    /// computation stay.
+    void clearFiguresBut(std::initializer_list<Figure> kept = {}) {
+        AnalysedAircraft cleared;
+        cleared.record = std::move(record);
+        cleared.distanceToGoNm = distanceToGoNm;
+        cleared.planningSpeed = planningSpeed;
+        for (const Figure figure : kept) {
+            cleared.*figure = std::move(this->*figure);
+        }
+        *this = std::move(cleared);
     }
 
     /// The plan's departure aerodrome, level and cruising speed: the panel's figures once a line

@@ -9,13 +9,6 @@ namespace corvane {
 
 namespace {
 
-// The centre field is not part of what a reset empties: the next analysis writes it anew.
-void clearFiguresButCentre(AnalysedAircraft& aircraft) {
-    std::string centre = std::move(aircraft.centre);
-    aircraft.clearFigures();
-    aircraft.centre = std::move(centre);
-}
-
 void resetWarning(Label& warning, BlinkTimer& timer) {
     // The visibility stays as the blink left it; the next aircraft selection shows it again.
     timer.enabled = false;
@@ -67,7 +60,8 @@ void ConnectionReset::clearDeparturePanel(MainWindowModel& w, ProgramState& stat
     state.Station.lastCode.clear();
     state.Station.nextCode.clear();
     StationPresenter::present(state.Station, w);
-    clearFiguresButCentre(state.DepartureAircraft);
+    // The centre field is not part of what a reset empties: the next analysis writes it anew.
+    state.DepartureAircraft.clearFiguresBut({&AnalysedAircraft::centre});
     TrafficPanelPresenter::presentDeparture(state.DepartureAircraft, w);
     w.LstDeparture.clear();
     w.List1.clear();
@@ -87,7 +81,7 @@ void ConnectionReset::clearArrivalPanel(MainWindowModel& w, ProgramState& state)
     w.LstArrival.clear();
     w.List2.clear();
     w.List3.clear();
-    clearFiguresButCentre(state.ArrivalAircraft);
+    state.ArrivalAircraft.clearFiguresBut({&AnalysedAircraft::centre});
     TrafficPanelPresenter::presentArrival(state.ArrivalAircraft, w);
     w.LblSqArr.text.clear();
     w.lblIfrStar.text.clear();

@@ -13,15 +13,8 @@ struct DisplayTextReader;
 /// `window/ShownText.h`.
 class DisplayText {
 public:
-    DisplayText() = default;
-    explicit DisplayText(std::string text) : text_(std::move(text)) {}
-
     DisplayText& operator=(std::string text) {
         text_ = std::move(text);
-        return *this;
-    }
-    DisplayText& operator=(const char* text) {
-        text_ = text;
         return *this;
     }
     void clear() { text_.clear(); }

@@ -94,7 +94,7 @@ TEST_P(PhaseRules, GivePhaseAndBothMessages) {
 CORVANE_CASES(Table, PhaseRules, "traffic/phase-rules.tsv");
 
 TEST(ParameterMessage, AdviceBlinksInRedNormalIsSteadyYellowProblemWarns) {
-    Label label{"lblParam", DisplayText(), false, colour::kYellow, 16};
+    Label label{"lblParam", {}, false, colour::kYellow, 16};
     BlinkTimer timer{"Timer1", false, 500};
     ParameterMessage::show({"OVERSPEED", 13, true}, label, timer);
     EXPECT_TRUE(timer.enabled);
