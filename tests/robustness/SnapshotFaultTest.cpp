@@ -1,4 +1,4 @@
-// Huge or wrongly encoded snapshots: every connect ends in the station's lists as far as the
+// Huge snapshots: every connect ends in the station's lists as far as the
 // file holds them, or in the account message; none crashes or hangs, and the next connect works.
 // Numbers out of range in every numeric field the program reads: the ATIS pressure, the squawk
 // table and the pilot fields. Each reading ends in a plain number (never NaN, infinity or an
@@ -58,24 +58,6 @@ TEST_F(SnapshotFaultTest, ConnectListsWhatTheFileHoldsOrSaysWhy) {
         EXPECT_EQ(window().LstDeparture.items, kAllDepartures);
         app->click("Command3(7)");
     }
-}
-
-// A callsign that is not UTF-8 is listed as Windows-1252 and found again when selected.
-TEST_F(SnapshotFaultTest, AWindows1252CallsignIsListedDecodedAndFoundAgain) {
-    home.write("radar/recent.dat", insertLine(sessionData("radar/recent.dat"), 2,
-                                              test::departure("\xC4"
-                                                              "BC99")
-                                                  .set(snapshot::RealName, "\xC0\xAF\x81")
-                                                  .text()));
-    connect();
-    EXPECT_EQ(window().LstDeparture.items, (Items{"\xC3\x84"
-                                                  "BC99",
-                                                  "ABC12", "XYZ345"}));
-    app->click("Command3(1)");
-    app->select("LstDeparture", 0);
-    // Overlong UTF-8 is no UTF-8; 0x81 has no Windows-1252 letter and is kept as U+0081.
-    EXPECT_EQ(state().DepartureAircraft.record.PilotInCommand, "\xC3\x80\xC2\xAF\xC2\x81");
-    EXPECT_TRUE(messages().empty());
 }
 
 // True for "" or plain decimal text: an optional minus, digits, an optional fraction.
