@@ -182,16 +182,6 @@ TEST_P(AircraftAnalysis, FillsThePanel) {
 
 CORVANE_CASES(Table, AircraftAnalysis, "traffic/analysis.tsv");
 
-TEST_F(TrafficFixture, LaterLineOfTheSameCallsignStands) {
-    writeSnapshot({PilotLine("DLH4AB").flying("1000", "150").text(),
-                   PilotLine("DLH4ABC").flying("7000", "250").text(), "DLH4AB",
-                   PilotLine("DLH4AB").flying("3000", "180").text()});
-    state().SelectedDepartureCallsign = "DLH4AB";
-    DepartureAnalysis::analyse(context());
-    EXPECT_EQ(window().lblCurrentAlt.text, "3000");
-    EXPECT_EQ(window().lblCurrentSpeed.text, "180");
-}
-
 /// The departures DLH4AB (EDDF to LIRF at F360), CFG9NF (no flight plan) and XXX999 (not in
 /// the snapshot), the arrival AZA123 (LIRF to EDDF at F240), at 14:45.
 class TrafficSelection : public TrafficFixture, public ::testing::WithParamInterface<CaseRow> {
