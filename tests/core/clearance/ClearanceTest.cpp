@@ -400,11 +400,6 @@ protected:
         window().CmbSid.select(sidIndex);
         ASSERT_EQ(app->click("cmdSidGen"), ActionResult::Done);
     }
-    void clearArrival(const std::string& callsign, const std::string& squawk) {
-        preparePanel(true, callsign);
-        preset("lblSqAss", squawk);
-        ASSERT_EQ(app->click("cmdStarGen"), ActionResult::Done);
-    }
 };
 
 TEST_F(AssignedListsTest, ADepartureClearedTwiceShowsTheSecondAndItsAnalysisAgain) {
@@ -426,20 +421,6 @@ TEST_F(AssignedListsTest, ADepartureClearedTwiceShowsTheSecondAndItsAnalysisAgai
     EXPECT_TRUE(window().lblParam.visible);
     EXPECT_EQ(window().lblCompanyDep.text, "kept");
     EXPECT_EQ(window().Label1_13.text, "LIRF");
-}
-
-TEST_F(AssignedListsTest, RemovingAnArrivalAskedYesTakesTheEntryOffAndKeepsTheLog) {
-    clearArrival("ABC123", "4521");
-    clearArrival("DEF4567", "4522");
-    ASSERT_EQ(app->select("List2", 0), ActionResult::Done);
-    platform.answers.push_back(true);
-    ASSERT_EQ(app->click("cmdRemoveArr"), ActionResult::Done);
-    EXPECT_EQ(platform.messages.back().title, "REMOVE AIRCRAFT");
-    EXPECT_EQ(window().List2.items, (Items{"DEF4567 - 4522"}));
-    EXPECT_FALSE(window().cmdRemoveArr.enabled || window().cmdFPArr.enabled);
-    EXPECT_TRUE(window().LstArrival.items.empty());
-    EXPECT_EQ(home.read("DATA/arrival.txt").substr(0, 8), "ABC123 /");
-    EXPECT_EQ(app->click("cmdRemoveArr"), ActionResult::Ignored);
 }
 
 class ClearanceLogFileTest : public ClearanceFixture {
