@@ -54,8 +54,6 @@ public:
         thread_.join();
         ::close(listener_);
     }
-    LoopbackServer(const LoopbackServer&) = delete;
-    LoopbackServer& operator=(const LoopbackServer&) = delete;
 
     /// The address of the server's one document.
     std::string url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/whazzup"; }

@@ -85,9 +85,8 @@ private:
         if (name.empty()) {
             fail("a section without a name");
         }
-        if (!std::all_of(name.begin(), name.end(), [](char c) {
-                return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-            })) {
+        if (!std::all_of(name.begin(), name.end(),
+                         [](unsigned char c) { return c < 0x80 && std::isalnum(c) != 0; })) {
             fail("the section name " + name + " is not only letters and digits");
         }
         for (const CaseSection& earlier : sections_) {

@@ -62,12 +62,10 @@ struct ScriptCase {
 
     const test::CaseSection& section() const { return (*group)[index]; }
     const test::CaseSection* sectionNamed(const std::string& wanted) const {
-        for (const test::CaseSection& s : *group) {
-            if (s.name == wanted) {
-                return &s;
-            }
-        }
-        return nullptr;
+        const auto found =
+            std::find_if(group->begin(), group->end(),
+                         [&](const test::CaseSection& s) { return s.name == wanted; });
+        return found == group->end() ? nullptr : &*found;
     }
 };
 void PrintTo(const ScriptCase& c, std::ostream* out) {

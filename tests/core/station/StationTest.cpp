@@ -56,22 +56,20 @@ std::string fields(const SnapshotLine& line, const std::string& names) {
     return text;
 }
 
+// The account match of a row, also on a line whose head is known to be ASCII.
+std::string match(const CaseRow& c, bool asciiHead) {
+    const std::size_t length = TextColumns::length(trimSpaces(c[3]));
+    const StationLayout& layout = layoutOf(std::stoul(c[2]));
+    const auto kind =
+        asciiHead ? AccountMatch::match(c[1], layout, c[3], length, AccountMatch::headBytes(length))
+                  : AccountMatch::match(c[1], layout, c[3], length);
+    const char* names[] = {"None", "ByName", "ByVidPart", "ByVid"};
+    return names[static_cast<int>(kind)];
+}
+
 const test::TextFunctions kStation = {
-    {"match",
-     [](const CaseRow& c) {
-         const std::size_t length = TextColumns::length(trimSpaces(c[3]));
-         const auto kind = AccountMatch::match(c[1], layoutOf(std::stoul(c[2])), c[3], length);
-         const char* names[] = {"None", "ByName", "ByVidPart", "ByVid"};
-         return std::string(names[static_cast<int>(kind)]);
-     }},
-    {"matchHead",  // the same on a line whose head is known to be ASCII
-     [](const CaseRow& c) {
-         const std::size_t length = TextColumns::length(trimSpaces(c[3]));
-         const auto kind = AccountMatch::match(c[1], layoutOf(std::stoul(c[2])), c[3], length,
-                                               AccountMatch::headBytes(length));
-         const char* names[] = {"None", "ByName", "ByVidPart", "ByVid"};
-         return std::string(names[static_cast<int>(kind)]);
-     }},
+    {"match", [](const CaseRow& c) { return match(c, false); }},
+    {"matchHead", [](const CaseRow& c) { return match(c, true); }},
     {"followedByRating",
      [](const CaseRow& c) {
          return yes(AccountMatch::followedByRating(c[1], layoutOf(8), TextColumns::length(c[2])));
