@@ -72,7 +72,9 @@ void PrintTo(const ScriptCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-// A malformed case file gives no cases here: ScriptCaseFiles.AreWellFormed fails and says why.
+// A malformed case file gives no cases here but its error, for ScriptCaseFiles.AreWellFormed.
+std::vector<std::string> malformed;
+
 std::vector<ScriptCase> allCases() {
     std::vector<ScriptCase> cases;
     for (const auto& [file, fileName] : caseFiles()) {
@@ -86,7 +88,8 @@ std::vector<ScriptCase> allCases() {
                          fileName, group, i});
                 }
             }
-        } catch (const std::runtime_error&) {
+        } catch (const std::runtime_error& error) {
+            malformed.emplace_back(error.what());
         }
     }
     std::sort(cases.begin(), cases.end(),
@@ -95,15 +98,8 @@ std::vector<ScriptCase> allCases() {
 }
 
 TEST(ScriptCaseFiles, AreWellFormed) {
-    const auto files = caseFiles();
-    EXPECT_FALSE(files.empty());
-    for (const auto& [file, fileName] : files) {
-        try {
-            test::readCaseFile(test::readFileBytes(file.string()), fileName);
-        } catch (const std::runtime_error& error) {
-            ADD_FAILURE() << error.what();
-        }
-    }
+    EXPECT_FALSE(caseFiles().empty());
+    EXPECT_EQ(malformed, std::vector<std::string>{});
 }
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {

@@ -390,11 +390,7 @@ TEST_F(DepartureClearanceTest, ValidateEnablesTheButtonOnSuccess) {
 
 class AssignedListsTest : public ClearanceFixture {
 protected:
-    AssignedListsTest() {
-        writeSnapshot({pilotLine("ABC12", "EDDT", "LIRF", "1000"),
-                       pilotLine("ABC123", "LIRF", "EDDT", "4521"),
-                       pilotLine("DEF4567", "LFPG", "EDDT", "4522")});
-    }
+    AssignedListsTest() { writeSnapshot({pilotLine("ABC12", "EDDT", "LIRF", "1000")}); }
     void clearDeparture(int sidIndex) {
         preparePanel(false, "ABC12");
         window().CmbSid.select(sidIndex);
