@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -53,8 +54,6 @@ public:
         thread_.join();
         ::close(listener_);
     }
-    LoopbackServer(const LoopbackServer&) = delete;
-    LoopbackServer& operator=(const LoopbackServer&) = delete;
 
     /// The address of the server's one document.
     std::string url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/whazzup"; }
@@ -201,8 +200,8 @@ TEST(FeedLoop, ADocumentDatedAheadOfTheClockIsRefusedAndTheNextTrueOneWritten) {
     options.out = folder.file("recent.dat");
     options.from = folder.file("whazzup.json");
     std::ostringstream errors;
-    feed::FeedRunner runner(options, feed::loadAirports(kData + "airports.csv", errors), {},
-                            errors, [] { return 1672848300000LL; });  // 2023-01-04T16:05:00Z
+    feed::FeedRunner runner(options, feed::loadAirports(kData + "airports.csv", errors), {}, errors,
+                            [] { return 1672848300000LL; });  // 2023-01-04T16:05:00Z
     std::vector<std::string> outcomes;
     for (const std::string time : {"2099-01-04T16:04:22Z", "2023-01-04T16:04:22.381Z",
                                    "2023-01-04T16:10:01Z", "2023-01-04T16:10:00Z"}) {
@@ -276,31 +275,17 @@ TEST(FeedLoop, RetryDelayDoublesUpToFiveMinutes) {
 TEST(FeedProcess, EndsWhenTheProcessThatStartedItIsKilled) {
     TempFolder folder;
     folder.write("whazzup.json", kDocument);
-    const std::string out = folder.file("recent.dat");
-    const std::string from = folder.file("whazzup.json");
-    const char* script =
-        "\"$0\" --out \"$1\" --from \"$2\" --interval 1 --parent $$ 2>/dev/null &"
-        " echo $!; wait";
     ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
-    int pipeEnds[2];
-    ASSERT_EQ(::pipe(pipeEnds), 0);
-    const pid_t shell = ::fork();
-    if (shell == 0) {
-        ::dup2(pipeEnds[1], 1);
-        ::execl("/bin/sh", "sh", "-c", script, CORVANE_FEED_PROGRAM, out.c_str(), from.c_str(),
-                nullptr);
-        ::_exit(127);
-    }
-    ::close(pipeEnds[1]);
-    std::string pidText;
-    char c = 0;
-    pollfd reading{pipeEnds[0], POLLIN, 0};
-    while (::poll(&reading, 1, 5000) > 0 && ::read(pipeEnds[0], &c, 1) == 1 && c != '\n') {
-        pidText += c;
-    }
-    ::close(pipeEnds[0]);
-    const pid_t reader = static_cast<pid_t>(std::atoi(pidText.c_str()));
-    ASSERT_GT(reader, 0);
+    // The shell tells its own process id and the reader's, then waits for the reader.
+    const std::string command = std::string("'") + CORVANE_FEED_PROGRAM + "' --out '" +
+                                folder.file("recent.dat") + "' --from '" +
+                                folder.file("whazzup.json") +
+                                "' --interval 1 --parent $$ 2>/dev/null & echo $$ $!; wait";
+    FILE* const shellOutput = ::popen(command.c_str(), "r");
+    ASSERT_NE(shellOutput, nullptr);
+    pid_t shell = 0;
+    pid_t reader = 0;
+    ASSERT_EQ(std::fscanf(shellOutput, "%d %d", &shell, &reader), 2);
     const auto waitFor = [](const std::function<bool()>& done) {
         for (int tenths = 0; tenths < 50; ++tenths) {
             if (done()) {
@@ -312,7 +297,7 @@ TEST(FeedProcess, EndsWhenTheProcessThatStartedItIsKilled) {
     };
     EXPECT_TRUE(waitFor([&] { return folder.exists("recent.dat"); }));
     ::kill(shell, SIGKILL);
-    ::waitpid(shell, nullptr, 0);
+    ::pclose(shellOutput);
     int status = 0;
     const bool ended = waitFor([&] { return ::waitpid(reader, &status, WNOHANG) == reader; });
     if (!ended) {

@@ -63,44 +63,5 @@ TEST_F(InPlaceRewriteTest, ConnectsAndAnalysesEndInTheStationOrAClearMessage) {
     }
 }
 
-// Another client under the station's callsign (a second controller, a pilot named like it)
-// is not the station: a refresh keeps the ATIS of the line of the connect's VID.
-TEST_F(InPlaceRewriteTest, ARefreshKeepsTheAtisOfTheStationsOwnVid) {
-    connect();
-    ASSERT_TRUE(connected());
-    const std::string own = sessionData("radar/recent.dat");
-    home.write("radar/recent.dat", own +
-                                       test::stationLine("EDDT_TWR", "999999", "SOMEONE ELSE", "5",
-                                                         "Tower", "EDDT INFORMATION Z Q0990") +
-                                       "\r\n");
-    ASSERT_EQ(app->refresh(), ActionResult::Done);
-    EXPECT_EQ(window().LblAtisInf.text, "EDDT INFORMATION K Q1013");
-    EXPECT_EQ(window().lblQNH.text, "1013");
-    // Without its own line the snapshot is not one to follow, whatever else it holds.
-    home.write("radar/recent.dat", test::stationLine("EDDT_TWR", "999999", "SOMEONE ELSE", "5",
-                                                     "Tower", "EDDT INFORMATION Z Q0990") +
-                                       "\r\n");
-    app->refresh();
-    EXPECT_EQ(window().lblQNH.text, "1013");
-}
-
-// The whole callsign of a selected assigned entry is followed, not its first seven characters.
-TEST_F(InPlaceRewriteTest, ARefreshAnalysesALongAssignedCallsignAgain) {
-    home.write("radar/recent.dat",
-               sessionData("radar/recent.dat") +
-                   test::departure("ABCD1234").set(snapshot::Altitude, "364").text() + "\r\n");
-    connect();
-    ASSERT_TRUE(prepare("ABCD1234"));
-    app->click("cmdSidGen");
-    ASSERT_EQ(window().List1.items.size(), 1U);
-    app->select("List1", 0);
-    ASSERT_EQ(window().lblCurrentAlt.text, "364");
-    home.write("radar/recent.dat",
-               sessionData("radar/recent.dat") +
-                   test::departure("ABCD1234").set(snapshot::Altitude, "2500").text() + "\r\n");
-    ASSERT_EQ(app->refresh(), ActionResult::Done);
-    EXPECT_EQ(window().lblCurrentAlt.text, "2500");
-}
-
 }  // namespace
 }  // namespace corvane

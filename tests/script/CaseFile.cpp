@@ -1,6 +1,8 @@
 #include "CaseFile.h"
 
 #include <algorithm>
+#include <cctype>
+#include <sstream>
 #include <stdexcept>
 
 namespace corvane::test {
@@ -13,18 +15,12 @@ constexpr const char* kExpected = "expected";
 // written "\r".
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string line = text.substr(start, end - start);
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
         lines.push_back(std::move(line));
-        start = end + 1;
     }
     return lines;
 }
@@ -40,17 +36,8 @@ bool headed(const std::string& line, const std::string& mark, std::string& name)
     return true;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
+bool isHex(char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
 }
 
 class Reader {
@@ -98,9 +85,8 @@ private:
         if (name.empty()) {
             fail("a section without a name");
         }
-        if (!std::all_of(name.begin(), name.end(), [](char c) {
-                return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-            })) {
+        if (!std::all_of(name.begin(), name.end(),
+                         [](unsigned char c) { return c < 0x80 && std::isalnum(c) != 0; })) {
             fail("the section name " + name + " is not only letters and digits");
         }
         for (const CaseSection& earlier : sections_) {
@@ -167,9 +153,9 @@ private:
                 bytes += text[at];
             } else if (at + 1 < text.size() && (text[at + 1] == 'r' || text[at + 1] == 'n')) {
                 bytes += text[++at] == 'r' ? '\r' : '\n';
-            } else if (at + 3 < text.size() && text[at + 1] == 'x' && hexDigit(text[at + 2]) >= 0 &&
-                       hexDigit(text[at + 3]) >= 0) {
-                bytes += static_cast<char>(hexDigit(text[at + 2]) * 16 + hexDigit(text[at + 3]));
+            } else if (at + 3 < text.size() && text[at + 1] == 'x' && isHex(text[at + 2]) &&
+                       isHex(text[at + 3])) {
+                bytes += static_cast<char>(std::stoi(text.substr(at + 2, 2), nullptr, 16));
                 at += 3;
             } else {
                 fail("an unknown escape in the file " + file_);

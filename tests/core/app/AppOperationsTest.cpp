@@ -18,19 +18,6 @@ TEST_F(AppOperations, FewerTwipsPerPixelFailTheSamePixelCount) {
     EXPECT_FALSE(state().running);
 }
 
-TEST_F(AppOperations, TimerTicksToggleOnlyTheirOwnWarning) {
-    start();
-    window().Timer1.enabled = true;
-    app->tick("Timer1");
-    EXPECT_FALSE(window().lblParam.visible);
-    app->tick("Timer1");
-    EXPECT_TRUE(window().lblParam.visible);
-    window().Timer2.enabled = true;
-    app->tick("Timer2");
-    EXPECT_FALSE(window().lblParArr.visible);
-    EXPECT_TRUE(window().lblParam.visible);
-}
-
 TEST_F(AppOperations, ActivationClearsTheCentreModeAndTheNameOnlyWhileNoSheetWasClosed) {
     start();
     type("TxtOperatorName", "jane");

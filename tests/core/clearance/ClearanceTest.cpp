@@ -198,8 +198,8 @@ TEST_P(ReadRunways, FillsBothRunwayListsAndTheAirportLabels) {
     StationState station;
     station.airportName = "LOCATION";
     window.LblAirac.text = "OLD AIRAC";
-    MemoryLines lines(listOf(c[0]));
-    EXPECT_TRUE(RunwayReader::read(lines, "EDDF", window, station));
+    MemoryLines lines(listOf(c[0]), c[5].empty() ? SIZE_MAX : c.number(5));
+    EXPECT_EQ(RunwayReader::read(lines, "EDDF", window, station), c[5].empty());
     EXPECT_EQ(window.CmbTORwy.items, listOf(c[1]));
     EXPECT_EQ(window.cmbLandRwy.items, listOf(c[1]));
     EXPECT_EQ(station.airportName, c[2]);
@@ -208,14 +208,6 @@ TEST_P(ReadRunways, FillsBothRunwayListsAndTheAirportLabels) {
 }
 
 CORVANE_CASES(Files, ReadRunways, "clearance/runway-reader.tsv");
-
-TEST(RunwayReader, AReadFailureKeepsWhatWasRead) {
-    MainWindowModel window;
-    StationState station;
-    MemoryLines lines(Items{"RNW 25L", "RNW 07R", "ENDRNWS"}, 1);
-    EXPECT_FALSE(RunwayReader::read(lines, "EDDF", window, station));
-    EXPECT_EQ(window.CmbTORwy.items, Items{"25L"});
-}
 
 /// A started window whose station is the test airport EDDT: its procedure file in the
 /// procedures folder, a squawk range, and a snapshot the test fills with aircraft lines.
@@ -398,20 +390,11 @@ TEST_F(DepartureClearanceTest, ValidateEnablesTheButtonOnSuccess) {
 
 class AssignedListsTest : public ClearanceFixture {
 protected:
-    AssignedListsTest() {
-        writeSnapshot({pilotLine("ABC12", "EDDT", "LIRF", "1000"),
-                       pilotLine("ABC123", "LIRF", "EDDT", "4521"),
-                       pilotLine("DEF4567", "LFPG", "EDDT", "4522")});
-    }
+    AssignedListsTest() { writeSnapshot({pilotLine("ABC12", "EDDT", "LIRF", "1000")}); }
     void clearDeparture(int sidIndex) {
         preparePanel(false, "ABC12");
         window().CmbSid.select(sidIndex);
         ASSERT_EQ(app->click("cmdSidGen"), ActionResult::Done);
-    }
-    void clearArrival(const std::string& callsign, const std::string& squawk) {
-        preparePanel(true, callsign);
-        preset("lblSqAss", squawk);
-        ASSERT_EQ(app->click("cmdStarGen"), ActionResult::Done);
     }
 };
 
@@ -434,28 +417,6 @@ TEST_F(AssignedListsTest, ADepartureClearedTwiceShowsTheSecondAndItsAnalysisAgai
     EXPECT_TRUE(window().lblParam.visible);
     EXPECT_EQ(window().lblCompanyDep.text, "kept");
     EXPECT_EQ(window().Label1_13.text, "LIRF");
-}
-
-TEST_F(AssignedListsTest, RemovingAnArrivalAskedYesTakesTheEntryOffAndKeepsTheLog) {
-    clearArrival("ABC123", "4521");
-    clearArrival("DEF4567", "4522");
-    ASSERT_EQ(app->select("List2", 0), ActionResult::Done);
-    platform.answers.push_back(true);
-    ASSERT_EQ(app->click("cmdRemoveArr"), ActionResult::Done);
-    EXPECT_EQ(platform.messages.back().title, "REMOVE AIRCRAFT");
-    EXPECT_EQ(window().List2.items, (Items{"DEF4567 - 4522"}));
-    EXPECT_FALSE(window().cmdRemoveArr.enabled || window().cmdFPArr.enabled);
-    EXPECT_TRUE(window().LstArrival.items.empty());
-    EXPECT_EQ(home.read("DATA/arrival.txt").substr(0, 8), "ABC123 /");
-    EXPECT_EQ(app->click("cmdRemoveArr"), ActionResult::Ignored);
-}
-
-TEST(ClearanceLogParseLimitTest, ProcedureTextIsCutAfter300CharactersAndTrimmed) {
-    const std::string procedure = "  " + std::string(298, 'A') + "BCDEF  ";
-    const auto entry =
-        ClearanceLog::parse("ABC12  /X/" + procedure, "ABC12", ClearanceSide::Departure);
-    ASSERT_TRUE(entry.has_value());
-    EXPECT_EQ(entry->procedure, std::string(298, 'A'));
 }
 
 class ClearanceLogFileTest : public ClearanceFixture {
@@ -482,23 +443,6 @@ TEST_F(ClearanceLogFileTest, ShowsTheLastWholeRecordOfTheAircraftWrittenInThisCo
     EXPECT_EQ(window().LblIfrSid.text, "OTHER");
     EXPECT_EQ(window().txtSidAss.text, "P2");
     EXPECT_TRUE(platform.messages.empty());
-    // Without a record of its own (one the full disk refused) no other aircraft's shows.
-    show("QQQ1");
-    EXPECT_EQ(window().LblIfrSid.text, "");
-    EXPECT_EQ(window().txtSidAss.text, "");
-    EXPECT_EQ(platform.messageTexts(),
-              (Items{"PAY ATTENTION!!! THE CLEARANCE OF QQQ1 IS NOT IN THE DEPARTURE LOG"}));
-}
-
-TEST_F(ClearanceLogFileTest, AReadOnlyDataFolderIsReported) {
-    platform.fileSystem.denyWrites = true;
-    state().SelectedArrivalCallsign = "ABC12";
-    ClearanceLog::write(context(), ClearanceSide::Arrival, "X");
-    EXPECT_EQ(platform.messageTexts(),
-              std::vector<std::string>{"PAY ATTENTION!!! THE ARRIVAL LOG " +
-                                       context().folder.dataFile("arrival.txt") +
-                                       " CANNOT BE WRITTEN (ACCESS DENIED). THE CLEARANCE IS NOT "
-                                       "RECORDED"});
 }
 
 }  // namespace

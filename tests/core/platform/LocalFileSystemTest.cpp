@@ -220,9 +220,6 @@ std::string readAll(const std::string& bytes) {
     return linesOf(reader);
 }
 
-const test::TextFunctions kReads = {{"read", [](const test::CaseRow& c) { return readAll(c[1]); }}};
-CORVANE_TEXT_TABLE(LineReads, kReads, "platform/line-reader.tsv");
-
 // The same through the memory file system of the fuzz targets, which must read as the disk does.
 std::string readFromMemory(const std::string& bytes) {
     test::MemoryFileSystem files;
@@ -233,9 +230,14 @@ std::string readFromMemory(const std::string& bytes) {
     return linesOf(reader);
 }
 
-const test::TextFunctions kMemoryReads = {
-    {"read", [](const test::CaseRow& c) { return readFromMemory(c[1]); }}};
-CORVANE_TEXT_TABLE(MemoryLineReads, kMemoryReads, "platform/line-reader.tsv");
+class LineReadTable : public ::testing::TestWithParam<test::CaseRow> {};
+
+TEST_P(LineReadTable, ReadFromDiskAndFromMemoryAlike) {
+    EXPECT_EQ(readAll(GetParam()[1]), GetParam().cells.back());
+    EXPECT_EQ(readFromMemory(GetParam()[1]), GetParam().cells.back());
+}
+
+CORVANE_CASES(Table, LineReadTable, "platform/line-reader.tsv");
 
 TEST(LineReads, ReadsLongLinesAndCutsHugeOnes) {
     const std::string longLine(LineReader::kBufferBytes * 3 + 17, 'x');
@@ -259,77 +261,48 @@ TEST(ProgramFolder, FindsTheDataFolderWhateverItsCaseAndNamesDataWhenThereIsNone
               bare.file("DATA/dirRecent.txt"));
 }
 
-class Locator : public ::testing::Test {
-protected:
-    std::optional<std::string> locate() {
-        return ProgramFolderLocator::locate(sources, files, error);
-    }
+class Locator : public ::testing::TestWithParam<test::CaseRow> {};
 
+// tests/data/platform/locator.tsv; columns: the files made (path=bytes), the sources (folders
+// under the test's root; defaultsFolders "|" between), the folder found or "error: " and why
+// ("{PATH}" stands for PATH under the root), the files the root then holds.
+TEST_P(Locator, FindsTheProgramFolderOrSaysWhy) {
+    const test::CaseRow& c = GetParam();
     test::TempFolder root;
-    LocalFileSystem files;
+    for (const auto& [path, bytes] : c.pairs(0)) {
+        root.write(path, bytes);
+    }
     ProgramFolderSources sources;
+    for (const auto& [key, folder] : c.pairs(1)) {
+        const std::string path = folder.empty() ? "" : root.file(folder);
+        if (key == "homeOption" || key == "homeVariable") {
+            (key == "homeOption" ? sources.homeOption : sources.homeVariable) = path;
+        } else if (key == "defaultsFolders") {
+            for (const std::string& each : test::splitAt(folder, '|')) {
+                sources.defaultsFolders.push_back(root.file(each));
+            }
+        } else {
+            (key == "executableFolder" ? sources.executableFolder : sources.userDataFolder) = path;
+        }
+    }
     std::string error;
-};
-
-TEST_F(Locator, TheHomeOptionComesFirstThenTheVariable) {
-    root.write("a/DATA/ssr_code.txt", "");
-    root.write("b/DATA/ssr_code.txt", "");
-    sources.homeOption = root.file("a");
-    sources.homeVariable = root.file("b");
-    EXPECT_EQ(locate(), root.file("a"));
-    sources.homeOption.reset();
-    EXPECT_EQ(locate(), root.file("b"));
-}
-
-TEST_F(Locator, UnusableFoldersAreRefusedWithTheFolderNamed) {
-    root.write("file", "");
-    root.write("datafile/DATA", "");
-    root.write("user/corvane/DATA/ssr_code.txt", "");
-    sources.userDataFolder = root.file("user");
-    const std::string folder = "the program folder " + root.file("");
-    // By --home (or by CORVANE_HOME), the folder named, what is wrong with it.
-    const std::tuple<bool, std::string, std::string> cases[] = {
-        {true, "missing", folder + "missing does not exist"},
-        {true, "file", folder + "file is not a folder"},
-        {true, "datafile", "the DATA folder " + root.file("datafile/DATA") + " is not a folder"},
-        {true, "", "the program folder is named by an empty text"},
-        {false, "missing", folder + "missing does not exist"}};
-    for (const auto& [byOption, name, reason] : cases) {
-        sources.homeOption.reset();
-        (byOption ? sources.homeOption : sources.homeVariable) =
-            name.empty() ? "" : root.file(name);
-        EXPECT_FALSE(locate());
-        EXPECT_EQ(error, reason);
+    LocalFileSystem files;
+    const auto found = ProgramFolderLocator::locate(sources, files, error);
+    std::string expected = c[2];
+    for (std::size_t at; (at = expected.find('{')) != std::string::npos;) {
+        const std::size_t end = expected.find('}', at);
+        expected.replace(at, end + 1 - at, root.file(expected.substr(at + 1, end - at - 1)));
+    }
+    EXPECT_EQ(found ? *found : "error: " + error, expected);
+    for (const auto& [path, bytes] : c.pairs(3)) {
+        EXPECT_EQ(root.read(path), bytes) << path;
     }
 }
 
-TEST_F(Locator, TheExecutablesFolderCountsWhenItHoldsData) {
-    root.write("bin/data/ssr_code.txt", "");
-    sources.executableFolder = root.file("bin");
-    sources.userDataFolder = root.file("user");
-    EXPECT_EQ(locate(), root.file("bin"));
-}
+CORVANE_CASES(Table, Locator, "platform/locator.tsv");
 
-TEST_F(Locator, OtherwiseAPerUserFolderIsMadeAndSeededWithoutOverwriting) {
-    root.write("bin/corvane", "");
-    root.write("share/corvane/DATA/ssr_code.txt", "EDDF:2301:2377:5000\r\n");
-    root.write("share/corvane/DATA/airlines.dat", "DLH:x:Lufthansa\r\n");
-    root.write("usr/share/corvane/DATA/ssr_code.txt", "configured\r\n");
-    root.write("user/corvane/DATA/airlines.dat", "mine\r\n");
-    sources.executableFolder = root.file("bin");
-    sources.userDataFolder = root.file("user");
-    // A folder without DATA is passed over; the first with it wins over the configured one.
-    sources.defaultsFolders = {root.file("moved"), root.file("share/corvane"),
-                               root.file("usr/share/corvane")};
-    EXPECT_EQ(locate(), root.file("user/corvane"));
-    EXPECT_EQ(root.read("user/corvane/DATA/ssr_code.txt"), "EDDF:2301:2377:5000\r\n");
-    EXPECT_EQ(root.read("user/corvane/DATA/airlines.dat"), "mine\r\n");
-}
-
-TEST_F(Locator, DefaultsAreLookedForBesideTheExecutableFirstAndNoUserFolderIsAnError) {
-    EXPECT_FALSE(locate());
-    EXPECT_FALSE(error.empty());
-    sources = ProgramFolderLocator::fromEnvironment(std::nullopt, "corvane");
+TEST(LocatorSources, DefaultsAreLookedForBesideTheExecutableFirst) {
+    const auto sources = ProgramFolderLocator::fromEnvironment(std::nullopt, "corvane");
     ASSERT_EQ(sources.defaultsFolders.size(), 2u);
     EXPECT_EQ(sources.defaultsFolders[0],
               (std::filesystem::path(sources.executableFolder).parent_path() / "share/corvane")

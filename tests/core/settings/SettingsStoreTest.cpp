@@ -12,35 +12,21 @@ namespace {
 
 using test::AppFixture;
 
-struct LastLineCase {
-    std::string name;
-    const char* contents;
-    const char* expected;
-};
+class LastLine : public AppFixture, public ::testing::WithParamInterface<test::CaseRow> {};
 
-void PrintTo(const LastLineCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class LastLine : public AppFixture, public ::testing::WithParamInterface<LastLineCase> {};
-
+// tests/data/settings/last-line.tsv
 TEST_P(LastLine, TheLastLineOfTheFileCounts) {
-    const std::string file = home.file("data/dirRecent.txt");
-    home.write("data/dirRecent.txt", GetParam().contents);
-    state().FolderSelector = 1;
-    ASSERT_EQ(SettingsStore::readLastLine(state(), context().files(), file), FileStatus::Ok);
-    EXPECT_EQ(state().SnapshotPath, GetParam().expected);
+    home.write("DATA/dirRecent.txt", GetParam()[0]);
+    state().FolderSelector = static_cast<std::int16_t>(GetParam().number(1));
+    ASSERT_EQ(
+        SettingsStore::readLastLine(state(), context().files(), home.file("DATA/dirRecent.txt")),
+        FileStatus::Ok);
+    EXPECT_EQ(state().SnapshotPath, GetParam()[2]);
+    EXPECT_EQ(state().ProcFolder, GetParam()[3]);
     EXPECT_EQ(state().FolderSelector, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, LastLine,
-                         ::testing::Values(LastLineCase{"CrLfLines", "A\r\nB\r\n", "B"},
-                                           LastLineCase{"EmptyLastLine", "A\r\n\r\n", ""},
-                                           LastLineCase{"EmptyFile", "", ""},
-                                           LastLineCase{"NoLineEnd", "/radar/recent.dat",
-                                                        "/radar/recent.dat"},
-                                           LastLineCase{"LfLines", "A\nB", "B"}),
-                         test::caseName<LastLineCase>);
+CORVANE_CASES(Files, LastLine, "settings/last-line.tsv");
 
 class SettingsStoreTest : public AppFixture {
 protected:
@@ -51,14 +37,6 @@ protected:
         return SettingsStore::isAvailable(state(), context().files(), context().folder, setting);
     }
 };
-
-TEST_F(SettingsStoreTest, ReadLastLineWithSelectorZeroFillsTheProcedureFolder) {
-    home.write("DATA/dirSidStar.txt", "/procedures\r\n");
-    state().FolderSelector = 0;
-    SettingsStore::readLastLine(state(), context().files(), home.file("DATA/dirSidStar.txt"));
-    EXPECT_EQ(state().ProcFolder, "/procedures");
-    EXPECT_EQ(state().SnapshotPath, "");
-}
 
 TEST_F(SettingsStoreTest, LoadFallsBackToTheUnsavedChoiceOfThisRun) {
     state().UnsavedSnapshotPath = "/radar/recent.dat";

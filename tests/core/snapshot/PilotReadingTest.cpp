@@ -5,7 +5,6 @@
 
 #include "snapshot/PilotReading.h"
 #include "snapshot/SnapshotLine.h"
-#include "support/CaseName.h"
 #include "support/CaseTable.h"
 #include "support/SnapshotLines.h"
 
@@ -62,9 +61,7 @@ TEST_P(PilotReadingCase, ReadsTheLine) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, PilotReadingCase,
-                         ::testing::ValuesIn(test::caseTable("snapshot/pilot-reading.tsv")),
-                         test::caseName<CaseRow>);
+CORVANE_CASES(Table, PilotReadingCase, "snapshot/pilot-reading.tsv");
 
 }  // namespace
 }  // namespace corvane

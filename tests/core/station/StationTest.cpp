@@ -56,22 +56,20 @@ std::string fields(const SnapshotLine& line, const std::string& names) {
     return text;
 }
 
+// The account match of a row, also on a line whose head is known to be ASCII.
+std::string match(const CaseRow& c, bool asciiHead) {
+    const std::size_t length = TextColumns::length(trimSpaces(c[3]));
+    const StationLayout& layout = layoutOf(std::stoul(c[2]));
+    const auto kind =
+        asciiHead ? AccountMatch::match(c[1], layout, c[3], length, AccountMatch::headBytes(length))
+                  : AccountMatch::match(c[1], layout, c[3], length);
+    const char* names[] = {"None", "ByName", "ByVidPart", "ByVid"};
+    return names[static_cast<int>(kind)];
+}
+
 const test::TextFunctions kStation = {
-    {"match",
-     [](const CaseRow& c) {
-         const std::size_t length = TextColumns::length(trimSpaces(c[3]));
-         const auto kind = AccountMatch::match(c[1], layoutOf(std::stoul(c[2])), c[3], length);
-         const char* names[] = {"None", "ByName", "ByVidPart", "ByVid"};
-         return std::string(names[static_cast<int>(kind)]);
-     }},
-    {"matchHead",  // the same on a line whose head is known to be ASCII
-     [](const CaseRow& c) {
-         const std::size_t length = TextColumns::length(trimSpaces(c[3]));
-         const auto kind = AccountMatch::match(c[1], layoutOf(std::stoul(c[2])), c[3], length,
-                                               AccountMatch::headBytes(length));
-         const char* names[] = {"None", "ByName", "ByVidPart", "ByVid"};
-         return std::string(names[static_cast<int>(kind)]);
-     }},
+    {"match", [](const CaseRow& c) { return match(c, false); }},
+    {"matchHead", [](const CaseRow& c) { return match(c, true); }},
     {"followedByRating",
      [](const CaseRow& c) {
          return yes(AccountMatch::followedByRating(c[1], layoutOf(8), TextColumns::length(c[2])));
@@ -259,21 +257,14 @@ std::string pilot(const std::string& callsign, const std::string& dep, const std
 const std::vector<std::string> kSnapshot = {pilot("F1", "EDDF", "LIRF"), "EDDF_APP:123456:JANE DOE",
                                             pilot("F2", "LIRF", "EDDF"), pilot("F3", "EDDF", "")};
 
-struct PassCase {
-    std::string name;
-    std::size_t match;        // the line the station matched on
-    std::string afterSearch;  // what happens between the search and the second read
-    std::vector<std::string> departures, arrivals;
-};
-
-void PrintTo(const PassCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
-class SearchPass : public test::AppFixture, public ::testing::WithParamInterface<PassCase> {};
+// tests/data/station/search-pass.tsv
+class SearchPass : public test::AppFixture, public ::testing::WithParamInterface<CaseRow> {};
 
 TEST_P(SearchPass, ListsTheTrafficOfTheMatchedStation) {
-    const PassCase& c = GetParam();
+    const CaseRow& c = GetParam();
+    const auto listed = [](const std::string& cell) {
+        return cell.empty() ? std::vector<std::string>{} : test::splitAt(cell, ',');
+    };
     state().AirportCode = "EDDF";
     state().CentreMode = false;
     writeSnapshot(kSnapshot);
@@ -284,37 +275,26 @@ TEST_P(SearchPass, ListsTheTrafficOfTheMatchedStation) {
     FileStatus status = FileStatus::Ok;
     traffic.readingVersion(context().files().openLines(state().SnapshotPath, status)->version());
     for (std::size_t i = 0; i < read.size(); ++i) {
-        if (i == c.match) {
+        if (i == static_cast<std::size_t>(c.number(0))) {
             traffic.follow("EDDF", false, i);
         }
         traffic.add(read[i]);
     }
-    if (c.afterSearch == "rewrite") {
+    if (c[1] == "rewrite") {
         writeSnapshot(
             {pilot("N1", "EDDF", ""), pilot("N2", "EDDF", "EDDF"), pilot("N3", "LOWW", "EDDF")});
-    } else if (c.afterSearch == "remove") {
+    } else if (c[1] == "remove") {
         std::remove(state().SnapshotPath.c_str());
-    } else if (!c.afterSearch.empty()) {
-        state().AirportCode = c.afterSearch;
+    } else if (!c[1].empty()) {
+        state().AirportCode = c[1];
     }
     EXPECT_EQ(traffic.complete(context()), c.name != "ASnapshotGoneBeforeTheSecondReadIsReported");
-    EXPECT_EQ(platform.messages.size(), c.departures.empty() ? 1u : 0u);
-    EXPECT_EQ(window().LstDeparture.items, c.departures);
-    EXPECT_EQ(window().LstArrival.items, c.arrivals);
+    EXPECT_EQ(platform.messages.size(), c[2].empty() ? 1u : 0u);
+    EXPECT_EQ(window().LstDeparture.items, listed(c[2]));
+    EXPECT_EQ(window().LstArrival.items, listed(c[3]));
 }
 
-using V = std::vector<std::string>;
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SearchPass,
-    ::testing::Values(
-        PassCase{"ReadsOnlyTheLinesBeforeTheMatchAgain", 1, "", V{"F1", "G3"}, V{"F2"}},
-        PassCase{"ASnapshotRewrittenSinceTheSearchIsReadWhole", 1, "rewrite", V{"N1", "N2"},
-                 V{"N2", "N3"}},
-        PassCase{"TrafficGatheredForAnotherStationIsNotUsed", 1, "LIRF", V{"F2"}, V{"F1"}},
-        PassCase{"ASnapshotGoneBeforeTheSecondReadIsReported", 1, "remove", V{}, V{}},
-        PassCase{"AStationOnTheFirstLineNeedsNoSecondRead", 0, "remove", V{"F1", "F3"}, V{"F2"}}),
-    test::caseName<PassCase>);
+CORVANE_CASES(Cases, SearchPass, "station/search-pass.tsv");
 
 }  // namespace
 }  // namespace corvane

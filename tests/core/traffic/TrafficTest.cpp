@@ -182,49 +182,6 @@ TEST_P(AircraftAnalysis, FillsThePanel) {
 
 CORVANE_CASES(Table, AircraftAnalysis, "traffic/analysis.tsv");
 
-// Each panel shows its own aircraft only, whichever side the controller analysed last: the
-// departure panel never takes the arrival's filed figures, nor the arrival panel the
-// departure's destination and distance.
-class TwoAircraft : public AircraftAnalysis {};
-
-TEST_F(TwoAircraft, EachPanelShowsOnlyItsOwnAircraft) {
-    PilotLine departure("DLH4AB");
-    PilotLine arrival("AZA123");
-    edit(arrival, CaseRow{"", {kInbound}}, 0);
-    writeSnapshot({departure.text(), arrival.text()});
-    state().SelectedDepartureCallsign = "DLH4AB";
-    state().SelectedArrivalCallsign = "AZA123";
-    const auto expectPanels = [this](const char* step) {
-        for (const auto& [key, shown] :
-             std::vector<std::pair<std::string, std::string>>{{"Label1(11)", "EDDF"},
-                                                              {"Label1(13)", "LIRF"},
-                                                              {"LblFiledAlt", "360"},
-                                                              {"LblFiledTas", "450"},
-                                                              {"lblRemainNm", "600"},
-                                                              {"lblCallSign", "EDDF"},
-                                                              {"lblDistanceArr", "158"}}) {
-            EXPECT_EQ(value(key), shown) << step << ": " << key;
-        }
-    };
-    DepartureAnalysis::analyse(context());
-    EXPECT_EQ(value("lblCallSign") + value("lblDistanceArr"), "") << "no arrival selected yet";
-    ArrivalAnalysis::analyse(context());
-    expectPanels("departure, then arrival");
-    DepartureAnalysis::analyse(context());
-    expectPanels("arrival, then departure");
-    EXPECT_EQ(value("plan.DepAerodrome") + "/" + value("plan.Level"), "EDDF/360");
-}
-
-TEST_F(TrafficFixture, LaterLineOfTheSameCallsignStands) {
-    writeSnapshot({PilotLine("DLH4AB").flying("1000", "150").text(),
-                   PilotLine("DLH4ABC").flying("7000", "250").text(), "DLH4AB",
-                   PilotLine("DLH4AB").flying("3000", "180").text()});
-    state().SelectedDepartureCallsign = "DLH4AB";
-    DepartureAnalysis::analyse(context());
-    EXPECT_EQ(window().lblCurrentAlt.text, "3000");
-    EXPECT_EQ(window().lblCurrentSpeed.text, "180");
-}
-
 /// The departures DLH4AB (EDDF to LIRF at F360), CFG9NF (no flight plan) and XXX999 (not in
 /// the snapshot), the arrival AZA123 (LIRF to EDDF at F240), at 14:45.
 class TrafficSelection : public TrafficFixture, public ::testing::WithParamInterface<CaseRow> {
