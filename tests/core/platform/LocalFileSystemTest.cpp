@@ -289,6 +289,12 @@ TEST_P(Locator, FindsTheProgramFolderOrSaysWhy) {
     LocalFileSystem files;
     const auto found = ProgramFolderLocator::locate(sources, files, error);
     std::string expected = c[2];
+#ifdef _WIN32
+    // There the per-user folder comes from LOCALAPPDATA, not HOME.
+    if (const auto at = expected.find("(HOME "); at != std::string::npos) {
+        expected.replace(at + 1, 4, "LOCALAPPDATA");
+    }
+#endif
     for (std::size_t at; (at = expected.find('{')) != std::string::npos;) {
         const std::size_t end = expected.find('}', at);
         expected.replace(at, end + 1 - at, root.file(expected.substr(at + 1, end - at - 1)));
