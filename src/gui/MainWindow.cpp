@@ -144,11 +144,11 @@ void MainWindow::connectTextBoxes() {
 
 void MainWindow::pressDefaultButton(const std::string& textBox) {
     // Enter in the account box connects, as the button beside it does.
-    if (textBox != controller_.window().TxtOperatorName.name) {
+    if (textBox != controller_.window().topStrip.account.name) {
         return;
     }
     auto* button =
-        qobject_cast<QPushButton*>(control(nameOf(controller_.window().CmdExecute.name)));
+        qobject_cast<QPushButton*>(control(nameOf(controller_.window().topStrip.connect.name)));
     if (button != nullptr && button->isEnabled()) {
         button->click();
     }
@@ -263,8 +263,8 @@ void MainWindow::applyFocus() {
 
 void MainWindow::syncTimers() {
     const MainWindowModel& model = controller_.window();
-    const std::pair<QTimer*, const BlinkTimer*> timers[] = {{&timer1_, &model.Timer1},
-                                                            {&timer2_, &model.Timer2}};
+    const std::pair<QTimer*, const BlinkTimer*> timers[] = {
+        {&timer1_, &model.departure.messageBlink}, {&timer2_, &model.arrival.messageBlink}};
     for (const auto& [timer, blink] : timers) {
         timer->setInterval(blink->intervalMs);
         if (blink->enabled && !timer->isActive()) {

@@ -77,7 +77,8 @@ const char* markName(MarkKind kind) {
 // The lists whose entries are marked from the transponders.
 Json marksJson(const MainWindowModel& w) {
     Json marks = Json::object();
-    for (const ListBox* list : {&w.LstDeparture, &w.List1, &w.LstArrival, &w.List2}) {
+    for (const ListBox* list :
+         {&w.departure.traffic, &w.departure.cleared, &w.arrival.traffic, &w.arrival.cleared}) {
         Json kinds = Json::array();
         for (std::size_t i = 0; i < list->items.size(); ++i) {
             kinds.push_back(markName(list->markAt(static_cast<int>(i)).kind));
@@ -165,15 +166,18 @@ nlohmann::ordered_json StateDump::make(const MainWindowController& controller,
     addListsAndSelections(w, doc);
     doc["marks"] = marksJson(w);
     doc["enabled"] = enabledJson(w);
-    doc["visible"] = Json{{"FraMetar", w.FraMetar.visible}, {"FraSid", w.FraSid.visible},
-                          {"FraStar", w.FraStar.visible},   {"fraILS", w.fraILS.visible},
-                          {"lblParam", w.lblParam.visible}, {"lblParArr", w.lblParArr.visible}};
-    doc["back"] = Json{{"lblParam", w.lblParam.backColour},
-                       {"lblParArr", w.lblParArr.backColour},
-                       {"lblQNH", w.lblQNH.backColour},
-                       {"lblPollici", w.lblPollici.backColour}};
-    doc["font"] = Json{{"lblParam", w.lblParam.fontSize}, {"lblParArr", w.lblParArr.fontSize}};
-    doc["timers"] = Json{{"Timer1", w.Timer1.enabled}, {"Timer2", w.Timer2.enabled}};
+    doc["visible"] =
+        Json{{"FraMetar", w.atis.frame.visible},        {"FraSid", w.departure.frame.visible},
+             {"FraStar", w.arrival.frame.visible},      {"fraILS", w.approachDetail.frame.visible},
+             {"lblParam", w.departure.message.visible}, {"lblParArr", w.arrival.message.visible}};
+    doc["back"] = Json{{"lblParam", w.departure.message.backColour},
+                       {"lblParArr", w.arrival.message.backColour},
+                       {"lblQNH", w.topStrip.qnh.backColour},
+                       {"lblPollici", w.topStrip.qnhInches.backColour}};
+    doc["font"] =
+        Json{{"lblParam", w.departure.message.fontSize}, {"lblParArr", w.arrival.message.fontSize}};
+    doc["timers"] = Json{{"Timer1", w.departure.messageBlink.enabled},
+                         {"Timer2", w.arrival.messageBlink.enabled}};
     doc["state"] = stateJson(s);
     doc["flightPlan"] = flightPlanJson(s.lastAnalysed());
     if (s.Sheet) {

@@ -132,16 +132,16 @@ TEST(DemoTraffic, EveryPhaseAndMessageOfTheListedAircraftWithinTheHour) {
     }
     ASSERT_EQ(app.click("CmdExecute"), ActionResult::Done);
     const MainWindowModel& w = app.window();
-    EXPECT_EQ(w.LblPositionName.text, "EDDF_APP");
-    EXPECT_EQ(w.lblPosition.text, "APPROACH CONTROL");
-    EXPECT_EQ(w.LblRating.text, "ADC : Aerodrome Controller");
-    EXPECT_EQ(w.lblQNH.text, "1013");
-    EXPECT_EQ(w.LblSquawk.text, "2301");
+    EXPECT_EQ(w.topStrip.callsign.text, "EDDF_APP");
+    EXPECT_EQ(w.atis.positionTitle.text, "APPROACH CONTROL");
+    EXPECT_EQ(w.topStrip.rating.text, "ADC : Aerodrome Controller");
+    EXPECT_EQ(w.topStrip.qnh.text, "1013");
+    EXPECT_EQ(w.departure.nextCode.text, "2301");
     EXPECT_GE(departures.size(), 10u);
     EXPECT_GE(arrivals.size(), 10u);
-    EXPECT_EQ(w.LstDeparture.items, departures);
-    EXPECT_EQ(w.LstArrival.items, arrivals);
-    EXPECT_EQ(w.CmbTORwy.items, (Items{"07L", "07R", "07C", "25L", "25R", "25C", "18 "}));
+    EXPECT_EQ(w.departure.traffic.items, departures);
+    EXPECT_EQ(w.arrival.traffic.items, arrivals);
+    EXPECT_EQ(w.departure.runway.items, (Items{"07L", "07R", "07C", "25L", "25R", "25C", "18 "}));
 
     // Each aircraft is followed through the hour, so its sticky phase label carries its own
     // previous phase, as for a controller watching it.
@@ -158,8 +158,9 @@ TEST(DemoTraffic, EveryPhaseAndMessageOfTheListedAircraftWithinTheHour) {
             }
         }
     };
-    follow("LstDeparture", departures.size(), w.lblPosDep, w.lblParam, departureMessages);
-    follow("LstArrival", arrivals.size(), w.lblPosArr, w.lblParArr, arrivalMessages);
+    follow("LstDeparture", departures.size(), w.departure.phase, w.departure.message,
+           departureMessages);
+    follow("LstArrival", arrivals.size(), w.arrival.phase, w.arrival.message, arrivalMessages);
     // Seven phases and the aircraft without a plan, which leaves the departure message empty;
     // every message but the problem one, which needs a line without altitude.
     EXPECT_TRUE(phases.contains("NO FLIGHT PLAN"));

@@ -84,8 +84,9 @@ protected:
         } else if (kind == "frame") {
             read = m.frame(name)->caption;
         } else if (kind == "timer") {
-            read = (name == "Timer1" ? m.lblParam : m.lblParArr).visible ? "warning shown"
-                                                                         : "warning hidden";
+            read = (name == "Timer1" ? m.departure.message : m.arrival.message).visible
+                       ? "warning shown"
+                       : "warning hidden";
         }
         return QString::fromStdString(messages.empty() ? read : read + "|" + messages.back().text);
     }

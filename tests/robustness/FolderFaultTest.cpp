@@ -41,8 +41,8 @@ TEST_P(FolderFaultTest, ConnectSaysWhatCannotBeReadAndResets) {
     }
     EXPECT_EQ(messages(), (std::vector<std::string>{message}));
     EXPECT_TRUE(everyMessageIsAnExclamation());
-    EXPECT_TRUE(window().LstDeparture.items.empty());
-    EXPECT_TRUE(window().TxtOperatorName.enabled);
+    EXPECT_TRUE(window().departure.traffic.items.empty());
+    EXPECT_TRUE(window().topStrip.account.enabled);
 }
 
 CORVANE_CASES(Folders, FolderFaultTest, "robustness/folders.tsv");
@@ -104,18 +104,18 @@ TEST_F(WriteFaultTest, ReadOnlyDataFolderStillClearsAndListsButSaysTheLogIsNotWr
     app->click("cmdSidGen");
     ASSERT_TRUE(prepare("ABC123", true));
     app->click("cmdStarGen");
-    EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2302"}));
-    EXPECT_EQ(window().LblSquawk.text, "2305");  // 2303 and 2304 are squawked
-    ASSERT_EQ(window().List2.items.size(), 1U);
-    EXPECT_EQ(window().List2.items[0].substr(0, 7), "ABC123 ");
+    EXPECT_EQ(window().departure.cleared.items, (Items{"ABC12   - 2302"}));
+    EXPECT_EQ(window().departure.nextCode.text, "2305");  // 2303 and 2304 are squawked
+    ASSERT_EQ(window().arrival.cleared.items.size(), 1U);
+    EXPECT_EQ(window().arrival.cleared.items[0].substr(0, 7), "ABC123 ");
     EXPECT_EQ(messages(), (Items{notWritten("DEPARTURE", "departure.txt", "ACCESS DENIED"),
                                  notWritten("ARRIVAL", "arrival.txt", "ACCESS DENIED")}));
     // An entry whose record the log could not take shows no clearance, and says why.
     app->select("List1", 0);
-    EXPECT_EQ(window().LblIfrSid.text, "");
+    EXPECT_EQ(window().departure.clearance.text, "");
     EXPECT_EQ(messages().back(),
               "PAY ATTENTION!!! THE CLEARANCE OF ABC12 IS NOT IN THE DEPARTURE LOG");
-    EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2302"}));
+    EXPECT_EQ(window().departure.cleared.items, (Items{"ABC12   - 2302"}));
     EXPECT_TRUE(everyMessageIsAnExclamation());
 }
 
@@ -129,13 +129,13 @@ TEST_F(WriteFaultTest, AFullDiskIsNamedAndTheNextClearanceIsReadBackWhole) {
     platform.fileSystem.denyWrites = false;
     ASSERT_TRUE(prepare("XYZ345"));
     app->click("cmdSidGen");
-    const std::string second = shownText(window().LblIfrSid.text);
+    const std::string second = shownText(window().departure.clearance.text);
     // Never the clearance of the aircraft cleared after it, with another code.
     app->select("List1", 0);
-    EXPECT_EQ(window().LblIfrSid.text, "");
-    EXPECT_EQ(window().txtSidAss.text, "");
+    EXPECT_EQ(window().departure.clearance.text, "");
+    EXPECT_EQ(window().departure.assignedProcedure.text, "");
     app->select("List1", 1);
-    EXPECT_EQ(window().LblIfrSid.text, second);
+    EXPECT_EQ(window().departure.clearance.text, second);
     EXPECT_EQ(messages(),
               (Items{notWritten("DEPARTURE", "departure.txt", "DISK FULL"),
                      "PAY ATTENTION!!! THE CLEARANCE OF ABC12 IS NOT IN THE DEPARTURE LOG"}));
@@ -147,7 +147,7 @@ TEST_F(WriteFaultTest, LogsThatCannotBeDeletedDoNotStopResetOrExit) {
     app->click("cmdSidGen");
     platform.fileSystem.denyWrites = true;
     app->click("Command3(7)");
-    EXPECT_TRUE(window().List1.items.empty());
+    EXPECT_TRUE(window().departure.cleared.items.empty());
     EXPECT_TRUE(state().IssuedCodes.empty());
     platform.answers.push_back(true);
     app->click("Command3(8)");
@@ -168,9 +168,9 @@ TEST_F(WriteFaultTest, ALogLeftByAKilledRunIsNeverReadBack) {
     const std::string cleared =
         "SOME AIR 12 CLEAR TO DEST LIRF AS FLIGHT PLANNED ROUTE VIA ABCDE1 STANDARD DEPARTURE "
         "CLIMB AND MANTAIN FL 120 INITIALLY SQUAWK 2302";
-    EXPECT_EQ(window().LblIfrSid.text, cleared);
+    EXPECT_EQ(window().departure.clearance.text, cleared);
     app->select("List1", 0);
-    EXPECT_EQ(window().LblIfrSid.text, "");
+    EXPECT_EQ(window().departure.clearance.text, "");
     EXPECT_EQ(home.read("DATA/departure.txt"), old);
 }
 

@@ -38,7 +38,7 @@ TEST_F(InPlaceRewriteTest, ConnectsAndAnalysesEndInTheStationOrAClearMessage) {
     for (int round = 0; round < 2500; ++round) {
         app->click("Command3(7)");
         connect();
-        if (window().LblPositionName.text != "EDDF_APP") {
+        if (window().topStrip.callsign.text != "EDDF_APP") {
             continue;  // a read of the emptied file: the account message, checked below
         }
         ++connects;

@@ -43,18 +43,19 @@ protected:
 
     /// Types the account and presses the connect button.
     void connect() {
-        window().TxtOperatorName.text.clear();
+        window().topStrip.account.text.clear();
         type("TxtOperatorName", "JANE DOE");
         app->click("CmdExecute");
     }
     /// True when the last connect reached its end with the station's lists loaded.
-    bool connected() const { return app->window().LblPositionName.text == "EDDT_TWR"; }
+    bool connected() const { return app->window().topStrip.callsign.text == "EDDT_TWR"; }
 
     /// Selects the listed aircraft `callsign` on the departure (or arrival) panel and fills the
     /// panel's inputs; false when it is not listed.
     bool prepare(const std::string& callsign, bool arrival = false) {
         app->click(arrival ? "Command3(3)" : "Command3(1)");
-        const auto& items = arrival ? window().LstArrival.items : window().LstDeparture.items;
+        const auto& items =
+            arrival ? window().arrival.traffic.items : window().departure.traffic.items;
         const auto found = std::find(items.begin(), items.end(), callsign);
         if (found == items.end()) {
             return false;
@@ -63,7 +64,7 @@ protected:
                     static_cast<int>(found - items.begin()));
         app->select(arrival ? "cmbLandRwy" : "CmbTORwy", 0);
         app->select(arrival ? "cmbStar" : "CmbSid", 0);
-        (arrival ? window().txtDescend : window().TxtInClimb).text.clear();
+        (arrival ? window().arrival.clearedLevel : window().departure.clearedLevel).text.clear();
         type(arrival ? "txtDescend" : "TxtInClimb", arrival ? "70" : "120");
         return true;
     }

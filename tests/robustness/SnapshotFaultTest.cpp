@@ -47,15 +47,15 @@ TEST_F(SnapshotFaultTest, ConnectListsWhatTheFileHoldsOrSaysWhy) {
                                            ? std::string(kTenMegabytes, ':')
                                            : insertLine(sessionData("radar/recent.dat"), 1, big));
         connect();
-        EXPECT_EQ(window().LstDeparture.items,
+        EXPECT_EQ(window().departure.traffic.items,
                   (withoutLineEnd ? Items{} : Items{"BIG1", "ABC12", "XYZ345"}));
-        EXPECT_EQ(window().LstArrival.items, withoutLineEnd ? Items{} : kAllArrivals);
+        EXPECT_EQ(window().arrival.traffic.items, withoutLineEnd ? Items{} : kAllArrivals);
         EXPECT_EQ(messages(), withoutLineEnd ? kWrongAccount : Items{});
         EXPECT_TRUE(everyMessageIsAnExclamation());
         app->click("Command3(7)");
         home.write("radar/recent.dat", sessionData("radar/recent.dat"));
         connect();
-        EXPECT_EQ(window().LstDeparture.items, kAllDepartures);
+        EXPECT_EQ(window().departure.traffic.items, kAllDepartures);
         app->click("Command3(7)");
     }
 }
@@ -92,7 +92,7 @@ TEST_P(NumberFieldFaultTest, GivesPlainNumbersTheTextAsItStandsOrAClearMessage) 
     const std::string bad = GetParam()[0];
     reconnect("Q1013", "Q1" + bad);
     ASSERT_TRUE(connected());
-    expectPlainNumbers({&window().lblTL, &window().lblPollici});
+    expectPlainNumbers({&window().topStrip.transitionLevel, &window().topStrip.qnhInches});
 
     for (const std::string& line :
          {"EDDT:" + bad + ":2377:5000", "EDDT:2301:" + bad + ":5000", "EDDT:2301:2377:" + bad}) {
@@ -100,15 +100,15 @@ TEST_P(NumberFieldFaultTest, GivesPlainNumbersTheTextAsItStandsOrAClearMessage) 
         home.write("DATA/ssr_code.txt", line + "\r\n");
         reconnect("Q1013", "Q1013");
         ASSERT_TRUE(connected() && prepare("ABC12"));
-        expectPlainNumbers({&window().lblTL});
+        expectPlainNumbers({&window().topStrip.transitionLevel});
         app->click("cmdSidGen");
-        if (window().List1.items.empty()) {
+        if (window().departure.cleared.items.empty()) {
             ASSERT_FALSE(messages().empty());
             EXPECT_EQ(messages().back(),
                       "PAY ATTENTION!!! NO TRANSPONDER CODE GENERATED PLEASE INDICATE THE RANGE");
         } else {  // a code is given out only from a well-formed range: four octal digits
-            EXPECT_TRUE(
-                std::regex_match(window().List1.items.back(), std::regex("ABC12   - [0-7]{4}")));
+            EXPECT_TRUE(std::regex_match(window().departure.cleared.items.back(),
+                                         std::regex("ABC12   - [0-7]{4}")));
         }
     }
     home.write("DATA/ssr_code.txt", sessionData("DATA/ssr_code.txt"));
@@ -128,20 +128,22 @@ TEST_P(NumberFieldFaultTest, GivesPlainNumbersTheTextAsItStandsOrAClearMessage) 
                           .text() +
                       "\r\n");
         ASSERT_TRUE(connected());
-        ASSERT_EQ(window().LstDeparture.items, (Items{"ABC12", "XYZ345", "BAD1"}));
+        ASSERT_EQ(window().departure.traffic.items, (Items{"ABC12", "XYZ345", "BAD1"}));
         app->click("Command3(1)");
         app->select("LstDeparture", 2);
         ASSERT_TRUE(state().DeparturePlan.has_value());
         if (field == snapshot::Altitude) {
-            EXPECT_EQ(window().lblCurrentAlt.text, bad);
+            EXPECT_EQ(window().departure.altitude.text, bad);
         }
         app->click("Command3(3)");
         app->select("LstArrival", 1);
         ASSERT_TRUE(state().ArrivalPlan.has_value());
         EXPECT_EQ(state().ArrivalPlan->Callsign, "BAD2");
         const MainWindowModel& w = window();
-        expectPlainNumbers({&w.LblDistanceFP, &w.lblDistanceArr, &w.lblRemainNm, &w.lblEATmn,
-                            &w.lblEAThR, &w.lblTL, &w.lblPollici});
+        expectPlainNumbers({&w.departure.routeDistance, &w.arrival.distanceToGo,
+                            &w.departure.distanceToGo, &w.arrival.arrivalMinute,
+                            &w.arrival.arrivalHour, &w.topStrip.transitionLevel,
+                            &w.topStrip.qnhInches});
     }
 }
 
@@ -174,11 +176,11 @@ TEST_F(ClearanceSafetyTest, DamagedSnapshotBetweenClearancesLosesNothingAndRepea
     for (const auto& [damage, squawked] : damages) {
         SCOPED_TRACE(damage.substr(0, 20));
         home.write("radar/recent.dat", damage);
-        const Items before = window().List1.items;
+        const Items before = window().departure.cleared.items;
         // The aircraft is selected again from a list that still holds it.
-        window().LstDeparture.items = {"XYZ345"};
+        window().departure.traffic.items = {"XYZ345"};
         clearDeparture("XYZ345");
-        const Items& after = window().List1.items;
+        const Items& after = window().departure.cleared.items;
         ASSERT_GE(after.size(), before.size());
         EXPECT_EQ(Items(after.begin(), after.begin() + static_cast<long>(before.size())), before);
         if (after.size() > before.size()) {

@@ -77,13 +77,14 @@ void installFlightPlanActions(ActionRegistry& registry, AppContext& context) {
 }
 
 void installReferenceActions(ActionRegistry& registry, AppContext& context) {
-    RulesOfThumb::showTitles(context.window.lstRulTum);
-    RulesOfThumb::showTitles(context.window.List5);
+    RulesOfThumb::showTitles(context.window.departure.ruleTitles);
+    RulesOfThumb::showTitles(context.window.arrival.ruleTitles);
     registry.onSelect("lstRulTum", [&context](int index) {
-        RulesOfThumb::showRule(context.window.lblRulTum, index);
+        RulesOfThumb::showRule(context.window.departure.ruleText, index);
     });
-    registry.onSelect(
-        "List5", [&context](int index) { RulesOfThumb::showRule(context.window.Label6, index); });
+    registry.onSelect("List5", [&context](int index) {
+        RulesOfThumb::showRule(context.window.arrival.ruleText, index);
+    });
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ bool KeyFilters::hasFilter(const std::string& control) {
 char32_t KeyFilters::filter(MainWindowModel& window, const std::string& control, char32_t key) {
     if (control == "TxtOperatorName") {
         const char32_t upper = upperKey(key);
-        window.CmdExecute.enabled = true;
+        window.topStrip.connect.enabled = true;
         return upper;
     }
     const bool digit = key >= U'0' && key <= U'9';

@@ -132,7 +132,8 @@ ActionResult MainWindowController::tick(const std::string& timer) {
     if (!blink->enabled) {
         return ActionResult::Ignored;
     }
-    Label& warning = blink == &window_.Timer1 ? window_.lblParam : window_.lblParArr;
+    Label& warning = blink == &window_.departure.messageBlink ? window_.departure.message
+                                                              : window_.arrival.message;
     warning.visible = !warning.visible;
     return ActionResult::Done;
 }

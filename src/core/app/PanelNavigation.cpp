@@ -11,7 +11,7 @@ namespace corvane {
 namespace {
 
 void showOnly(MainWindowModel& w, Frame& shown) {
-    for (Frame* panel : {&w.FraMetar, &w.FraSid, &w.FraStar}) {
+    for (Frame* panel : {&w.atis.frame, &w.departure.frame, &w.arrival.frame}) {
         panel->visible = panel == &shown;
     }
 }
@@ -20,19 +20,19 @@ void showOnly(MainWindowModel& w, Frame& shown) {
 
 void PanelNavigation::openAtisPanel(AppContext& context) {
     WindowLayouts::possuc(context.window);
-    showOnly(context.window, context.window.FraMetar);
+    showOnly(context.window, context.window.atis.frame);
 }
 
 void PanelNavigation::openDeparturePanel(AppContext& context) {
     WindowLayouts::possuc(context.window);
-    showOnly(context.window, context.window.FraSid);
+    showOnly(context.window, context.window.departure.frame);
 }
 
 void PanelNavigation::openArrivalPanel(AppContext& context) {
     MainWindowModel& w = context.window;
     WindowLayouts::possuc(w);
-    showOnly(w, w.FraStar);
-    w.LblSqArr.text = context.state.Station.nextCode;
+    showOnly(w, w.arrival.frame);
+    w.arrival.nextCode.text = context.state.Station.nextCode;
 }
 
 void PanelNavigation::chooseProcedureFolder(AppContext& context) {

@@ -24,19 +24,19 @@ bool refuse(MainWindowModel& window, Platform& platform, const char* text, const
 }  // namespace
 
 bool ArrivalClearance::validate(MainWindowModel& w, Platform& platform) {
-    if (w.cmbLandRwy.text.empty()) {
+    if (w.arrival.runway.text.empty()) {
         return refuse(w, platform, "PAY ATTENTION!!! SELECT THE RUNWAY",
-                      "LANDING RUNWAY UNSELECTED", w.cmbLandRwy.name);
+                      "LANDING RUNWAY UNSELECTED", w.arrival.runway.name);
     }
-    if (w.cmbStar.text.empty()) {
+    if (w.arrival.procedure.text.empty()) {
         return refuse(w, platform, "PAY ATTENTION!!! SELECT THE STAR",
-                      "STANDARD ARRIVAL UNSELECTED", w.cmbStar.name);
+                      "STANDARD ARRIVAL UNSELECTED", w.arrival.procedure.name);
     }
-    if (w.txtDescend.text.empty()) {
+    if (w.arrival.clearedLevel.text.empty()) {
         return refuse(w, platform, "PAY ATTENTION!!! INSERT INITIAL DESCEND",
-                      "INITIAL DESCEND UNSELECTED", w.txtDescend.name);
+                      "INITIAL DESCEND UNSELECTED", w.arrival.clearedLevel.name);
     }
-    w.cmdStarGen.enabled = true;
+    w.arrival.generate.enabled = true;
     return true;
 }
 
@@ -50,8 +50,8 @@ void ArrivalClearance::collectLine(std::string& procedureText, std::string_view 
 void ArrivalClearance::generate(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
-    const std::string callsign = w.LstArrival.selectedText();
-    const std::string star(trimSpaces(w.cmbStar.text));
+    const std::string callsign = w.arrival.traffic.selectedText();
+    const std::string star(trimSpaces(w.arrival.procedure.text));
     if (!validate(w, context.platform)) {
         return;
     }
@@ -62,20 +62,20 @@ void ArrivalClearance::generate(AppContext& context) {
         return;
     }
     state.ProcedureText = procedureText;
-    const AnalysedPlan* plan = ClearedAircraft::plan(context, callsign, state.ArrivalPlan,
-                                                     state.ArrivalWithoutPlan, w.LstArrival.name);
+    const AnalysedPlan* plan = ClearedAircraft::plan(
+        context, callsign, state.ArrivalPlan, state.ArrivalWithoutPlan, w.arrival.traffic.name);
     if (plan == nullptr) {
         return;
     }
     if (plan->Record.FlightRules == "V") {
-        w.lblIfrStar.text = AircraftAnalysis::kVfrClearance;
+        w.arrival.clearance.text = AircraftAnalysis::kVfrClearance;
         state.ArrivalAircraft.expectedProcedure = "VFR";
         TrafficPanelPresenter::presentArrival(state.ArrivalAircraft, w);
-        w.txtStarAss.text = "NO STAR AVAILABLE IN THIS AIRPORT";
+        w.arrival.assignedProcedure.text = "NO STAR AVAILABLE IN THIS AIRPORT";
         return;
     }
-    const std::string level = ClearanceWording::levelPhrase(w.txtDescend.text);
-    w.txtStarAss.text = replaceControlCharacters(state.ProcedureText);
+    const std::string level = ClearanceWording::levelPhrase(w.arrival.clearedLevel.text);
+    w.arrival.assignedProcedure.text = replaceControlCharacters(state.ProcedureText);
     state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
     // Text from the files loses its control characters before it is spoken or logged.
     const AnalysedAircraft& aircraft = state.ArrivalAircraft;
@@ -85,12 +85,12 @@ void ArrivalClearance::generate(AppContext& context) {
         " RADAR CONTACT FLY DIRECT " +
         ClearanceWording::starEntryPoint(aircraft.expectedProcedure) + " THEN " + star +
         " STANDARD ARRIVAL DESCENT AND MANTAIN " + level +
-        " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY " + w.cmbLandRwy.text);
-    w.lblIfrStar.text = clearance;
-    w.List2.add(ClearanceWording::assignedEntry(callsign, aircraft.squawk));
+        " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY " + w.arrival.runway.text);
+    w.arrival.clearance.text = clearance;
+    w.arrival.cleared.add(ClearanceWording::assignedEntry(callsign, aircraft.squawk));
     state.ClearedArrivals.insert(callsign);
-    w.LstArrival.removeAt(w.LstArrival.selected);
-    ClearanceLog::write(context, ClearanceSide::Arrival, clearance);
+    w.arrival.traffic.removeAt(w.arrival.traffic.selected);
+    ClearanceLog::write(context, TrafficSide::Arrival, clearance);
 }
 
 }  // namespace corvane

@@ -23,80 +23,52 @@ void showWarningField(Label& warning, BlinkTimer& timer) {
     warning.visible = true;
 }
 
-// One side's assigned list and what a click or a removal there touches.
-struct AssignedSide {
-    ListBox& list;
-    Button& remove;
-    Button& sheet;
-    Label& warning;
-    BlinkTimer& timer;
-    std::string ProgramState::*selected;
-    ScanResult (*analyse)(AppContext& context);
-    ClearanceSide side;
-};
-
-AssignedSide departureSide(MainWindowModel& w) {
-    return {w.List1,
-            w.cmdRemoveDep,
-            w.cmdFPDep,
-            w.lblParam,
-            w.Timer1,
-            &ProgramState::SelectedDepartureCallsign,
-            &DepartureAnalysis::analyse,
-            ClearanceSide::Departure};
+ScanResult analyse(AppContext& context, TrafficSide side) {
+    return side == TrafficSide::Departure ? DepartureAnalysis::analyse(context)
+                                          : ArrivalAnalysis::analyse(context);
 }
 
-AssignedSide arrivalSide(MainWindowModel& w) {
-    return {w.List2,
-            w.cmdRemoveArr,
-            w.cmdFPArr,
-            w.lblParArr,
-            w.Timer2,
-            &ProgramState::SelectedArrivalCallsign,
-            &ArrivalAnalysis::analyse,
-            ClearanceSide::Arrival};
-}
-
-void clicked(AppContext& context, const AssignedSide& side) {
-    std::string& selected = context.state.*side.selected;
-    side.remove.enabled = true;
-    selected = std::string(assignedEntryCallsign(side.list.selectedText()));
-    showWarningField(side.warning, side.timer);
-    const ScanResult scan = side.analyse(context);
+void clicked(AppContext& context, TrafficSide side) {
+    TrafficPanel& panel = context.window.panel(side);
+    std::string& selected = context.state.selectedCallsign(side);
+    panel.remove.enabled = true;
+    selected = std::string(assignedEntryCallsign(panel.cleared.selectedText()));
+    showWarningField(panel.message, panel.messageBlink);
+    const ScanResult scan = analyse(context, side);
     if (scan.missing()) {
         AircraftLineScan::reportMissing(context.platform, selected);
     }
-    ClearanceLog::show(context, side.side);
-    side.sheet.enabled = true;
+    ClearanceLog::show(context, side);
+    panel.showFlightPlan.enabled = true;
     TrafficSelection::watchSquawks(context, scan);
 }
 
 // The log keeps the record, and the aircraft does not return to the traffic list.
-void remove(Platform& platform, const AssignedSide& side) {
+void remove(Platform& platform, TrafficPanel& panel) {
     if (!UserMessage::confirm(platform, "ARE YOU SURE ?", "REMOVE AIRCRAFT")) {
         return;
     }
-    side.list.removeAt(side.list.selected);
-    side.remove.enabled = false;
-    side.sheet.enabled = false;
+    panel.cleared.removeAt(panel.cleared.selected);
+    panel.remove.enabled = false;
+    panel.showFlightPlan.enabled = false;
 }
 
 }  // namespace
 
 void AssignedLists::departureClicked(AppContext& context) {
-    clicked(context, departureSide(context.window));
+    clicked(context, TrafficSide::Departure);
 }
 
 void AssignedLists::arrivalClicked(AppContext& context) {
-    clicked(context, arrivalSide(context.window));
+    clicked(context, TrafficSide::Arrival);
 }
 
 void AssignedLists::removeDeparture(MainWindowModel& w, Platform& platform) {
-    remove(platform, departureSide(w));
+    remove(platform, w.departure);
 }
 
 void AssignedLists::removeArrival(MainWindowModel& w, Platform& platform) {
-    remove(platform, arrivalSide(w));
+    remove(platform, w.arrival);
 }
 
 }  // namespace corvane

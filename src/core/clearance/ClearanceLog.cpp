@@ -16,35 +16,22 @@ constexpr std::size_t kProcedureCharacters = 300;
 
 // The words every clearance of a side closes with; only the code or the runway follows them,
 // so the first "/" after them is the one the log wrote.
-std::string_view closingWords(ClearanceSide side) {
-    return side == ClearanceSide::Departure ? " INITIALLY SQUAWK "
-                                            : " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY ";
+std::string_view closingWords(TrafficSide side) {
+    return side == TrafficSide::Departure ? " INITIALLY SQUAWK "
+                                          : " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY ";
 }
 
-const char* logName(ClearanceSide side) {
-    return side == ClearanceSide::Departure ? "DEPARTURE" : "ARRIVAL";
+const char* logName(TrafficSide side) {
+    return side == TrafficSide::Departure ? "DEPARTURE" : "ARRIVAL";
 }
 
-std::set<std::string, std::less<>>& writtenRecords(AppContext& context, ClearanceSide side) {
-    return side == ClearanceSide::Departure ? context.state.DepartureRecords
-                                            : context.state.ArrivalRecords;
-}
-
-std::string& selectedCallsign(AppContext& context, ClearanceSide side) {
-    return side == ClearanceSide::Departure ? context.state.SelectedDepartureCallsign
-                                            : context.state.SelectedArrivalCallsign;
-}
-
-Label& clearanceLabel(AppContext& context, ClearanceSide side) {
-    return side == ClearanceSide::Departure ? context.window.LblIfrSid : context.window.lblIfrStar;
-}
-
-TextBox& procedureBox(AppContext& context, ClearanceSide side) {
-    return side == ClearanceSide::Departure ? context.window.txtSidAss : context.window.txtStarAss;
+std::set<std::string, std::less<>>& writtenRecords(AppContext& context, TrafficSide side) {
+    return side == TrafficSide::Departure ? context.state.DepartureRecords
+                                          : context.state.ArrivalRecords;
 }
 
 // Byte offset where the clearance ends in `body` (the record after the callsign's "/").
-std::size_t clearanceEnd(std::string_view body, ClearanceSide side) {
+std::size_t clearanceEnd(std::string_view body, TrafficSide side) {
     const std::string_view words = closingWords(side);
     const std::size_t closing = body.find(words);
     const std::size_t from = closing == std::string_view::npos ? 0 : closing + words.size();
@@ -65,7 +52,7 @@ std::string ClearanceLog::record(std::string_view callsign, std::string_view cle
 
 std::optional<ClearanceLog::Entry> ClearanceLog::parse(std::string_view line,
                                                        std::string_view callsign,
-                                                       ClearanceSide side) {
+                                                       TrafficSide side) {
     // The record begins with the callsign, padded with spaces when it is short, then "/"; a
     // callsign longer than the padding stands whole. Only that exact field is the callsign's:
     // "ABC1" is not the record of "ABC1/X", whose field also begins "ABC1" and a "/".
@@ -85,16 +72,17 @@ std::optional<ClearanceLog::Entry> ClearanceLog::parse(std::string_view line,
     return Entry{std::string(body.substr(0, end)), std::string(trimSpaces(procedure))};
 }
 
-std::string ClearanceLog::path(const ProgramFolder& folder, ClearanceSide side) {
-    return folder.dataFile(side == ClearanceSide::Departure ? ProgramFolder::kDepartureLog
-                                                            : ProgramFolder::kArrivalLog);
+std::string ClearanceLog::path(const ProgramFolder& folder, TrafficSide side) {
+    return folder.dataFile(side == TrafficSide::Departure ? ProgramFolder::kDepartureLog
+                                                          : ProgramFolder::kArrivalLog);
 }
 
-void ClearanceLog::write(AppContext& context, ClearanceSide side, std::string_view clearance) {
-    std::string& callsign = selectedCallsign(context, side);
+void ClearanceLog::write(AppContext& context, TrafficSide side, std::string_view clearance) {
+    std::string& callsign = context.state.selectedCallsign(side);
     callsign = ClearanceWording::paddedCallsign(callsign);
     const std::string file = path(context.folder, side);
-    const std::string line = record(callsign, clearance, procedureBox(context, side).text);
+    const std::string line =
+        record(callsign, clearance, context.window.panel(side).assignedProcedure.text);
     const FileStatus status = context.files().appendLine(file, line);
     if (status == FileStatus::Ok) {
         writtenRecords(context, side).insert(line);
@@ -105,13 +93,13 @@ void ClearanceLog::write(AppContext& context, ClearanceSide side, std::string_vi
     }
 }
 
-void ClearanceLog::show(AppContext& context, ClearanceSide side) {
+void ClearanceLog::show(AppContext& context, TrafficSide side) {
     const std::string file = path(context.folder, side);
     FileStatus status = FileStatus::Ok;
     auto source = context.files().openOwnLines(file, status);
     std::optional<Entry> last;
     if (source) {
-        const std::string callsign = selectedCallsign(context, side);
+        const std::string callsign = context.state.selectedCallsign(side);
         const auto& written = writtenRecords(context, side);
         std::string_view line;
         while (source->next(line)) {
@@ -128,14 +116,15 @@ void ClearanceLog::show(AppContext& context, ClearanceSide side) {
             status = FileStatus::IoError;
         }
     }
+    TrafficPanel& panel = context.window.panel(side);
     if (status == FileStatus::Ok && last) {
-        clearanceLabel(context, side).text = last->clearance;
-        procedureBox(context, side).text = last->procedure;
+        panel.clearance.text = last->clearance;
+        panel.assignedProcedure.text = last->procedure;
         return;
     }
     // What the fields still show is another aircraft's clearance, or none at all.
-    clearanceLabel(context, side).text.clear();
-    procedureBox(context, side).text.clear();
+    panel.clearance.text.clear();
+    panel.assignedProcedure.text.clear();
     // Without a record written in this connection a missing log is no read failure: the
     // record the click asks for was never written (a full disk refused it).
     const bool neverWritten =
@@ -146,7 +135,7 @@ void ClearanceLog::show(AppContext& context, ClearanceSide side) {
         return;
     }
     context.warn("PAY ATTENTION!!! THE CLEARANCE OF " +
-                 replaceControlCharacters(trimSpaces(selectedCallsign(context, side))) +
+                 replaceControlCharacters(trimSpaces(context.state.selectedCallsign(side))) +
                  " IS NOT IN THE " + logName(side) + " LOG");
 }
 

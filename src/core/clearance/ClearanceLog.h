@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "clearance/ClearanceSide.h"
+#include "window/TrafficSide.h"
 
 namespace corvane {
 
@@ -29,19 +29,19 @@ std::string record(std::string_view callsign, std::string_view clearance,
 /// The clearance and procedure text of `line` when its callsign field (up to the "/" after
 /// the padding) is exactly `callsign`; nothing otherwise. A clearance text that holds "/" is read
 /// whole: it ends at the first "/" after its fixed closing words.
-std::optional<Entry> parse(std::string_view line, std::string_view callsign, ClearanceSide side);
+std::optional<Entry> parse(std::string_view line, std::string_view callsign, TrafficSide side);
 
 /// `WriteDepartureLog` / `WriteArrivalLog`: pads the side's selected callsign in place and
 /// appends the record of `clearance`, the text just put on screen. A log that cannot be written is
 /// reported; the clearance stays on screen and in the assigned list.
-void write(AppContext& context, ClearanceSide side, std::string_view clearance);
+void write(AppContext& context, TrafficSide side, std::string_view clearance);
 /// `ShowDepartureLogRecord` / `ShowArrivalLogRecord`: shows the last logged clearance of the
 /// side's selected callsign. Without one (its record could not be written, or the log cannot
 /// be read) the clearance fields are emptied and the user told why.
-void show(AppContext& context, ClearanceSide side);
+void show(AppContext& context, TrafficSide side);
 
 /// The path of the side's log in the DATA folder.
-std::string path(const ProgramFolder& folder, ClearanceSide side);
+std::string path(const ProgramFolder& folder, TrafficSide side);
 }  // namespace ClearanceLog
 
 }  // namespace corvane

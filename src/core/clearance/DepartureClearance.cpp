@@ -98,15 +98,15 @@ std::optional<SquawkAllocator> DepartureClearance::allocator(
 std::optional<SquawkAllocator::Allocation> DepartureClearance::check(AppContext& context,
                                                                      std::string_view callsign) {
     MainWindowModel& w = context.window;
-    if (w.CmbTORwy.text.empty()) {
+    if (w.departure.runway.text.empty()) {
         context.warn("PAY ATTENTION!!! SELECT THE RUNWAY", "TAKE OFF RUNWAY UNSELECTED");
         return std::nullopt;
     }
-    if (w.CmbSid.text.empty()) {
+    if (w.departure.procedure.text.empty()) {
         context.warn("PAY ATTENTION!!! SELECT THE SID", "STANDARD INSTRUMENT DEPARTURE UNSELECTED");
         return std::nullopt;
     }
-    if (w.TxtInClimb.text.empty()) {
+    if (w.departure.clearedLevel.text.empty()) {
         context.warn("PAY ATTENTION!!! INSERT INITIAL CLIMB", "INITIAL CLIMB UNSELECTED");
         return std::nullopt;
     }
@@ -122,12 +122,12 @@ std::optional<SquawkAllocator::Allocation> DepartureClearance::check(AppContext&
                      "RANGE SQUAWK CODE UNSELECTED");
         return std::nullopt;
     }
-    w.cmdSidGen.enabled = true;
+    w.departure.generate.enabled = true;
     return allocation;
 }
 
 bool DepartureClearance::validate(AppContext& context) {
-    return check(context, context.window.LstDeparture.selectedText()).has_value();
+    return check(context, context.window.departure.traffic.selectedText()).has_value();
 }
 
 void DepartureClearance::collectLine(SidText& collected, std::string_view line,
@@ -151,34 +151,35 @@ void DepartureClearance::collectLine(SidText& collected, std::string_view line,
 void DepartureClearance::generate(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
-    const std::string callsign = w.LstDeparture.selectedText();
-    const std::string sid(trimSpaces(w.CmbSid.text));
+    const std::string callsign = w.departure.traffic.selectedText();
+    const std::string sid(trimSpaces(w.departure.procedure.text));
     const auto allocation = check(context, callsign);
     if (!allocation) {
         return;
     }
     SidText collected{state.ProcedureText};
-    const std::string runway = w.CmbTORwy.text;
+    const std::string runway = w.departure.runway.text;
     if (!ProcedureLines::read(context.state, context.platform, [&](std::string_view line) {
             collectLine(collected, line, sid, runway);
         })) {
         return;
     }
     state.ProcedureText = collected.text;
-    const AnalysedPlan* plan = ClearedAircraft::plan(
-        context, callsign, state.DeparturePlan, state.DepartureWithoutPlan, w.LstDeparture.name);
+    const AnalysedPlan* plan =
+        ClearedAircraft::plan(context, callsign, state.DeparturePlan, state.DepartureWithoutPlan,
+                              w.departure.traffic.name);
     if (plan == nullptr) {
         return;
     }
     if (plan->Record.FlightRules == "V") {
-        w.LblIfrSid.text = AircraftAnalysis::kVfrClearance;
+        w.departure.clearance.text = AircraftAnalysis::kVfrClearance;
         state.DepartureAircraft.expectedProcedure = "VFR";
         TrafficPanelPresenter::presentDeparture(state.DepartureAircraft, w);
-        w.txtSidAss.text = "NO SID AVAILABLE IN THIS AIRPORT";
+        w.departure.assignedProcedure.text = "NO SID AVAILABLE IN THIS AIRPORT";
         return;
     }
-    const std::string level = ClearanceWording::levelPhrase(w.TxtInClimb.text);
-    w.txtSidAss.text = replaceControlCharacters(state.ProcedureText);
+    const std::string level = ClearanceWording::levelPhrase(w.departure.clearedLevel.text);
+    w.departure.assignedProcedure.text = replaceControlCharacters(state.ProcedureText);
     state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
     // Text from the files loses its control characters before it is spoken or logged.
     const std::string clearance = replaceControlCharacters(
@@ -186,14 +187,14 @@ void DepartureClearance::generate(AppContext& context) {
         ClearanceWording::spokenNumber(callsign, state.CallsignNumberLength) + " CLEAR TO DEST " +
         plan->Record.Destination + " AS FLIGHT PLANNED ROUTE VIA " + sid +
         " STANDARD DEPARTURE CLIMB AND MANTAIN " + level + " INITIALLY SQUAWK " + allocation->code);
-    w.LblIfrSid.text = clearance;
-    w.List1.add(ClearanceWording::assignedEntry(callsign, allocation->code));
+    w.departure.clearance.text = clearance;
+    w.departure.cleared.add(ClearanceWording::assignedEntry(callsign, allocation->code));
     state.IssuedCodes.insert(allocation->code);
     state.ClearedDepartures.insert(callsign);
     state.Station.nextCode = allocation->next;
     StationPresenter::present(state.Station, w);
-    w.LstDeparture.removeAt(w.LstDeparture.selected);
-    ClearanceLog::write(context, ClearanceSide::Departure, clearance);
+    w.departure.traffic.removeAt(w.departure.traffic.selected);
+    ClearanceLog::write(context, TrafficSide::Departure, clearance);
 }
 
 }  // namespace corvane

@@ -23,13 +23,13 @@ void RunwaySelection::takeOffRunwaySelected(AppContext& context) {
     }
     MainWindowModel& w = context.window;
     // Each runway pick lists the airport's SIDs once: the list of the pick before goes.
-    w.CmbSid.items.clear();
-    w.CmbSid.selected = -1;
+    w.departure.procedure.items.clear();
+    w.departure.procedure.selected = -1;
     for (auto& sid : sids) {
-        w.CmbSid.add(std::move(sid));
+        w.departure.procedure.add(std::move(sid));
     }
     if (sids.empty()) {
-        w.txtSidAss.text = "NO SID AVAILABLE IN THIS AIRPORT";
+        w.departure.assignedProcedure.text = "NO SID AVAILABLE IN THIS AIRPORT";
         context.state.DepartureAircraft.phase = "NO SID";
         TrafficPanelPresenter::presentDeparture(context.state.DepartureAircraft, w);
     }
@@ -37,7 +37,7 @@ void RunwaySelection::takeOffRunwaySelected(AppContext& context) {
 
 void RunwaySelection::landingRunwaySelected(AppContext& context) {
     MainWindowModel& w = context.window;
-    const std::string runway = w.cmbLandRwy.text;
+    const std::string runway = w.arrival.runway.text;
     std::vector<std::string> stars;
     std::vector<std::pair<std::string, std::string>> approaches;
     const bool read =
@@ -56,30 +56,30 @@ void RunwaySelection::landingRunwaySelected(AppContext& context) {
     if (!read) {
         return;
     }
-    w.List3.clear();
-    w.List4.clear();
-    w.cmbStar.items.clear();
-    w.cmbStar.selected = -1;
+    w.arrival.approaches.clear();
+    w.approachDetail.lines.clear();
+    w.arrival.procedure.items.clear();
+    w.arrival.procedure.selected = -1;
     for (auto& star : stars) {
-        w.cmbStar.add(std::move(star));
+        w.arrival.procedure.add(std::move(star));
     }
     for (auto& [name, description] : approaches) {
-        w.List3.add(std::move(name));
-        w.List4.add(std::move(description));
+        w.arrival.approaches.add(std::move(name));
+        w.approachDetail.lines.add(std::move(description));
     }
     if (stars.empty()) {
-        w.txtStarAss.text = "NO STAR AVAILABLE IN THIS AIRPORT";
+        w.arrival.assignedProcedure.text = "NO STAR AVAILABLE IN THIS AIRPORT";
         context.state.ArrivalAircraft.phase = "NO STAR";
         TrafficPanelPresenter::presentArrival(context.state.ArrivalAircraft, w);
     }
 }
 
 void RunwaySelection::approachNameClicked(MainWindowModel& window) {
-    window.fraILS.visible = true;
+    window.approachDetail.frame.visible = true;
 }
 
 void RunwaySelection::approachDescriptionClicked(MainWindowModel& window) {
-    window.fraILS.visible = false;
+    window.approachDetail.frame.visible = false;
 }
 
 }  // namespace corvane

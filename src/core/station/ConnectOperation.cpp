@@ -61,10 +61,10 @@ void ConnectOperation::connect(AppContext& context) {
         return;
     }
     WindowLayouts::enableButtons(w);
-    w.CmdExecute.enabled = false;
-    w.TxtOperatorName.enabled = false;
+    w.topStrip.connect.enabled = false;
+    w.topStrip.account.enabled = false;
     context.state.CentreMode = false;
-    const std::string typed = w.TxtOperatorName.text;
+    const std::string typed = w.topStrip.account.text;
     SearchPassTraffic traffic;
     AircraftSquawks pilots;
     if (!loadSnapshotPath(context) || !searchStation(context, typed, traffic, pilots)) {
@@ -88,13 +88,13 @@ std::string ConnectOperation::stationCode(const StationState& station) {
 
 bool ConnectOperation::checkOperatorText(AppContext& context) {
     MainWindowModel& w = context.window;
-    if (!w.TxtOperatorName.text.empty()) {
+    if (!w.topStrip.account.text.empty()) {
         return true;
     }
     context.warn(kNoAccount);
-    w.TxtOperatorName.text.clear();
-    w.CmdExecute.enabled = true;
-    w.focus = w.TxtOperatorName.name;
+    w.topStrip.account.text.clear();
+    w.topStrip.connect.enabled = true;
+    w.focus = w.topStrip.account.name;
     ConnectionReset::resetConnection(context);
     return false;
 }
@@ -168,10 +168,10 @@ bool ConnectOperation::searchStation(AppContext& context, std::string_view typed
 void ConnectOperation::notFound(AppContext& context) {
     MainWindowModel& w = context.window;
     context.warn(kWrongAccount);
-    w.TxtOperatorName.enabled = true;
-    w.TxtOperatorName.text.clear();
-    w.CmdExecute.enabled = true;
-    w.focus = w.TxtOperatorName.name;
+    w.topStrip.account.enabled = true;
+    w.topStrip.account.text.clear();
+    w.topStrip.connect.enabled = true;
+    w.focus = w.topStrip.account.name;
     ConnectionReset::resetConnection(context);
     w.command(8).enabled = true;
     WindowLayouts::posinit(w);

@@ -114,10 +114,10 @@ void PositionKinds::show(MainWindowModel& window, std::string_view positionName)
     if (entry == nullptr) {
         return;
     }
-    window.lblPosition.text = std::string(entry->title);
+    window.atis.positionTitle.text = std::string(entry->title);
     std::string description(entry->duties);
     description += entry->moreDuties;
-    window.txtInfoPos.text = std::move(description);
+    window.atis.positionNotes.text = std::move(description);
 }
 
 }  // namespace corvane

@@ -17,12 +17,12 @@ bool RunwayReader::read(LineSource& lines, std::string_view airportCode, MainWin
             station.airportName = std::string(ProcedureFile::airportName(line));
         }
         if (ProcedureFile::isAiracLine(line)) {
-            window.LblAirac.text = std::string(ProcedureFile::airacText(line));
+            window.atis.airac.text = std::string(ProcedureFile::airacText(line));
         }
         if (ProcedureFile::isRunwayLine(line)) {
             const std::string runway(ProcedureFile::runwayDesignator(line));
-            window.CmbTORwy.add(runway);
-            window.cmbLandRwy.add(runway);
+            window.departure.runway.add(runway);
+            window.arrival.runway.add(runway);
         }
         if (ProcedureFile::isEndOfRunways(line)) {
             return true;

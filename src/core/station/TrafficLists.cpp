@@ -86,8 +86,8 @@ bool TrafficLists::addLines(LineSource& lines, std::size_t maxLines) {
 }
 
 void TrafficLists::moveTo(MainWindowModel& window) {
-    append(departures_, window.LstDeparture);
-    append(arrivals_, window.LstArrival);
+    append(departures_, window.departure.traffic);
+    append(arrivals_, window.arrival.traffic);
 }
 
 bool TrafficLists::load(AppContext& context, LineSource& lines, std::size_t maxLines) {

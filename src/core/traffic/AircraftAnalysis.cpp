@@ -56,9 +56,9 @@ void fill(AppContext& context, const AnalysisSide& side, const PilotReading& pil
     side.ownWork(aircraft, pilot, context.platform.localTime());
     if (pilot.vfr()) {
         aircraft.expectedProcedure = "VFR";
-        side.clearance.text = AircraftAnalysis::kVfrClearance;
-        side.assigned.text = side.noProcedure;
-        side.generate.enabled = false;
+        side.panel.clearance.text = AircraftAnalysis::kVfrClearance;
+        side.panel.assignedProcedure.text = side.noProcedure;
+        side.panel.generate.enabled = false;
     }
     if (auto procedure = side.expectedProcedure(pilot.route)) {
         aircraft.expectedProcedure = *procedure;
@@ -69,7 +69,8 @@ void judge(const AnalysisSide& side) {
     AnalysedAircraft& aircraft = side.aircraft;
     if (side.unusable(aircraft)) {
         aircraft.nearAerodrome.clear();
-        ParameterMessage::show(ParameterMessage::problem(), side.message, side.timer);
+        ParameterMessage::show(ParameterMessage::problem(), side.panel.message,
+                               side.panel.messageBlink);
         return;
     }
     // The rules take each figure as the controller reads it on the panel.
@@ -80,7 +81,8 @@ void judge(const AnalysisSide& side) {
     if (auto phase = FlightPhase::classify(figures)) {
         aircraft.phase = *phase;
     }
-    ParameterMessage::show(side.advice(aircraft.phase, figures), side.message, side.timer);
+    ParameterMessage::show(side.advice(aircraft.phase, figures), side.panel.message,
+                           side.panel.messageBlink);
 }
 
 }  // namespace
@@ -88,7 +90,7 @@ void judge(const AnalysisSide& side) {
 void AircraftAnalysis::apply(AppContext& context, const AnalysisSide& side,
                              const ScanResult& scan) {
     context.state.LastAnalysedSide = side.kind;
-    side.generate.enabled = true;
+    side.panel.generate.enabled = true;
     if (scan.found) {
         // Always the aircraft's own category, never one left by the aircraft analysed before.
         side.aircraft.record.WakeCategory = scan.wakeCategory;
@@ -122,7 +124,7 @@ ScanResult AircraftAnalysis::analyse(AppContext& context, const AnalysisSide& si
         AircraftLineScan::run(context.platform, context.state.SnapshotPath, side.selected);
     if (scan.outcome == ScanOutcome::Unreadable) {
         context.state.LastAnalysedSide = side.kind;
-        side.generate.enabled = true;
+        side.panel.generate.enabled = true;
         side.present(side.aircraft, context.window);
         return scan;
     }

@@ -14,11 +14,8 @@ class AppContext;
 class MainWindowModel;
 struct AnalysedAircraft;
 struct AnalysedPlan;
-struct BlinkTimer;
-struct Button;
-struct Label;
 struct PilotReading;
-struct TextBox;
+struct TrafficPanel;
 enum class TrafficSide;
 
 /// One side of the aircraft analysis: its aircraft, its plan, the fields it writes beside them
@@ -31,12 +28,8 @@ struct AnalysisSide {
     std::optional<AnalysedPlan>& plan;
     /// The selected callsign when its line says it has filed no flight plan, else "".
     std::string& withoutPlan;
-    /// The clearance and the procedure box a VFR flight empties, and the clearance button.
-    Label& clearance;
-    TextBox& assigned;
-    Button& generate;
-    Label& message;
-    BlinkTimer& timer;
+    /// The side's panel: its clearance fields, which a VFR flight empties, and its message.
+    TrafficPanel& panel;
     /// What a VFR flight gets in the procedure box.
     const char* noProcedure;
     std::optional<std::string> (*expectedProcedure)(std::string_view route);

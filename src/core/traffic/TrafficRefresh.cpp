@@ -140,9 +140,9 @@ void forgetAircraft(AppContext& context, TrafficSide side) {
     }
     TrafficPanelPresenter::present(side, context.state, w);
     if (side == TrafficSide::Departure) {
-        TrafficSelection::clearMessage(w.lblParam, w.Timer1);
+        TrafficSelection::clearMessage(w.departure.message, w.departure.messageBlink);
     } else {
-        TrafficSelection::clearMessage(w.lblParArr, w.Timer2);
+        TrafficSelection::clearMessage(w.arrival.message, w.arrival.messageBlink);
     }
 }
 
@@ -166,10 +166,10 @@ void follow(AppContext& context, TrafficSide side, const std::string& callsign,
     const ScanResult scan = AircraftLineScan::pick(lines, callsign);
     MainWindowModel& w = context.window;
     if (side == TrafficSide::Departure) {
-        TrafficSelection::clearMessage(w.lblParam, w.Timer1);
+        TrafficSelection::clearMessage(w.departure.message, w.departure.messageBlink);
         DepartureAnalysis::apply(context, scan);
     } else {
-        TrafficSelection::clearMessage(w.lblParArr, w.Timer2);
+        TrafficSelection::clearMessage(w.arrival.message, w.arrival.messageBlink);
         ArrivalAnalysis::apply(context, scan);
     }
 }
@@ -183,15 +183,15 @@ TrafficRefresh::Outcome TrafficRefresh::refresh(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
     const std::string departure =
-        followedAircraft(state.SelectedDepartureCallsign, w.LstDeparture, w.List1);
+        followedAircraft(state.SelectedDepartureCallsign, w.departure.traffic, w.departure.cleared);
     const std::string arrival =
-        followedAircraft(state.SelectedArrivalCallsign, w.LstArrival, w.List2);
+        followedAircraft(state.SelectedArrivalCallsign, w.arrival.traffic, w.arrival.cleared);
     std::optional<SnapshotRead> read = readSnapshot(context, departure, arrival);
     if (!read) {
         return Outcome::NotReady;
     }
-    reload(w.LstDeparture, read->traffic.departures(), state.ClearedDepartures);
-    reload(w.LstArrival, read->traffic.arrivals(), state.ClearedArrivals);
+    reload(w.departure.traffic, read->traffic.departures(), state.ClearedDepartures);
+    reload(w.arrival.traffic, read->traffic.arrivals(), state.ClearedArrivals);
 
     // The side the controller analysed last stays the one whose plan and figures the driver
     // reports, whichever side the refresh follows.
@@ -206,15 +206,15 @@ TrafficRefresh::Outcome TrafficRefresh::refresh(AppContext& context) {
     station.split(*read->stationLine, snapshot::Atis);
     if (station.has(snapshot::Atis) &&
         AtisInformation::showRefreshedAtis(w, state, station.field(snapshot::Atis))) {
-        w.lblQNH.backColour = colour::kOrange;
-        w.lblPollici.backColour = colour::kOrange;
+        w.topStrip.qnh.backColour = colour::kOrange;
+        w.topStrip.qnhInches.backColour = colour::kOrange;
     }
     return Outcome::Refreshed;
 }
 
 void TrafficRefresh::qnhSeen(MainWindowModel& window) {
-    window.lblQNH.backColour = colour::kYellow;
-    window.lblPollici.backColour = colour::kYellow;
+    window.topStrip.qnh.backColour = colour::kYellow;
+    window.topStrip.qnhInches.backColour = colour::kYellow;
 }
 
 }  // namespace corvane

@@ -13,11 +13,11 @@ namespace corvane {
 void TrafficSelection::departureClicked(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
-    clearMessage(w.lblParam, w.Timer1);
-    state.SelectedDepartureCallsign = w.LstDeparture.selectedText();
-    w.LblIfrSid.text.clear();
-    w.txtSidAss.text.clear();
-    w.cmdRemoveDep.enabled = false;
+    clearMessage(w.departure.message, w.departure.messageBlink);
+    state.SelectedDepartureCallsign = w.departure.traffic.selectedText();
+    w.departure.clearance.text.clear();
+    w.departure.assignedProcedure.text.clear();
+    w.departure.remove.enabled = false;
     AirlineLookup::lookup(state, context.platform, context.folder, state.SelectedDepartureCallsign,
                           state.DepartureAircraft.airline);
     const ScanResult scan = DepartureAnalysis::analyse(context);
@@ -25,17 +25,17 @@ void TrafficSelection::departureClicked(AppContext& context) {
         AircraftLineScan::reportMissing(context.platform, state.SelectedDepartureCallsign);
     }
     watchSquawks(context, scan);
-    w.cmdFPDep.enabled = true;
+    w.departure.showFlightPlan.enabled = true;
 }
 
 void TrafficSelection::arrivalClicked(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
-    clearMessage(w.lblParArr, w.Timer2);
-    w.cmdRemoveArr.enabled = false;
-    w.lblIfrStar.text.clear();
-    w.txtStarAss.text.clear();
-    state.SelectedArrivalCallsign = w.LstArrival.selectedText();
+    clearMessage(w.arrival.message, w.arrival.messageBlink);
+    w.arrival.remove.enabled = false;
+    w.arrival.clearance.text.clear();
+    w.arrival.assignedProcedure.text.clear();
+    state.SelectedArrivalCallsign = w.arrival.traffic.selectedText();
     AirlineLookup::lookup(state, context.platform, context.folder, state.SelectedArrivalCallsign,
                           state.ArrivalAircraft.airline);
     const ScanResult scan = ArrivalAnalysis::analyse(context);
@@ -43,7 +43,7 @@ void TrafficSelection::arrivalClicked(AppContext& context) {
         AircraftLineScan::reportMissing(context.platform, state.SelectedArrivalCallsign);
     }
     watchSquawks(context, scan);
-    w.cmdFPArr.enabled = true;
+    w.arrival.showFlightPlan.enabled = true;
 }
 
 void TrafficSelection::clearMessage(Label& message, BlinkTimer& timer) {

@@ -6,7 +6,7 @@
 namespace corvane {
 
 bool Connection::connected(const MainWindowModel& window, const ProgramState& state) {
-    return !window.TxtOperatorName.enabled && !state.SnapshotPath.empty() &&
+    return !window.topStrip.account.enabled && !state.SnapshotPath.empty() &&
            !state.Station.callsign.empty();
 }
 

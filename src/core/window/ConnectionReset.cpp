@@ -20,15 +20,15 @@ void resetWarning(Label& warning, BlinkTimer& timer) {
 
 void ConnectionReset::resetConnection(AppContext& context) {
     MainWindowModel& w = context.window;
-    w.FraStar.visible = false;
-    w.FraSid.visible = false;
-    w.FraMetar.visible = false;
+    w.arrival.frame.visible = false;
+    w.departure.frame.visible = false;
+    w.atis.frame.visible = false;
     WindowLayouts::posinit(w);
     clearStation(w, context.state);
-    w.TxtOperatorName.enabled = true;
-    w.focus = w.TxtOperatorName.name;
+    w.topStrip.account.enabled = true;
+    w.focus = w.topStrip.account.name;
     WindowLayouts::disableButtons(w);
-    w.CmdExecute.enabled = false;
+    w.topStrip.connect.enabled = false;
     w.command(5).enabled = true;
     w.command(6).enabled = true;
     w.command(8).enabled = true;
@@ -46,11 +46,11 @@ void ConnectionReset::resetConnection(AppContext& context) {
 
 void ConnectionReset::clearStation(MainWindowModel& w, ProgramState& state) {
     state.SnapshotPath.clear();
-    w.TxtOperatorName.text.clear();
+    w.topStrip.account.text.clear();
     state.Station = {};
     StationPresenter::present(state.Station, w);
-    w.lblQNH.backColour = colour::kYellow;
-    w.lblPollici.backColour = colour::kYellow;
+    w.topStrip.qnh.backColour = colour::kYellow;
+    w.topStrip.qnhInches.backColour = colour::kYellow;
     clearDeparturePanel(w, state);
     clearArrivalPanel(w, state);
 }
@@ -63,29 +63,29 @@ void ConnectionReset::clearDeparturePanel(MainWindowModel& w, ProgramState& stat
     // The centre field is not part of what a reset empties: the next analysis writes it anew.
     state.DepartureAircraft.clearFiguresBut({&AnalysedAircraft::centre});
     TrafficPanelPresenter::presentDeparture(state.DepartureAircraft, w);
-    w.LstDeparture.clear();
-    w.List1.clear();
-    w.LblIfrSid.text.clear();
-    w.txtSidAss.text.clear();
-    w.TxtInClimb.text.clear();
-    w.CmbSid.clear();
-    w.CmbTORwy.clear();
-    resetWarning(w.lblParam, w.Timer1);
+    w.departure.traffic.clear();
+    w.departure.cleared.clear();
+    w.departure.clearance.text.clear();
+    w.departure.assignedProcedure.text.clear();
+    w.departure.clearedLevel.text.clear();
+    w.departure.procedure.clear();
+    w.departure.runway.clear();
+    resetWarning(w.departure.message, w.departure.messageBlink);
 }
 
 void ConnectionReset::clearArrivalPanel(MainWindowModel& w, ProgramState& state) {
-    w.cmbLandRwy.clear();
-    w.cmbStar.clear();
-    w.txtDescend.text.clear();
-    w.txtStarAss.text.clear();
-    w.LstArrival.clear();
-    w.List2.clear();
-    w.List3.clear();
+    w.arrival.runway.clear();
+    w.arrival.procedure.clear();
+    w.arrival.clearedLevel.text.clear();
+    w.arrival.assignedProcedure.text.clear();
+    w.arrival.traffic.clear();
+    w.arrival.cleared.clear();
+    w.arrival.approaches.clear();
     state.ArrivalAircraft.clearFiguresBut({&AnalysedAircraft::centre});
     TrafficPanelPresenter::presentArrival(state.ArrivalAircraft, w);
-    w.LblSqArr.text.clear();
-    w.lblIfrStar.text.clear();
-    resetWarning(w.lblParArr, w.Timer2);
+    w.arrival.nextCode.text.clear();
+    w.arrival.clearance.text.clear();
+    resetWarning(w.arrival.message, w.arrival.messageBlink);
 }
 
 void ConnectionReset::deleteClearanceLogs(FileSystem& files, const ProgramFolder& folder) {

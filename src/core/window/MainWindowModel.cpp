@@ -29,122 +29,121 @@ MainWindowModel::MainWindowModel() {
 
 // The registration order is the order the headless driver lists the controls in.
 void MainWindowModel::registerControls() {
-#define CORVANE_CONTROL(list, member) add(list, member, #member)
-    CORVANE_CONTROL(frames_, Frame7);
-    CORVANE_CONTROL(frames_, FraMetar);
-    CORVANE_CONTROL(frames_, FraSid);
-    CORVANE_CONTROL(frames_, FraStar);
-    CORVANE_CONTROL(frames_, fraILS);
+    add(frames_, topStrip.frame, "Frame7");
+    add(frames_, atis.frame, "FraMetar");
+    add(frames_, departure.frame, "FraSid");
+    add(frames_, arrival.frame, "FraStar");
+    add(frames_, approachDetail.frame, "fraILS");
 
-    CORVANE_CONTROL(textBoxes_, TxtOperatorName);
-    CORVANE_CONTROL(textBoxes_, txtInfoPos);
-    CORVANE_CONTROL(textBoxes_, TxtInClimb);
-    CORVANE_CONTROL(textBoxes_, txtSidAss);
-    CORVANE_CONTROL(textBoxes_, txtDescend);
-    CORVANE_CONTROL(textBoxes_, txtStarAss);
+    add(textBoxes_, topStrip.account, "TxtOperatorName");
+    add(textBoxes_, atis.positionNotes, "txtInfoPos");
+    add(textBoxes_, departure.clearedLevel, "TxtInClimb");
+    add(textBoxes_, departure.assignedProcedure, "txtSidAss");
+    add(textBoxes_, arrival.clearedLevel, "txtDescend");
+    add(textBoxes_, arrival.assignedProcedure, "txtStarAss");
 
-    CORVANE_CONTROL(labels_, LblPositionName);
-    CORVANE_CONTROL(labels_, LblNomeApt);
-    CORVANE_CONTROL(labels_, LblRating);
-    CORVANE_CONTROL(labels_, lblTA);
-    CORVANE_CONTROL(labels_, lblQNH);
-    CORVANE_CONTROL(labels_, lblPollici);
-    CORVANE_CONTROL(labels_, lblTL);
-    CORVANE_CONTROL(labels_, LblAtisInf);
-    CORVANE_CONTROL(labels_, LblAirac);
-    CORVANE_CONTROL(labels_, lblPosition);
-    CORVANE_CONTROL(labels_, LblSquawk);
-    CORVANE_CONTROL(labels_, Lblr1_1);
-    CORVANE_CONTROL(labels_, Lblr2_1);
-    CORVANE_CONTROL(labels_, LblExpSid);
-    CORVANE_CONTROL(labels_, LblIfrSid);
-    CORVANE_CONTROL(labels_, lblRulTum);
-    CORVANE_CONTROL(labels_, lblCompanyDep);
-    CORVANE_CONTROL(labels_, lblPosDep);
-    CORVANE_CONTROL(labels_, lblParam);
-    add(labels_, Label1_11, "Label1(11)");
-    add(labels_, Label1_13, "Label1(13)");
-    CORVANE_CONTROL(labels_, LblDistanceFP);
-    CORVANE_CONTROL(labels_, LblEndDepHr);
-    CORVANE_CONTROL(labels_, lblEndDepMn);
-    CORVANE_CONTROL(labels_, LblFiledTas);
-    CORVANE_CONTROL(labels_, LblFiledAlt);
-    CORVANE_CONTROL(labels_, lblCurrentSpeed);
-    CORVANE_CONTROL(labels_, lblCurrentAlt);
-    CORVANE_CONTROL(labels_, lblRemainNm);
-    CORVANE_CONTROL(labels_, lblNear);
-    CORVANE_CONTROL(labels_, lblCtrDep);
-    CORVANE_CONTROL(labels_, lblExpStar);
-    CORVANE_CONTROL(labels_, lblIfrStar);
-    CORVANE_CONTROL(labels_, Label6);
-    CORVANE_CONTROL(labels_, LblSqArr);
-    CORVANE_CONTROL(labels_, lblSqAss);
-    CORVANE_CONTROL(labels_, lblCompanyArr);
-    CORVANE_CONTROL(labels_, lblCallSign);
-    CORVANE_CONTROL(labels_, lblDistanceArr);
-    CORVANE_CONTROL(labels_, lblSpeedArr);
-    CORVANE_CONTROL(labels_, lblEndArrHr);
-    CORVANE_CONTROL(labels_, lblEndArrMn);
-    CORVANE_CONTROL(labels_, LblAltArr);
-    CORVANE_CONTROL(labels_, lblEAThR);
-    CORVANE_CONTROL(labels_, lblEATmn);
-    CORVANE_CONTROL(labels_, lblNearArr);
-    CORVANE_CONTROL(labels_, lblPosArr);
-    CORVANE_CONTROL(labels_, lblParArr);
-    CORVANE_CONTROL(labels_, lblCtrArr);
+    add(labels_, topStrip.callsign, "LblPositionName");
+    add(labels_, topStrip.airportName, "LblNomeApt");
+    add(labels_, topStrip.rating, "LblRating");
+    add(labels_, topStrip.transitionAltitude, "lblTA");
+    add(labels_, topStrip.qnh, "lblQNH");
+    add(labels_, topStrip.qnhInches, "lblPollici");
+    add(labels_, topStrip.transitionLevel, "lblTL");
+    add(labels_, atis.information, "LblAtisInf");
+    add(labels_, atis.airac, "LblAirac");
+    add(labels_, atis.positionTitle, "lblPosition");
+    add(labels_, departure.nextCode, "LblSquawk");
+    add(labels_, departure.firstCode, "Lblr1_1");
+    add(labels_, departure.lastCode, "Lblr2_1");
+    add(labels_, departure.expectedProcedure, "LblExpSid");
+    add(labels_, departure.clearance, "LblIfrSid");
+    add(labels_, departure.ruleText, "lblRulTum");
+    add(labels_, departure.airline, "lblCompanyDep");
+    add(labels_, departure.phase, "lblPosDep");
+    add(labels_, departure.message, "lblParam");
+    add(labels_, departure.filedDeparture, "Label1(11)");
+    add(labels_, departure.filedDestination, "Label1(13)");
+    add(labels_, departure.routeDistance, "LblDistanceFP");
+    add(labels_, departure.flyingHours, "LblEndDepHr");
+    add(labels_, departure.flyingMinutes, "lblEndDepMn");
+    add(labels_, departure.filedSpeed, "LblFiledTas");
+    add(labels_, departure.filedLevel, "LblFiledAlt");
+    add(labels_, departure.groundSpeed, "lblCurrentSpeed");
+    add(labels_, departure.altitude, "lblCurrentAlt");
+    add(labels_, departure.distanceToGo, "lblRemainNm");
+    add(labels_, departure.nearAerodrome, "lblNear");
+    add(labels_, departure.centre, "lblCtrDep");
+    add(labels_, arrival.expectedProcedure, "lblExpStar");
+    add(labels_, arrival.clearance, "lblIfrStar");
+    add(labels_, arrival.ruleText, "Label6");
+    add(labels_, arrival.nextCode, "LblSqArr");
+    add(labels_, arrival.squawk, "lblSqAss");
+    add(labels_, arrival.airline, "lblCompanyArr");
+    add(labels_, arrival.filedDestination, "lblCallSign");
+    add(labels_, arrival.distanceToGo, "lblDistanceArr");
+    add(labels_, arrival.groundSpeed, "lblSpeedArr");
+    add(labels_, arrival.flyingHours, "lblEndArrHr");
+    add(labels_, arrival.flyingMinutes, "lblEndArrMn");
+    add(labels_, arrival.altitude, "LblAltArr");
+    add(labels_, arrival.arrivalHour, "lblEAThR");
+    add(labels_, arrival.arrivalMinute, "lblEATmn");
+    add(labels_, arrival.nearAerodrome, "lblNearArr");
+    add(labels_, arrival.phase, "lblPosArr");
+    add(labels_, arrival.message, "lblParArr");
+    add(labels_, arrival.centre, "lblCtrArr");
 
-    CORVANE_CONTROL(lists_, LstDeparture);
-    CORVANE_CONTROL(lists_, LstArrival);
-    CORVANE_CONTROL(lists_, List1);
-    CORVANE_CONTROL(lists_, List2);
-    CORVANE_CONTROL(lists_, List3);
-    CORVANE_CONTROL(lists_, List4);
-    CORVANE_CONTROL(lists_, List5);
-    CORVANE_CONTROL(lists_, lstRulTum);
+    add(lists_, departure.traffic, "LstDeparture");
+    add(lists_, arrival.traffic, "LstArrival");
+    add(lists_, departure.cleared, "List1");
+    add(lists_, arrival.cleared, "List2");
+    add(lists_, arrival.approaches, "List3");
+    add(lists_, approachDetail.lines, "List4");
+    add(lists_, arrival.ruleTitles, "List5");
+    add(lists_, departure.ruleTitles, "lstRulTum");
 
-    CORVANE_CONTROL(combos_, CmbTORwy);
-    CORVANE_CONTROL(combos_, CmbSid);
-    CORVANE_CONTROL(combos_, cmbLandRwy);
-    CORVANE_CONTROL(combos_, cmbStar);
+    add(combos_, departure.runway, "CmbTORwy");
+    add(combos_, departure.procedure, "CmbSid");
+    add(combos_, arrival.runway, "cmbLandRwy");
+    add(combos_, arrival.procedure, "cmbStar");
 
-    CORVANE_CONTROL(buttons_, CmdExecute);
+    add(buttons_, topStrip.connect, "CmdExecute");
     for (const int index : kCommandIndices) {
         Button& button = command(index);
         button.name = commandName(index);
         buttons_.push_back(&button);
     }
-    CORVANE_CONTROL(buttons_, cmdSidGen);
-    CORVANE_CONTROL(buttons_, cmdRemoveDep);
-    CORVANE_CONTROL(buttons_, cmdFPDep);
-    CORVANE_CONTROL(buttons_, cmdStarGen);
-    CORVANE_CONTROL(buttons_, cmdRemoveArr);
-    CORVANE_CONTROL(buttons_, cmdFPArr);
+    add(buttons_, departure.generate, "cmdSidGen");
+    add(buttons_, departure.remove, "cmdRemoveDep");
+    add(buttons_, departure.showFlightPlan, "cmdFPDep");
+    add(buttons_, arrival.generate, "cmdStarGen");
+    add(buttons_, arrival.remove, "cmdRemoveArr");
+    add(buttons_, arrival.showFlightPlan, "cmdFPArr");
 
-    CORVANE_CONTROL(timers_, Timer1);
-    CORVANE_CONTROL(timers_, Timer2);
-#undef CORVANE_CONTROL
+    add(timers_, departure.messageBlink, "Timer1");
+    add(timers_, arrival.messageBlink, "Timer2");
 }
 
 void MainWindowModel::setInitialState() {
-    Frame7.caption =
+    topStrip.frame.caption =
         "INSERT YOUR IVAO ACCOUNT TO CONNECT (NORMALLY NAME AND SURNAME BUT IF DON'T WORK INSERT "
         "VID NUMBER)";
-    FraMetar.caption = "ATIS INFORMATION";
-    FraSid.caption = "IFR DEPARTURE CLEARANCE AND SQUAWK CODE ASSIGN";
-    FraStar.caption = "STARS AND APPROACH CLEARANCE GENERATOR";
-    for (Frame* frame : {&FraMetar, &FraSid, &FraStar, &fraILS}) {
+    atis.frame.caption = "ATIS INFORMATION";
+    departure.frame.caption = "IFR DEPARTURE CLEARANCE AND SQUAWK CODE ASSIGN";
+    arrival.frame.caption = "STARS AND APPROACH CLEARANCE GENERATOR";
+    for (Frame* frame : {&atis.frame, &departure.frame, &arrival.frame, &approachDetail.frame}) {
         frame->visible = false;
     }
 
-    TxtOperatorName.maxLength = 30;
-    TxtInClimb.maxLength = 5;
-    txtDescend.maxLength = 5;
-    for (TextBox* box : {&txtInfoPos, &txtSidAss, &txtStarAss}) {
+    topStrip.account.maxLength = 30;
+    departure.clearedLevel.maxLength = 5;
+    arrival.clearedLevel.maxLength = 5;
+    for (TextBox* box :
+         {&atis.positionNotes, &departure.assignedProcedure, &arrival.assignedProcedure}) {
         box->readOnly = true;
     }
 
-    CmdExecute.caption = "CONNECT TO IVAO SERVER";
-    CmdExecute.enabled = false;  // until a key is typed into the operator name
+    topStrip.connect.caption = "CONNECT TO IVAO SERVER";
+    topStrip.connect.enabled = false;  // until a key is typed into the operator name
     command(0).caption = "ATIS  INFORMATION";
     command(1).caption = "DEPARTURE CLRS GENERATOR";
     command(3).caption = "APPROACH CLRS GENERATOR";
@@ -153,19 +152,19 @@ void MainWindowModel::setInitialState() {
     command(7).caption = "RESET";
     command(8).caption = "EXIT";
     command(9).caption = "RESET SUB WINDOW";
-    cmdSidGen.caption = "GENERATE IFR DEPARTURE CLEARANCE";
-    cmdStarGen.caption = "GENERATE STAR AND APPROACH CLEARANCE";
-    for (Button* remove : {&cmdRemoveDep, &cmdRemoveArr}) {
+    departure.generate.caption = "GENERATE IFR DEPARTURE CLEARANCE";
+    arrival.generate.caption = "GENERATE STAR AND APPROACH CLEARANCE";
+    for (Button* remove : {&departure.remove, &arrival.remove}) {
         remove->caption = "REMOVE AIRCRAFT";
         remove->enabled = false;
     }
-    for (Button* plan : {&cmdFPDep, &cmdFPArr}) {
+    for (Button* plan : {&departure.showFlightPlan, &arrival.showFlightPlan}) {
         plan->caption = "SHOW FLIGHT PLAN";
         plan->enabled = false;
     }
 
-    lblParam.fontSize = 16;
-    lblParArr.fontSize = 16;
+    departure.message.fontSize = 16;
+    arrival.message.fontSize = 16;
 }
 
 Label* MainWindowModel::label(const std::string& name) const {
@@ -188,6 +187,13 @@ Frame* MainWindowModel::frame(const std::string& name) const {
 }
 BlinkTimer* MainWindowModel::timer(const std::string& name) const {
     return findByName(timers_, name);
+}
+
+TrafficPanel& MainWindowModel::panel(TrafficSide side) {
+    if (side == TrafficSide::Departure) {
+        return departure;
+    }
+    return arrival;
 }
 
 }  // namespace corvane

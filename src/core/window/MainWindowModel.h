@@ -11,15 +11,65 @@
 #include "window/Label.h"
 #include "window/ListBox.h"
 #include "window/TextBox.h"
+#include "window/TrafficSide.h"
 
 namespace corvane {
 
 /// The two layouts of the main window.
 enum class WindowLayout { Collapsed, Expanded };
 
+/// The strip across the top: the account to connect with, the station and the panel buttons.
+struct TopStrip {
+    Frame frame;
+    TextBox account;
+    Button connect;
+    Label callsign, airportName, rating, transitionAltitude, qnh, qnhInches, transitionLevel;
+    /// Indices 0, 1, 3, 5, 6, 7, 8 and 9 exist; 2 and 4 are not part of the window.
+    std::array<Button, 10> commands;
+};
+
+/// The lines of one approach procedure, shown over the top strip.
+struct ApproachDetail {
+    Frame frame;
+    ListBox lines;
+};
+
+struct AtisPanel {
+    Frame frame;
+    Label information, airac, positionTitle;
+    TextBox positionNotes;
+};
+
+/// What the departure and the arrival panel both have, each for its own side: the traffic list,
+/// the clearance inputs and text, the selected aircraft's figures and the rules of thumb.
+struct TrafficPanel {
+    Frame frame;
+    ComboBox runway, procedure;
+    TextBox clearedLevel, assignedProcedure;
+    ListBox traffic, cleared, ruleTitles;
+    Label nextCode, expectedProcedure, clearance, ruleText;
+    Button generate, remove, showFlightPlan;
+    Label airline, phase, message, altitude, groundSpeed, distanceToGo, flyingHours, flyingMinutes,
+        nearAerodrome, centre, filedDestination;
+    /// Makes `message` blink while it warns.
+    BlinkTimer messageBlink;
+};
+
+struct DeparturePanel : TrafficPanel {
+    /// The station's squawk range.
+    Label firstCode, lastCode;
+    Label filedDeparture, filedLevel, filedSpeed, routeDistance;
+};
+
+struct ArrivalPanel : TrafficPanel {
+    ListBox approaches;
+    Label squawk, arrivalHour, arrivalMinute;
+};
+
 /// The main window's view model: every display field, list, button, panel and timer of the
-/// window by its control name, and the window's own geometry, top-most flag and focus. The Qt
-/// window shows it; the headless driver dumps it.
+/// window, grouped by panel, and the window's own geometry, top-most flag and focus. Each control
+/// also carries its registered name, by which the Qt window binds it and the headless driver
+/// dumps and drives it.
 class MainWindowModel {
 public:
     static constexpr const char* kCaption = "APPROACH CORVANE";
@@ -42,46 +92,13 @@ public:
     /// Control holding the keyboard focus, or "" for none.
     std::string focus;
 
-    // Top strip.
-    Frame Frame7;
-    TextBox TxtOperatorName;
-    Button CmdExecute;
-    Label LblPositionName, LblNomeApt, LblRating, lblTA, lblQNH, lblPollici, lblTL;
-    /// Indices 0, 1, 3, 5, 6, 7, 8 and 9 exist; 2 and 4 are not part of the window.
-    std::array<Button, 10> Command3;
-    Frame fraILS;
-    ListBox List4;
+    TopStrip topStrip;
+    ApproachDetail approachDetail;
+    AtisPanel atis;
+    DeparturePanel departure;
+    ArrivalPanel arrival;
 
-    // ATIS panel.
-    Frame FraMetar;
-    Label LblAtisInf, LblAirac, lblPosition;
-    TextBox txtInfoPos;
-
-    // Departure panel.
-    Frame FraSid;
-    ComboBox CmbTORwy, CmbSid;
-    TextBox TxtInClimb;
-    ListBox LstDeparture, List1, lstRulTum;
-    Label LblSquawk, Lblr1_1, Lblr2_1, LblExpSid, LblIfrSid, lblRulTum;
-    TextBox txtSidAss;
-    Button cmdSidGen, cmdRemoveDep, cmdFPDep;
-    Label lblCompanyDep, lblPosDep, lblParam, Label1_11, Label1_13, LblDistanceFP, LblEndDepHr,
-        lblEndDepMn, LblFiledTas, LblFiledAlt, lblCurrentSpeed, lblCurrentAlt, lblRemainNm, lblNear,
-        lblCtrDep;
-
-    // Arrival panel.
-    Frame FraStar;
-    ComboBox cmbLandRwy, cmbStar;
-    TextBox txtDescend;
-    ListBox LstArrival, List2, List3, List5;
-    Label lblExpStar, lblIfrStar, Label6, LblSqArr, lblSqAss;
-    TextBox txtStarAss;
-    Button cmdStarGen, cmdRemoveArr, cmdFPArr;
-    Label lblCompanyArr, lblCallSign, lblDistanceArr, lblSpeedArr, lblEndArrHr, lblEndArrMn,
-        LblAltArr, lblEAThR, lblEATmn, lblNearArr, lblPosArr, lblParArr, lblCtrArr;
-
-    // Timers.
-    BlinkTimer Timer1, Timer2;
+    TrafficPanel& panel(TrafficSide side);
 
     /// The value fields, text boxes, ... in the order the window lists them.
     const std::vector<Label*>& labels() const { return labels_; }
@@ -102,7 +119,7 @@ public:
     BlinkTimer* timer(const std::string& name) const;
 
     /// The Command3 button of `index` (0, 1, 3, 5, 6, 7, 8 or 9).
-    Button& command(int index) { return Command3.at(static_cast<std::size_t>(index)); }
+    Button& command(int index) { return topStrip.commands.at(static_cast<std::size_t>(index)); }
     /// The registered name of the Command3 button of `index`: "Command3(index)".
     static std::string commandName(int index) { return "Command3(" + std::to_string(index) + ")"; }
     /// The indices of the Command3 buttons that exist.
@@ -120,5 +137,11 @@ private:
     std::vector<Frame*> frames_;
     std::vector<BlinkTimer*> timers_;
 };
+
+/// The label `field` of the window's `part`, as a plain function, for tables of fields.
+template <auto part, auto field>
+Label& labelIn(MainWindowModel& window) {
+    return (window.*part).*field;
+}
 
 }  // namespace corvane

@@ -11,11 +11,9 @@
 #include "window/AnalysedPlan.h"
 #include "window/SquawkCensus.h"
 #include "window/StationState.h"
+#include "window/TrafficSide.h"
 
 namespace corvane {
-
-/// The departure or the arrival side of the traffic monitor.
-enum class TrafficSide { Departure, Arrival };
 
 /// The program-wide values the main window holds beside its display fields.
 struct ProgramState {
@@ -88,6 +86,9 @@ struct ProgramState {
     /// The flight plan sheet's value labels (name, text) while the sheet is open.
     std::optional<std::vector<std::pair<std::string, std::string>>> Sheet;
 
+    std::string& selectedCallsign(TrafficSide side) {
+        return side == TrafficSide::Departure ? SelectedDepartureCallsign : SelectedArrivalCallsign;
+    }
     AnalysedAircraft& aircraft(TrafficSide side) {
         return side == TrafficSide::Departure ? DepartureAircraft : ArrivalAircraft;
     }

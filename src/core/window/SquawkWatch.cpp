@@ -19,17 +19,18 @@ void SquawkWatch::tellEmergency(Platform& platform, const std::string& callsign,
 void SquawkWatch::watch(MainWindowModel& window, ProgramState& state, Platform& platform,
                         const AircraftSquawks& squawks) {
     const SquawkMarks marks(squawks);
-    marks.markList(window.LstDeparture, EntryKind::Traffic);
-    marks.markList(window.LstArrival, EntryKind::Traffic);
-    marks.markList(window.List1, EntryKind::ClearedDeparture);
-    marks.markList(window.List2, EntryKind::AssignedArrival);
-    for (const ListBox* list :
-         {&window.LstDeparture, &window.LstArrival, &window.List1, &window.List2}) {
+    marks.markList(window.departure.traffic, EntryKind::Traffic);
+    marks.markList(window.arrival.traffic, EntryKind::Traffic);
+    marks.markList(window.departure.cleared, EntryKind::ClearedDeparture);
+    marks.markList(window.arrival.cleared, EntryKind::AssignedArrival);
+    for (const ListBox* list : {&window.departure.traffic, &window.arrival.traffic,
+                                &window.departure.cleared, &window.arrival.cleared}) {
         for (std::size_t i = 0; i < list->marks.size(); ++i) {
             if (list->marks[i].kind != MarkKind::Emergency) {
                 continue;
             }
-            const bool traffic = list == &window.LstDeparture || list == &window.LstArrival;
+            const bool traffic =
+                list == &window.departure.traffic || list == &window.arrival.traffic;
             const std::string callsign(traffic ? std::string_view(list->items[i])
                                                : assignedEntryCallsign(list->items[i]));
             const std::string& code = **squawks.find(callsign);

@@ -47,8 +47,8 @@ void StartupSequence::run(AppContext& context) {
 
 void StartupSequence::activate(MainWindowModel& w, ProgramState& s) {
     if (!s.FlightPlanKind.has_value() || *s.FlightPlanKind == 0) {
-        w.TxtOperatorName.text.clear();
-        w.focus = w.TxtOperatorName.name;
+        w.topStrip.account.text.clear();
+        w.focus = w.topStrip.account.name;
         w.command(5).enabled = true;
         w.command(6).enabled = true;
         s.FolderSelector = 0;

@@ -7,13 +7,21 @@ namespace {
 using M = MainWindowModel;
 using S = StationState;
 
+template <auto field>
+constexpr auto onTopStrip = &labelIn<&M::topStrip, field>;
+
 constexpr StationPresenter::Field kFields[] = {
-    {&M::LblPositionName, &S::callsign}, {&M::LblNomeApt, &S::airportName},
-    {&M::LblRating, &S::rating},         {&M::LblAtisInf, &S::atis},
-    {&M::lblTA, &S::transitionAltitude}, {&M::lblQNH, &S::qnh},
-    {&M::lblPollici, &S::qnhInches},     {&M::lblTL, &S::transitionLevel},
-    {&M::Lblr1_1, &S::firstCode},        {&M::Lblr2_1, &S::lastCode},
-    {&M::LblSquawk, &S::nextCode},
+    {onTopStrip<&TopStrip::callsign>, &S::callsign},
+    {onTopStrip<&TopStrip::airportName>, &S::airportName},
+    {onTopStrip<&TopStrip::rating>, &S::rating},
+    {&labelIn<&M::atis, &AtisPanel::information>, &S::atis},
+    {onTopStrip<&TopStrip::transitionAltitude>, &S::transitionAltitude},
+    {onTopStrip<&TopStrip::qnh>, &S::qnh},
+    {onTopStrip<&TopStrip::qnhInches>, &S::qnhInches},
+    {onTopStrip<&TopStrip::transitionLevel>, &S::transitionLevel},
+    {&labelIn<&M::departure, &DeparturePanel::firstCode>, &S::firstCode},
+    {&labelIn<&M::departure, &DeparturePanel::lastCode>, &S::lastCode},
+    {&labelIn<&M::departure, &DeparturePanel::nextCode>, &S::nextCode},
 };
 
 }  // namespace
@@ -24,7 +32,7 @@ std::span<const StationPresenter::Field> StationPresenter::fields() {
 
 void StationPresenter::present(const StationState& station, MainWindowModel& window) {
     for (const Field& field : kFields) {
-        (window.*field.label).text = station.*field.value;
+        field.label(window).text = station.*field.value;
     }
 }
 

@@ -12,7 +12,7 @@ namespace corvane {
 namespace StationPresenter {
 /// A value field and the station's value it shows.
 struct Field {
-    Label MainWindowModel::*label;
+    Label& (*label)(MainWindowModel&);
     std::string StationState::*value;
 };
 

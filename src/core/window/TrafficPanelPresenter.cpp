@@ -9,45 +9,50 @@ namespace {
 using M = MainWindowModel;
 using A = AnalysedAircraft;
 
+template <auto field>
+constexpr auto onDeparture = &labelIn<&M::departure, field>;
+template <auto field>
+constexpr auto onArrival = &labelIn<&M::arrival, field>;
+
 constexpr TrafficPanelPresenter::Field kDeparture[] = {
-    {&M::lblCompanyDep, &A::airline},
-    {&M::lblNear, &A::nearAerodrome},
-    {&M::lblCurrentAlt, &A::altitude},
-    {&M::lblCurrentSpeed, &A::groundSpeed},
-    {&M::lblPosDep, &A::phase},
-    {&M::LblExpSid, &A::expectedProcedure},
-    {&M::lblCtrDep, &A::centre},
-    {&M::Label1_11, &A::filedDeparture},
-    {&M::Label1_13, &A::filedDestination},
-    {&M::LblFiledAlt, &A::filedLevel},
-    {&M::LblFiledTas, &A::filedSpeed},
-    {&M::LblDistanceFP, &A::routeDistance},
-    {&M::lblRemainNm, &A::distanceToGo},
-    {&M::LblEndDepHr, &A::flyingHours},
-    {&M::lblEndDepMn, &A::flyingMinutes},
+    {onDeparture<&DeparturePanel::airline>, &A::airline},
+    {onDeparture<&DeparturePanel::nearAerodrome>, &A::nearAerodrome},
+    {onDeparture<&DeparturePanel::altitude>, &A::altitude},
+    {onDeparture<&DeparturePanel::groundSpeed>, &A::groundSpeed},
+    {onDeparture<&DeparturePanel::phase>, &A::phase},
+    {onDeparture<&DeparturePanel::expectedProcedure>, &A::expectedProcedure},
+    {onDeparture<&DeparturePanel::centre>, &A::centre},
+    {onDeparture<&DeparturePanel::filedDeparture>, &A::filedDeparture},
+    {onDeparture<&DeparturePanel::filedDestination>, &A::filedDestination},
+    {onDeparture<&DeparturePanel::filedLevel>, &A::filedLevel},
+    {onDeparture<&DeparturePanel::filedSpeed>, &A::filedSpeed},
+    {onDeparture<&DeparturePanel::routeDistance>, &A::routeDistance},
+    {onDeparture<&DeparturePanel::distanceToGo>, &A::distanceToGo},
+    {onDeparture<&DeparturePanel::flyingHours>, &A::flyingHours},
+    {onDeparture<&DeparturePanel::flyingMinutes>, &A::flyingMinutes},
 };
 
 constexpr TrafficPanelPresenter::Field kArrival[] = {
-    {&M::lblCompanyArr, &A::airline},
-    {&M::lblNearArr, &A::nearAerodrome},
-    {&M::LblAltArr, &A::altitude},
-    {&M::lblSpeedArr, &A::groundSpeed},
-    {&M::lblPosArr, &A::phase},
-    {&M::lblExpStar, &A::expectedProcedure},
-    {&M::lblCtrArr, &A::centre},
-    {&M::lblCallSign, &A::filedDestination},
-    {&M::lblDistanceArr, &A::distanceToGo},
-    {&M::lblEndArrHr, &A::flyingHours},
-    {&M::lblEndArrMn, &A::flyingMinutes},
-    {&M::lblEAThR, &A::arrivalHour},
-    {&M::lblEATmn, &A::arrivalMinute},
-    {&M::lblSqAss, &A::squawk},
+    {onArrival<&ArrivalPanel::airline>, &A::airline},
+    {onArrival<&ArrivalPanel::nearAerodrome>, &A::nearAerodrome},
+    {onArrival<&ArrivalPanel::altitude>, &A::altitude},
+    {onArrival<&ArrivalPanel::groundSpeed>, &A::groundSpeed},
+    {onArrival<&ArrivalPanel::phase>, &A::phase},
+    {onArrival<&ArrivalPanel::expectedProcedure>, &A::expectedProcedure},
+    {onArrival<&ArrivalPanel::centre>, &A::centre},
+    {onArrival<&ArrivalPanel::filedDestination>, &A::filedDestination},
+    {onArrival<&ArrivalPanel::distanceToGo>, &A::distanceToGo},
+    {onArrival<&ArrivalPanel::flyingHours>, &A::flyingHours},
+    {onArrival<&ArrivalPanel::flyingMinutes>, &A::flyingMinutes},
+    {onArrival<&ArrivalPanel::arrivalHour>, &A::arrivalHour},
+    {onArrival<&ArrivalPanel::arrivalMinute>, &A::arrivalMinute},
+    {onArrival<&ArrivalPanel::squawk>, &A::squawk},
 };
 
 void presentFields(std::span<const TrafficPanelPresenter::Field> fields, const A& aircraft,
                    M& window) {
     for (const TrafficPanelPresenter::Field& field : fields) {
-        (window.*field.label).text = aircraft.*field.value;
+        field.label(window).text = aircraft.*field.value;
     }
 }
 

@@ -9,14 +9,13 @@
 namespace corvane {
 
 struct ProgramState;
-enum class TrafficSide;
 
 /// Writes the aircraft fields of the departure and the arrival panel, each from its own side's
 /// analysed aircraft only.
 namespace TrafficPanelPresenter {
 /// A value field of a panel and the figure of the side's aircraft it shows.
 struct Field {
-    Label MainWindowModel::*label;
+    Label& (*label)(MainWindowModel&);
     std::string AnalysedAircraft::*value;
 };
 

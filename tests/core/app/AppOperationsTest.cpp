@@ -27,22 +27,22 @@ TEST_F(AppOperations, ActivationClearsTheCentreModeAndTheNameOnlyWhileNoSheetWas
     EXPECT_EQ(FlightPlanSheet::labels(state()).front().second, "DLH4AB");
     state().FlightPlanKind = 1;
     app->activate();
-    EXPECT_EQ(window().TxtOperatorName.text, "JANE");
+    EXPECT_EQ(window().topStrip.account.text, "JANE");
     EXPECT_EQ(state().FolderSelector, 1);
     EXPECT_FALSE(state().CentreMode);
     state().FlightPlanKind = 0;
     window().focus = "LstDeparture";
     app->activate();
-    EXPECT_EQ(window().TxtOperatorName.text, "");
+    EXPECT_EQ(window().topStrip.account.text, "");
     EXPECT_EQ(window().focus, "TxtOperatorName");
 }
 
 TEST_F(AppOperations, ApproachPanelCopiesEvenAnEmptyCode) {
     start();
     window().command(3).enabled = true;
-    window().LblSqArr.text = "old";
+    window().arrival.nextCode.text = "old";
     app->click("Command3(3)");
-    EXPECT_EQ(window().LblSqArr.text, "");
+    EXPECT_EQ(window().arrival.nextCode.text, "");
 }
 
 TEST_F(AppOperations, ResetEmptiesEverythingButTheListedExceptions) {
@@ -63,16 +63,18 @@ TEST_F(AppOperations, ResetEmptiesEverythingButTheListedExceptions) {
     for (ComboBox* combo : window().combos()) {
         combo->add("item");
     }
-    window().fraILS.visible = window().FraSid.visible = window().CmdExecute.enabled = true;
-    window().TxtOperatorName.enabled = false;
+    window().approachDetail.frame.visible = window().departure.frame.visible =
+        window().topStrip.connect.enabled = true;
+    window().topStrip.account.enabled = false;
     home.write("DATA/departure.txt", "ABC12  /X/P\r\n");
     home.write("DATA/arrival.txt", "DEF34  /Y/Q\r\n");
     home.write("DATA/dirRecent.txt", "/radar/recent.dat\r\n");
-    window().Timer1.enabled = window().Timer2.enabled = window().cmdFPDep.enabled = true;
-    window().lblParam.backColour = window().lblParArr.backColour = colour::kRed;
-    window().lblParam.visible = false;
+    window().departure.messageBlink.enabled = window().arrival.messageBlink.enabled =
+        window().departure.showFlightPlan.enabled = true;
+    window().departure.message.backColour = window().arrival.message.backColour = colour::kRed;
+    window().departure.message.visible = false;
     app->click("Command3(1)");
-    window().FraMetar.visible = window().FraStar.visible = true;
+    window().atis.frame.visible = window().arrival.frame.visible = true;
     window().focus = "LstDeparture";
     app->click("Command3(7)");
 
@@ -94,18 +96,20 @@ TEST_F(AppOperations, ResetEmptiesEverythingButTheListedExceptions) {
     EXPECT_EQ(state().ProcFolder, "/procedures");
     EXPECT_FALSE(home.exists("DATA/departure.txt") || home.exists("DATA/arrival.txt"));
     EXPECT_TRUE(home.exists("DATA/dirRecent.txt"));
-    EXPECT_FALSE(window().FraSid.visible || window().FraMetar.visible || window().FraStar.visible);
-    EXPECT_FALSE(window().CmdExecute.enabled);
+    EXPECT_FALSE(window().departure.frame.visible || window().atis.frame.visible ||
+                 window().arrival.frame.visible);
+    EXPECT_FALSE(window().topStrip.connect.enabled);
     EXPECT_EQ(window().layout, WindowLayout::Collapsed);
     EXPECT_EQ(window().focus, "TxtOperatorName");
-    EXPECT_TRUE(window().TxtOperatorName.enabled);
+    EXPECT_TRUE(window().topStrip.account.enabled);
     for (const int index : {0, 1, 3, 7, 9}) {
         EXPECT_FALSE(window().command(index).enabled) << index;
     }
-    EXPECT_TRUE(window().fraILS.visible && window().cmdFPDep.enabled);
-    EXPECT_FALSE(window().Timer1.enabled || window().Timer2.enabled || window().lblParam.visible);
-    EXPECT_EQ(window().lblParam.backColour, colour::kYellow);
-    EXPECT_EQ(window().lblParArr.backColour, colour::kYellow);
+    EXPECT_TRUE(window().approachDetail.frame.visible && window().departure.showFlightPlan.enabled);
+    EXPECT_FALSE(window().departure.messageBlink.enabled || window().arrival.messageBlink.enabled ||
+                 window().departure.message.visible);
+    EXPECT_EQ(window().departure.message.backColour, colour::kYellow);
+    EXPECT_EQ(window().arrival.message.backColour, colour::kYellow);
 }
 
 }  // namespace

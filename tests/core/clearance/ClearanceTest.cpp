@@ -55,7 +55,7 @@ const test::TextFunctions kClearance = {
     {"record", [](const CaseRow& c) { return ClearanceLog::record(c[1], c[2], c[3]); }},
     {"parse",
      [](const CaseRow& c) {
-         const auto side = c[1] == "Arrival" ? ClearanceSide::Arrival : ClearanceSide::Departure;
+         const auto side = c[1] == "Arrival" ? TrafficSide::Arrival : TrafficSide::Departure;
          const auto entry = ClearanceLog::parse(c[2], c[3], side);
          return entry ? entry->clearance + "|" + entry->procedure : "(none)";
      }},
@@ -197,13 +197,13 @@ TEST_P(ReadRunways, FillsBothRunwayListsAndTheAirportLabels) {
     MainWindowModel window;
     StationState station;
     station.airportName = "LOCATION";
-    window.LblAirac.text = "OLD AIRAC";
+    window.atis.airac.text = "OLD AIRAC";
     MemoryLines lines(listOf(c[0]), c[5].empty() ? SIZE_MAX : c.number(5));
     EXPECT_EQ(RunwayReader::read(lines, "EDDF", window, station), c[5].empty());
-    EXPECT_EQ(window.CmbTORwy.items, listOf(c[1]));
-    EXPECT_EQ(window.cmbLandRwy.items, listOf(c[1]));
+    EXPECT_EQ(window.departure.runway.items, listOf(c[1]));
+    EXPECT_EQ(window.arrival.runway.items, listOf(c[1]));
     EXPECT_EQ(station.airportName, c[2]);
-    EXPECT_EQ(window.LblAirac.text, c[3]);
+    EXPECT_EQ(window.atis.airac.text, c[3]);
     EXPECT_EQ(lines.read(), static_cast<std::size_t>(c.number(4)));
 }
 
@@ -252,17 +252,17 @@ protected:
     void preparePanel(bool arrival, const std::string& callsign,
                       const std::string& airline = "Some Air") {
         MainWindowModel& w = window();
-        ListBox& list = arrival ? w.LstArrival : w.LstDeparture;
+        ListBox& list = arrival ? w.arrival.traffic : w.departure.traffic;
         list.add(callsign);
         list.selected = static_cast<int>(list.items.size()) - 1;
         (arrival ? state().SelectedArrivalCallsign : state().SelectedDepartureCallsign) = callsign;
-        (arrival ? w.cmbLandRwy : w.CmbTORwy).items = {"25L", "25R", "07"};
-        (arrival ? w.cmbLandRwy : w.CmbTORwy).select(arrival ? 1 : 0);
-        ComboBox& procedure = arrival ? w.cmbStar : w.CmbSid;
+        (arrival ? w.arrival.runway : w.departure.runway).items = {"25L", "25R", "07"};
+        (arrival ? w.arrival.runway : w.departure.runway).select(arrival ? 1 : 0);
+        ComboBox& procedure = arrival ? w.arrival.procedure : w.departure.procedure;
         procedure.items = arrival ? std::vector<std::string>{"XYZ1A ", "QRS2B "}
                                   : std::vector<std::string>{"ABCDE1", "ABC1A ", "ABCDEF"};
         procedure.select(arrival ? 0 : 1);
-        (arrival ? w.txtDescend : w.TxtInClimb).text = arrival ? "70" : "120";
+        (arrival ? w.arrival.clearedLevel : w.departure.clearedLevel).text = arrival ? "70" : "120";
         preset(arrival ? "lblCompanyArr" : "lblCompanyDep", airline);
         preset(arrival ? "lblExpStar" : "Label1(13)", arrival ? "XYZ" : "LIRF");
         if (arrival) {
@@ -354,13 +354,13 @@ TEST_F(DepartureClearanceTest, TheRangeEndIsGivenOutOnceThenRefused) {
     preset("LblSquawk", "2376");
     generate("ABC12");
     generate("XYZ345");
-    EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2376", "XYZ345  - 2377"}));
-    EXPECT_EQ(window().LblSquawk.text, "2377");
+    EXPECT_EQ(window().departure.cleared.items, (Items{"ABC12   - 2376", "XYZ345  - 2377"}));
+    EXPECT_EQ(window().departure.nextCode.text, "2377");
     generate("QQQ77");
     EXPECT_EQ(platform.messageTexts(),
               (Items{"PAY ATTENTION!!! NO TRANSPONDER CODE GENERATED PLEASE INDICATE THE RANGE"}));
-    EXPECT_EQ(window().List1.items.size(), 2u);
-    EXPECT_EQ(window().LstDeparture.items, (Items{"QQQ77"}));
+    EXPECT_EQ(window().departure.cleared.items.size(), 2u);
+    EXPECT_EQ(window().departure.traffic.items, (Items{"QQQ77"}));
 }
 
 TEST_F(DepartureClearanceTest, ACodeIsNeverGivenTwiceInAConnection) {
@@ -368,7 +368,7 @@ TEST_F(DepartureClearanceTest, ACodeIsNeverGivenTwiceInAConnection) {
     // Whatever the window offers later, a code given out stays taken until the reset.
     preset("LblSquawk", "2301");
     generate("XYZ345");
-    EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2301", "XYZ345  - 2302"}));
+    EXPECT_EQ(window().departure.cleared.items, (Items{"ABC12   - 2301", "XYZ345  - 2302"}));
     ConnectionReset::resetConnection(context());
     EXPECT_TRUE(state().IssuedCodes.empty());
     writeSnapshot({stationLine()});
@@ -376,15 +376,15 @@ TEST_F(DepartureClearanceTest, ACodeIsNeverGivenTwiceInAConnection) {
     preset("Lblr2_1", "2377");
     preset("LblSquawk", "2301");
     generate("ABC12");
-    EXPECT_EQ(window().List1.items, (Items{"ABC12   - 2301"}));
+    EXPECT_EQ(window().departure.cleared.items, (Items{"ABC12   - 2301"}));
 }
 
 TEST_F(DepartureClearanceTest, ValidateEnablesTheButtonOnSuccess) {
     preparePanel(false, "ABC12");
-    window().cmdSidGen.enabled = false;
+    window().departure.generate.enabled = false;
     EXPECT_TRUE(DepartureClearance::validate(context()));
-    EXPECT_TRUE(window().cmdSidGen.enabled);
-    window().TxtInClimb.text.clear();
+    EXPECT_TRUE(window().departure.generate.enabled);
+    window().departure.clearedLevel.text.clear();
     EXPECT_FALSE(DepartureClearance::validate(context()));
 }
 
@@ -393,37 +393,37 @@ protected:
     AssignedListsTest() { writeSnapshot({pilotLine("ABC12", "EDDT", "LIRF", "1000")}); }
     void clearDeparture(int sidIndex) {
         preparePanel(false, "ABC12");
-        window().CmbSid.select(sidIndex);
+        window().departure.procedure.select(sidIndex);
         ASSERT_EQ(app->click("cmdSidGen"), ActionResult::Done);
     }
 };
 
 TEST_F(AssignedListsTest, ADepartureClearedTwiceShowsTheSecondAndItsAnalysisAgain) {
     clearDeparture(1);
-    window().LstDeparture.clear();
+    window().departure.traffic.clear();
     clearDeparture(2);
-    ASSERT_EQ(window().List1.items, (Items{"ABC12   - 2301", "ABC12   - 2302"}));
-    window().LblIfrSid.text.clear();
+    ASSERT_EQ(window().departure.cleared.items, (Items{"ABC12   - 2301", "ABC12   - 2302"}));
+    window().departure.clearance.text.clear();
     preset("lblCompanyDep", "kept");
-    window().Label1_13.text.clear();
-    window().Timer1.enabled = true;
-    window().lblParam.visible = false;
-    window().lblParam.backColour = colour::kRed;
+    window().departure.filedDestination.text.clear();
+    window().departure.messageBlink.enabled = true;
+    window().departure.message.visible = false;
+    window().departure.message.backColour = colour::kRed;
     ASSERT_EQ(app->select("List1", 0), ActionResult::Done);
-    EXPECT_NE(shownText(window().LblIfrSid.text).find("VIA ABCDEF "), std::string::npos);
-    EXPECT_NE(shownText(window().LblIfrSid.text).find("SQUAWK 2302"), std::string::npos);
-    EXPECT_EQ(window().lblParam.fontSize, 22);
-    EXPECT_EQ(window().lblParam.backColour, colour::kYellow);
-    EXPECT_TRUE(window().lblParam.visible);
-    EXPECT_EQ(window().lblCompanyDep.text, "kept");
-    EXPECT_EQ(window().Label1_13.text, "LIRF");
+    EXPECT_NE(shownText(window().departure.clearance.text).find("VIA ABCDEF "), std::string::npos);
+    EXPECT_NE(shownText(window().departure.clearance.text).find("SQUAWK 2302"), std::string::npos);
+    EXPECT_EQ(window().departure.message.fontSize, 22);
+    EXPECT_EQ(window().departure.message.backColour, colour::kYellow);
+    EXPECT_TRUE(window().departure.message.visible);
+    EXPECT_EQ(window().departure.airline.text, "kept");
+    EXPECT_EQ(window().departure.filedDestination.text, "LIRF");
 }
 
 class ClearanceLogFileTest : public ClearanceFixture {
 protected:
     void show(const std::string& callsign) {
         state().SelectedDepartureCallsign = callsign;
-        ClearanceLog::show(context(), ClearanceSide::Departure);
+        ClearanceLog::show(context(), TrafficSide::Departure);
     }
 };
 
@@ -432,16 +432,16 @@ TEST_F(ClearanceLogFileTest, ShowsTheLastWholeRecordOfTheAircraftWrittenInThisCo
     for (const char* record : {"ABC12/FIRST/P1", "XYZ99/OTHER/P2", "ABC12/SECOND/P3"}) {
         const auto part = test::splitAt(record, '/');
         state().SelectedDepartureCallsign = part[0];
-        window().txtSidAss.text = part[2];
-        ClearanceLog::write(context(), ClearanceSide::Departure, part[1]);
+        window().departure.assignedProcedure.text = part[2];
+        ClearanceLog::write(context(), TrafficSide::Departure, part[1]);
     }
     std::ofstream(home.file("DATA/departure.txt"), std::ios::app) << "ABC12  /BROKEN/P4";
     show("ABC12");
-    EXPECT_EQ(window().LblIfrSid.text, "SECOND");
-    EXPECT_EQ(window().txtSidAss.text, "P3");
+    EXPECT_EQ(window().departure.clearance.text, "SECOND");
+    EXPECT_EQ(window().departure.assignedProcedure.text, "P3");
     show("XYZ99");
-    EXPECT_EQ(window().LblIfrSid.text, "OTHER");
-    EXPECT_EQ(window().txtSidAss.text, "P2");
+    EXPECT_EQ(window().departure.clearance.text, "OTHER");
+    EXPECT_EQ(window().departure.assignedProcedure.text, "P2");
     EXPECT_TRUE(platform.messages.empty());
 }
 

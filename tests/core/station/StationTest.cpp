@@ -114,20 +114,21 @@ const test::TextFunctions kStation = {
     {"show",
      [](const CaseRow& c) {
          MainWindowModel window;
-         window.lblPosition.text = "BEFORE";
-         window.txtInfoPos.text = "OLD";
+         window.atis.positionTitle.text = "BEFORE";
+         window.atis.positionNotes.text = "OLD";
          PositionKinds::show(window, c[1]);
-         if (window.lblPosition.text == "BEFORE" && window.txtInfoPos.text == "OLD") {
+         if (window.atis.positionTitle.text == "BEFORE" &&
+             window.atis.positionNotes.text == "OLD") {
              return std::string("(kept)");
          }
-         return shownText(window.lblPosition.text) + " " +
-                std::to_string(TextColumns::length(window.txtInfoPos.text));
+         return shownText(window.atis.positionTitle.text) + " " +
+                std::to_string(TextColumns::length(window.atis.positionNotes.text));
      }},
     {"showText",
      [](const CaseRow& c) {
          MainWindowModel window;
          PositionKinds::show(window, c[1]);
-         return window.txtInfoPos.text.substr(std::stoul(c[2]), std::stoul(c[3]));
+         return window.atis.positionNotes.text.substr(std::stoul(c[2]), std::stoul(c[3]));
      }},
     {"lists",
      [](const CaseRow& c) {
@@ -290,8 +291,8 @@ TEST_P(SearchPass, ListsTheTrafficOfTheMatchedStation) {
     }
     EXPECT_EQ(traffic.complete(context()), c.name != "ASnapshotGoneBeforeTheSecondReadIsReported");
     EXPECT_EQ(platform.messages.size(), c[2].empty() ? 1u : 0u);
-    EXPECT_EQ(window().LstDeparture.items, listed(c[2]));
-    EXPECT_EQ(window().LstArrival.items, listed(c[3]));
+    EXPECT_EQ(window().departure.traffic.items, listed(c[2]));
+    EXPECT_EQ(window().arrival.traffic.items, listed(c[3]));
 }
 
 CORVANE_CASES(Cases, SearchPass, "station/search-pass.tsv");

@@ -56,7 +56,7 @@ protected:
             return nullptr;
         }
         for (const StationPresenter::Field& f : StationPresenter::fields()) {
-            if (&(window().*f.label) == label) {
+            if (&f.label(window()) == label) {
                 return &(state().Station.*f.value);
             }
         }
@@ -64,7 +64,7 @@ protected:
             for (const TrafficPanelPresenter::Field& f :
                  side == TrafficSide::Departure ? TrafficPanelPresenter::departureFields()
                                                 : TrafficPanelPresenter::arrivalFields()) {
-                if (&(window().*f.label) == label) {
+                if (&f.label(window()) == label) {
                     return &(state().aircraft(side).*f.value);
                 }
             }

@@ -190,8 +190,8 @@ protected:
         copyData("DATA/airlines.dat");
         copyData("radar/recent.dat");
         state().SnapshotPath = home.file("radar/recent.dat");
-        window().LstDeparture.items = {"DLH4AB", "CFG9NF", "XXX999"};
-        window().LstArrival.items = {"AZA123"};
+        window().departure.traffic.items = {"DLH4AB", "CFG9NF", "XXX999"};
+        window().arrival.traffic.items = {"AZA123"};
         platform.clock = {14, 45};
     }
     // Runs the actions of column `i`: departure/arrival=N (a click on that list item),
