@@ -16,11 +16,11 @@ namespace {
 
 constexpr int kAssignedFontSize = 22;
 
-void showWarningField(Label& warning, BlinkTimer& timer) {
-    timer.enabled = false;
-    warning.backColour = colour::kYellow;
-    warning.fontSize = kAssignedFontSize;
-    warning.visible = true;
+// The caption stays until the analysis judges the aircraft anew.
+void showWarningField(ParameterAdvice& message, Label& field) {
+    message.warning = false;
+    message.fontSize = kAssignedFontSize;
+    field.visible = true;
 }
 
 ScanResult analyse(AppContext& context, TrafficSide side) {
@@ -33,7 +33,7 @@ void clicked(AppContext& context, TrafficSide side) {
     std::string& selected = context.state.selectedCallsign(side);
     panel.remove.enabled = true;
     selected = std::string(assignedEntryCallsign(panel.cleared.selectedText()));
-    showWarningField(panel.message, panel.messageBlink);
+    showWarningField(context.state.aircraft(side).message, panel.message);
     const ScanResult scan = analyse(context, side);
     if (scan.missing()) {
         AircraftLineScan::reportMissing(context.platform, selected);

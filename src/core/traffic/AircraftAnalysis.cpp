@@ -69,8 +69,7 @@ void judge(const AnalysisSide& side) {
     AnalysedAircraft& aircraft = side.aircraft;
     if (side.unusable(aircraft)) {
         aircraft.nearAerodrome.clear();
-        ParameterMessage::show(ParameterMessage::problem(), side.panel.message,
-                               side.panel.messageBlink);
+        aircraft.message = ParameterMessage::problem();
         return;
     }
     // The rules take each figure as the controller reads it on the panel.
@@ -81,8 +80,7 @@ void judge(const AnalysisSide& side) {
     if (auto phase = FlightPhase::classify(figures)) {
         aircraft.phase = *phase;
     }
-    ParameterMessage::show(side.advice(aircraft.phase, figures), side.panel.message,
-                           side.panel.messageBlink);
+    aircraft.message = side.advice(aircraft.phase, figures);
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
 #include "traffic/ParameterMessage.h"
 
-#include "window/BlinkTimer.h"
-#include "window/Colours.h"
-#include "window/Label.h"
-
 namespace corvane {
 
 namespace {
@@ -112,13 +108,6 @@ std::vector<ParameterAdvice> ParameterMessage::every() {
         all.push_back(advise(advice));
     }
     return all;
-}
-
-void ParameterMessage::show(const ParameterAdvice& advice, Label& label, BlinkTimer& timer) {
-    timer.enabled = advice.warning;
-    label.backColour = advice.warning ? colour::kRed : colour::kYellow;
-    label.fontSize = advice.fontSize;
-    label.text = advice.caption;
 }
 
 }  // namespace corvane

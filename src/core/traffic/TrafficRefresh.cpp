@@ -138,12 +138,8 @@ void forgetAircraft(AppContext& context, TrafficSide side) {
     } else {
         aircraft.clearFiguresBut({&A::filedDeparture, &A::filedLevel, &A::filedSpeed});
     }
+    TrafficSelection::clearMessage(aircraft.message, w.panel(side).message);
     TrafficPanelPresenter::present(side, context.state, w);
-    if (side == TrafficSide::Departure) {
-        TrafficSelection::clearMessage(w.departure.message, w.departure.messageBlink);
-    } else {
-        TrafficSelection::clearMessage(w.arrival.message, w.arrival.messageBlink);
-    }
 }
 
 bool holdsLineOf(const std::vector<std::string>& lines, const std::string& callsign) {
@@ -164,12 +160,11 @@ void follow(AppContext& context, TrafficSide side, const std::string& callsign,
         return;
     }
     const ScanResult scan = AircraftLineScan::pick(lines, callsign);
-    MainWindowModel& w = context.window;
+    TrafficSelection::clearMessage(context.state.aircraft(side).message,
+                                   context.window.panel(side).message);
     if (side == TrafficSide::Departure) {
-        TrafficSelection::clearMessage(w.departure.message, w.departure.messageBlink);
         DepartureAnalysis::apply(context, scan);
     } else {
-        TrafficSelection::clearMessage(w.arrival.message, w.arrival.messageBlink);
         ArrivalAnalysis::apply(context, scan);
     }
 }

@@ -13,7 +13,7 @@ namespace corvane {
 void TrafficSelection::departureClicked(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
-    clearMessage(w.departure.message, w.departure.messageBlink);
+    clearMessage(state.DepartureAircraft.message, w.departure.message);
     state.SelectedDepartureCallsign = w.departure.traffic.selectedText();
     w.departure.clearance.text.clear();
     w.departure.assignedProcedure.text.clear();
@@ -31,7 +31,7 @@ void TrafficSelection::departureClicked(AppContext& context) {
 void TrafficSelection::arrivalClicked(AppContext& context) {
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
-    clearMessage(w.arrival.message, w.arrival.messageBlink);
+    clearMessage(state.ArrivalAircraft.message, w.arrival.message);
     w.arrival.remove.enabled = false;
     w.arrival.clearance.text.clear();
     w.arrival.assignedProcedure.text.clear();
@@ -46,12 +46,9 @@ void TrafficSelection::arrivalClicked(AppContext& context) {
     w.arrival.showFlightPlan.enabled = true;
 }
 
-void TrafficSelection::clearMessage(Label& message, BlinkTimer& timer) {
-    timer.enabled = false;
-    message.backColour = colour::kYellow;
-    message.fontSize = 16;
-    message.text.clear();
-    message.visible = true;
+void TrafficSelection::clearMessage(ParameterAdvice& message, Label& field) {
+    message = {};
+    field.visible = true;
 }
 
 void TrafficSelection::watchSquawks(AppContext& context, const ScanResult& scan) {

@@ -6,8 +6,8 @@
 namespace corvane {
 
 class AppContext;
-struct BlinkTimer;
 struct Label;
+struct ParameterAdvice;
 struct ScanResult;
 
 /// The clicks on the two traffic lists: the only way an aircraft of LstDeparture or
@@ -18,8 +18,9 @@ namespace TrafficSelection {
 void departureClicked(AppContext& context);
 /// A click on LstArrival: the same for the arrival panel.
 void arrivalClicked(AppContext& context);
-/// Puts a parameter message back to how a new selection starts it: blank, steady, yellow.
-void clearMessage(Label& message, BlinkTimer& timer);
+/// Puts a side's parameter message back to how a new selection starts it: blank, steady,
+/// yellow, and its field shown whatever the blink left it at.
+void clearMessage(ParameterAdvice& message, Label& field);
 /// After an analysis that read the snapshot to its end: marks the four lists' entries from what
 /// it saw the pilots squawk (SquawkWatch).
 void watchSquawks(AppContext& context, const ScanResult& scan);

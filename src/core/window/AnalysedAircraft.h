@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "window/FlightPlanRecord.h"
+#include "window/ParameterAdvice.h"
 
 namespace corvane {
 
@@ -38,6 +39,10 @@ struct AnalysedAircraft {
     /// The squawk of the aircraft's line, "" for none or 0000 (arrival side).
     std::string squawk;
 
+    /// How the last analysis judged the figures; kept apart from them, as a message outlives
+    /// the figures it judged until the panel's next selection or analysis.
+    ParameterAdvice message;
+
     /// The flight plan read from the aircraft's lines, each field kept until a line gives it.
     FlightPlanRecord record;
     /// The figures of the last distance and flying-time computation.
@@ -46,10 +51,11 @@ struct AnalysedAircraft {
 
     using Figure = std::string AnalysedAircraft::*;
 
-    /// Empties every figure the panel shows but the `kept` ones; the plan record and the last
-    /// computation stay.
+    /// Empties every figure the panel shows but the `kept` ones; the message, the plan record
+    /// and the last computation stay.
     void clearFiguresBut(std::initializer_list<Figure> kept = {}) {
         AnalysedAircraft cleared;
+        cleared.message = std::move(message);
         cleared.record = std::move(record);
         cleared.distanceToGoNm = distanceToGoNm;
         cleared.planningSpeed = planningSpeed;

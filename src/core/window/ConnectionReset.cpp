@@ -9,11 +9,10 @@ namespace corvane {
 
 namespace {
 
-void resetWarning(Label& warning, BlinkTimer& timer) {
-    // The visibility stays as the blink left it; the next aircraft selection shows it again.
-    timer.enabled = false;
-    warning.backColour = colour::kYellow;
-    warning.text.clear();
+// The font size and the visibility stay as they were; the next aircraft selection sets both.
+void resetWarning(ParameterAdvice& message) {
+    message.caption.clear();
+    message.warning = false;
 }
 
 }  // namespace
@@ -62,6 +61,7 @@ void ConnectionReset::clearDeparturePanel(MainWindowModel& w, ProgramState& stat
     StationPresenter::present(state.Station, w);
     // The centre field is not part of what a reset empties: the next analysis writes it anew.
     state.DepartureAircraft.clearFiguresBut({&AnalysedAircraft::centre});
+    resetWarning(state.DepartureAircraft.message);
     TrafficPanelPresenter::presentDeparture(state.DepartureAircraft, w);
     w.departure.traffic.clear();
     w.departure.cleared.clear();
@@ -70,7 +70,6 @@ void ConnectionReset::clearDeparturePanel(MainWindowModel& w, ProgramState& stat
     w.departure.clearedLevel.text.clear();
     w.departure.procedure.clear();
     w.departure.runway.clear();
-    resetWarning(w.departure.message, w.departure.messageBlink);
 }
 
 void ConnectionReset::clearArrivalPanel(MainWindowModel& w, ProgramState& state) {
@@ -82,10 +81,10 @@ void ConnectionReset::clearArrivalPanel(MainWindowModel& w, ProgramState& state)
     w.arrival.cleared.clear();
     w.arrival.approaches.clear();
     state.ArrivalAircraft.clearFiguresBut({&AnalysedAircraft::centre});
+    resetWarning(state.ArrivalAircraft.message);
     TrafficPanelPresenter::presentArrival(state.ArrivalAircraft, w);
     w.arrival.nextCode.text.clear();
     w.arrival.clearance.text.clear();
-    resetWarning(w.arrival.message, w.arrival.messageBlink);
 }
 
 void ConnectionReset::deleteClearanceLogs(FileSystem& files, const ProgramFolder& folder) {

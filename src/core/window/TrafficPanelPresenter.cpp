@@ -1,5 +1,6 @@
 #include "window/TrafficPanelPresenter.h"
 
+#include "window/Colours.h"
 #include "window/ProgramState.h"
 
 namespace corvane {
@@ -56,6 +57,14 @@ void presentFields(std::span<const TrafficPanelPresenter::Field> fields, const A
     }
 }
 
+// The field's visibility is the blink's: only a selection shows it again.
+void presentMessage(const ParameterAdvice& message, TrafficPanel& panel) {
+    panel.message.text = message.caption;
+    panel.message.fontSize = message.fontSize;
+    panel.message.backColour = message.warning ? colour::kRed : colour::kYellow;
+    panel.messageBlink.enabled = message.warning;
+}
+
 }  // namespace
 
 std::span<const TrafficPanelPresenter::Field> TrafficPanelPresenter::departureFields() {
@@ -68,10 +77,12 @@ std::span<const TrafficPanelPresenter::Field> TrafficPanelPresenter::arrivalFiel
 
 void TrafficPanelPresenter::presentDeparture(const AnalysedAircraft& aircraft, M& window) {
     presentFields(kDeparture, aircraft, window);
+    presentMessage(aircraft.message, window.departure);
 }
 
 void TrafficPanelPresenter::presentArrival(const AnalysedAircraft& aircraft, M& window) {
     presentFields(kArrival, aircraft, window);
+    presentMessage(aircraft.message, window.arrival);
 }
 
 void TrafficPanelPresenter::present(TrafficSide side, const ProgramState& state, M& window) {

@@ -71,6 +71,14 @@ protected:
         }
         return nullptr;
     }
+    /// A message preset on a panel becomes its side's message, as if an analysis had left it.
+    void adoptShownMessages() {
+        for (TrafficSide side : {TrafficSide::Departure, TrafficSide::Arrival}) {
+            const TrafficPanel& panel = window().panel(side);
+            state().aircraft(side).message = {shownText(panel.message.text), panel.message.fontSize,
+                                              panel.messageBlink.enabled};
+        }
+    }
     ProgramState& state() { return app->state(); }
     AppContext& context() { return app->context(); }
 
@@ -117,6 +125,7 @@ protected:
             : part == ".size"    ? void(label->fontSize = std::stoi(value))
             : part == ".visible" ? void(label->visible = value == "on")
                                  : void(label->backColour = std::stoi(value));
+            adoptShownMessages();
         } else if (TextBox* box = window().textBox(key)) {
             box->text = value;
         } else if (ComboBox* combo = window().combo(key)) {
@@ -126,6 +135,7 @@ protected:
                               : void(list->selected = std::stoi(value));
         } else if (BlinkTimer* timer = window().timer(key)) {
             timer->enabled = value == "on";
+            adoptShownMessages();
         } else if (Button* button = window().button(key)) {
             button->enabled = value == "on";
         } else if (key == "DistanceToGo") {

@@ -94,16 +94,21 @@ TEST_P(PhaseRules, GivePhaseAndBothMessages) {
 CORVANE_CASES(Table, PhaseRules, "traffic/phase-rules.tsv");
 
 TEST(ParameterMessage, AdviceBlinksInRedNormalIsSteadyYellowProblemWarns) {
-    Label label{"lblParam", {}, false, colour::kYellow, 16};
-    BlinkTimer timer{"Timer1", false, 500};
-    ParameterMessage::show({"OVERSPEED", 13, true}, label, timer);
-    EXPECT_TRUE(timer.enabled);
+    MainWindowModel window;
+    AnalysedAircraft aircraft;
+    window.arrival.message.visible = false;
+    aircraft.message = {"OVERSPEED", 13, true};
+    TrafficPanelPresenter::presentArrival(aircraft, window);
+    const Label& label = window.arrival.message;
+    EXPECT_TRUE(window.arrival.messageBlink.enabled);
+    EXPECT_FALSE(window.departure.messageBlink.enabled);
     EXPECT_EQ(label.backColour, colour::kRed);
     EXPECT_EQ(label.fontSize, 13);
     EXPECT_EQ(label.text, "OVERSPEED");
     EXPECT_FALSE(label.visible);  // the blink owns the visibility
-    ParameterMessage::show({"N O R M A L", 22, false}, label, timer);
-    EXPECT_FALSE(timer.enabled);
+    aircraft.message = {"N O R M A L", 22, false};
+    TrafficPanelPresenter::presentArrival(aircraft, window);
+    EXPECT_FALSE(window.arrival.messageBlink.enabled);
     EXPECT_EQ(label.backColour, colour::kYellow);
     EXPECT_EQ(label.fontSize, 22);
     EXPECT_EQ(label.text, "N O R M A L");
