@@ -37,7 +37,6 @@ struct ListBox {
     std::vector<ItemMark> marks;
     int selected = -1;
 
-    /// Appends an item at the end.
     void add(std::string item) {
         items.push_back(std::move(item));
         if (!marks.empty()) {
@@ -61,7 +60,6 @@ struct ListBox {
     std::string selectedText() const;
     /// The mark of item `index`; unmarked when out of range.
     const ItemMark& markAt(int index) const;
-    /// True when `index` names an item.
     bool hasIndex(int index) const { return index >= 0 && index < static_cast<int>(items.size()); }
 };
 
