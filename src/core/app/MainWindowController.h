@@ -9,7 +9,6 @@
 
 namespace corvane {
 
-/// How a user action was taken.
 enum class ActionResult {
     Done,            ///< the action ran
     Ignored,         ///< the control is disabled (or the timer stopped): nothing happened
@@ -33,7 +32,6 @@ public:
 
     /// Creates the window: the start-up sequence, then the first activation.
     void start();
-    /// The window becomes the active window again.
     void activate();
     /// A click on a button (a disabled button does nothing), or on a value field that takes
     /// clicks (the QNH fields).
