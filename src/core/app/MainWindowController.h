@@ -10,7 +10,7 @@
 namespace corvane {
 
 enum class ActionResult {
-    Done,            ///< the action ran
+    Done,
     Ignored,         ///< the control is disabled (or the timer stopped): nothing happened
     UnknownControl,  ///< the window has no such control of the right kind
     BadIndex,        ///< the list or combo box has no item of that index

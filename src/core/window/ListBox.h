@@ -8,7 +8,7 @@ namespace corvane {
 
 /// What a list entry's aircraft shows on its transponder against what the controller expects.
 enum class MarkKind {
-    None,       ///< nothing to see
+    None,
     NotSet,     ///< the aircraft squawks another code than the one it was given
     Gone,       ///< the aircraft has no line in the snapshot
     Duplicate,  ///< another aircraft squawks the same code
