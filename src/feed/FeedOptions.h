@@ -6,7 +6,6 @@
 
 namespace corvane::feed {
 
-/// IVAO's public network feed.
 inline constexpr const char* kIvaoFeedUrl = "https://api.ivao.aero/v2/tracker/whazzup";
 
 /// The feed refreshes about every 15 s; polling faster only risks a ban.

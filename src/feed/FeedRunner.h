@@ -22,7 +22,7 @@ int retryDelaySeconds(int intervalSeconds, int failures);
 /// would be newer.
 inline constexpr long long kMaxFeedAheadMillis = 5LL * 60 * 1000;
 
-/// The system clock, as milliseconds since 1970.
+/// Milliseconds since 1970.
 long long systemClockMillis();
 
 /// Reads the feed and keeps the snapshot file up to date.

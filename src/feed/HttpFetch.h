@@ -16,7 +16,6 @@ struct HttpAnswer {
 /// or truncated transfer, a body past a sane size) is a failure.
 HttpAnswer httpGet(const std::string& url, int timeoutSeconds);
 
-/// The User-Agent sent with every request.
 std::string userAgent();
 
 }  // namespace corvane::feed

@@ -12,7 +12,6 @@ public:
     using QPushButton::QPushButton;
 
     static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
-    /// The rectangle the caption is drawn in.
     QRect captionArea() const;
 
 protected:

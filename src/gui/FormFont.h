@@ -14,7 +14,6 @@ public:
     static QString family();
     /// The standard 8 point font of the forms.
     static QFont standard();
-    /// The family at `points`, bold when asked.
     static QFont sized(double points, bool bold);
 };
 

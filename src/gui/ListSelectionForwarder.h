@@ -17,7 +17,6 @@ public:
     ListSelectionForwarder(QListWidget* list, std::function<bool()> isRefreshing);
 
 signals:
-    /// The user chose the item at `row`.
     void chosen(int row);
 
 protected:

@@ -28,7 +28,7 @@ public:
     void start();
     /// The widget named `name` (a control name such as "Command3(0)"), or null.
     QWidget* control(const QString& name) const { return binder_->widget(name); }
-    /// The open flight plan sheet, or null.
+    /// Null while no sheet is open.
     QWidget* sheet() const { return sheet_; }
     /// Follow mode: while connected, a change of the snapshot refreshes the window (at most
     /// once a second). F5 refreshes it once whether following or not.

@@ -20,7 +20,7 @@ public:
 
     /// Writes every control of `model` into its widget.
     void refresh(const MainWindowModel& model);
-    /// The widget named `name`, or null.
+    /// Null when there is none.
     QWidget* widget(const QString& name) const;
     /// The controls of `model` with no widget (or timer) of their kind under the window, which
     /// a refresh would skip: empty for a window that shows the whole model.

@@ -9,7 +9,6 @@ namespace corvane {
 /// track and two aircraft blips. The splash shows it; the window icon is the same drawing.
 class SplashPicture {
 public:
-    /// The picture at `size` pixels.
     static QPixmap draw(QSize size);
 };
 

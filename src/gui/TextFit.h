@@ -11,14 +11,12 @@ namespace corvane {
 /// Whether a text stays whole inside a widget at a font, and the largest font that keeps it so.
 class TextFit {
 public:
-    /// The smallest point size a text is shrunk to.
     static constexpr double kSmallestPointSize = 6.0;
 
     /// The rectangle a label draws its text in: its contents less its margin and indent.
     static QRect labelArea(const QLabel* label);
     /// The flags a label draws its text with: its alignment, and word wrap when it wraps.
     static int labelFlags(const QLabel* label);
-    /// True when `text`, drawn with `font` and `flags` inside `area`, stays inside it.
     static bool fits(const QFont& font, const QRect& area, int flags, const QString& text);
     /// `font` at `pointSize` when the text fits there, else at the largest smaller size (in
     /// half points, down to kSmallestPointSize) that fits.

@@ -8,7 +8,6 @@ namespace corvane {
 /// caption beside them does not make plain.
 class ToolTips {
 public:
-    /// Sets the tooltip of every control of `window` that has one.
     static void apply(QWidget* window);
 };
 

@@ -21,7 +21,6 @@ public:
     /// The client height in pixels of a window `height` twips high with its title bar: the
     /// collapsed window then shows the top strip and nothing of the panels below it.
     static int clientHeight(int height);
-    /// A rectangle given in twips, in pixels.
     static QRect rect(int left, int top, int width, int height);
     /// Places `widget` inside its parent at a rectangle given in twips.
     static void place(QWidget* widget, int left, int top, int width, int height);

@@ -12,7 +12,7 @@ class UiText {
 public:
     /// UTF-8 text of the logic as a QString; CR LF and lone CR become line feeds.
     static QString show(const std::string& text);
-    /// A QString back as the logic's UTF-8 text.
+    /// As UTF-8.
     static std::string toModel(const QString& text);
 
     /// Most characters a message box shows; a longer text is cut in its middle.

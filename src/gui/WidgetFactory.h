@@ -39,7 +39,6 @@ public:
                                int height);
     static QGroupBox* frame(QWidget* parent, const char* name, const QString& title, int left,
                             int top, int width, int height);
-    /// Gives `widget` a solid background colour.
     static void paintBackground(QWidget* widget, const QColor& colour);
 };
 

@@ -47,7 +47,6 @@ public:
     void queueFolder(std::optional<std::string> folder) { folders_.push_back(std::move(folder)); }
     /// Sets the screen size in pixels of 15 twips.
     void setScreenPixels(long long width, long long height);
-    /// Fixes the local clock.
     void setClock(ClockTime time) { clock_ = time; }
     /// Every message box shown so far, oldest first.
     const std::vector<ShownMessage>& messages() const { return messages_; }

@@ -25,7 +25,7 @@ public:
     ScriptRunner(std::string programFolder, std::ostream& out, std::ostream& errors,
                  FileSystem* files = nullptr);
 
-    /// Runs every line of `script`; returns the exit status.
+    /// Returns the exit status.
     int run(std::istream& script);
 
 private:

@@ -26,11 +26,10 @@ struct FlightPerformance {
 /// flight's position at a given time follows in closed form and needs no stepping.
 class FlightProfile {
 public:
-    /// Plans the flight between two aerodromes.
     FlightProfile(const Airport& departure, const Airport& destination,
                   const FlightPerformance& perf);
 
-    /// Length of one repetition of the flight in seconds, ground times included.
+    /// One repetition of the flight, ground times included.
     double periodS() const { return period_; }
 
     /// The aircraft's state tau seconds into a repetition (wrapped into the period).

@@ -11,7 +11,6 @@ struct GeoPoint {
 /// Navigation on a spherical earth: distances, courses and points along great circles.
 class GreatCircle {
 public:
-    /// Distance between two points in nautical miles.
     static double distanceNm(GeoPoint a, GeoPoint b);
 
     /// Initial true course from a towards b, degrees 0..360.

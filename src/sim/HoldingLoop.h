@@ -12,7 +12,7 @@ public:
     /// Loop from `a` to `b` at `outboundKt`, back at `inboundKt`, at `altitudeFt` throughout.
     HoldingLoop(GeoPoint a, GeoPoint b, double altitudeFt, double outboundKt, double inboundKt);
 
-    /// Length of one round trip in seconds.
+    /// One round trip.
     double periodS() const { return outS_ + backS_; }
 
     /// The aircraft's state tau seconds into a round trip (wrapped into the period).

@@ -11,7 +11,6 @@ public:
     /// A stream of numbers for one (seed, key) pair, e.g. one aircraft of one run.
     Mixer(std::uint64_t seed, std::uint64_t key);
 
-    /// The next 64 random bits.
     std::uint64_t next();
 
     /// A whole number in [0, n); 0 when n is 0.

@@ -9,7 +9,6 @@ namespace corvane::sim {
 /// flights into it end with one of its STARs, as listed in its procedure file.
 class RouteBook {
 public:
-    /// The route text from one aerodrome to another.
     static std::string route(std::string_view departure, std::string_view destination);
 
     /// The SID the demo airport gives towards an aerodrome.

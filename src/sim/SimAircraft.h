@@ -14,12 +14,11 @@ struct SimAircraft {
     std::variant<FlightProfile, HoldingLoop> track;  ///< how the aircraft moves over time
     double offsetS = 0.0;                            ///< where in its track it is at time zero
 
-    /// The aircraft's state at simulated time t.
     AircraftState stateAt(double t) const {
         return std::visit([&](const auto& tr) { return tr.at(t + offsetS); }, track);
     }
 
-    /// Length of one repetition of the aircraft's track.
+    /// One repetition of the aircraft's track.
     double periodS() const {
         return std::visit([](const auto& tr) { return tr.periodS(); }, track);
     }

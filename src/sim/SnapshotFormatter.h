@@ -12,10 +12,8 @@ namespace corvane::sim {
 /// the locale, every line ended by CR LF.
 class SnapshotFormatter {
 public:
-    /// Appends the line of a controller station.
     static void appendStation(std::string& out, const Station& station);
 
-    /// Appends the line of a pilot client in the state `state`.
     static void appendPilot(std::string& out, const FiledPlan& plan, const AircraftState& state);
 
     /// A number with exactly `decimals` digits after the ".".

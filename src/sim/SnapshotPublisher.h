@@ -13,7 +13,7 @@ class SnapshotPublisher {
 public:
     SnapshotPublisher(std::string path, bool inPlace);
 
-    /// Writes the simulator's current snapshot. Returns false with a reason on failure.
+    /// False with a reason on failure.
     bool publish(const TrafficSimulator& simulator, std::string& error) const;
 
 private:

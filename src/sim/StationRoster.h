@@ -7,7 +7,6 @@
 
 namespace corvane::sim {
 
-/// One controller station on the network.
 struct Station {
     std::string_view callsign;   ///< e.g. "EDDF_APP"; 8, 10, 11 or 12 characters (9 is odd)
     std::string_view vid;        ///< six digits

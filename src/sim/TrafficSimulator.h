@@ -16,13 +16,11 @@ public:
     /// A simulation of `aircraftCount` pilot clients, at simulated time zero.
     TrafficSimulator(std::uint64_t seed, std::size_t aircraftCount);
 
-    /// Moves simulated time on by `seconds`.
     void advance(double seconds) { timeS_ += seconds; }
 
     /// Simulated seconds since the start.
     double timeS() const { return timeS_; }
 
-    /// Number of pilot clients.
     std::size_t aircraftCount() const { return count_; }
 
     /// Pilot client number `index` (0 .. aircraftCount() - 1).

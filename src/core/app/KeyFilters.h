@@ -15,7 +15,6 @@ char32_t upperKey(char32_t key);
 /// Filters a key typed into `control`: returns the code that reaches the box, or 0 when the
 /// key is swallowed. The operator name filter also enables `CmdExecute`.
 char32_t filter(MainWindowModel& window, const std::string& control, char32_t key);
-/// True for the text boxes that have a key filter.
 bool hasFilter(const std::string& control);
 }  // namespace KeyFilters
 

@@ -9,9 +9,8 @@
 
 namespace corvane {
 
-/// How a user action was taken.
 enum class ActionResult {
-    Done,            ///< the action ran
+    Done,
     Ignored,         ///< the control is disabled (or the timer stopped): nothing happened
     UnknownControl,  ///< the window has no such control of the right kind
     BadIndex,        ///< the list or combo box has no item of that index
@@ -33,7 +32,6 @@ public:
 
     /// Creates the window: the start-up sequence, then the first activation.
     void start();
-    /// The window becomes the active window again.
     void activate();
     /// A click on a button (a disabled button does nothing), or on a value field that takes
     /// clicks (the QNH fields).

@@ -40,7 +40,7 @@ void write(AppContext& context, TrafficSide side, std::string_view clearance);
 /// be read) the clearance fields are emptied and the user told why.
 void show(AppContext& context, TrafficSide side);
 
-/// The path of the side's log in the DATA folder.
+/// In the DATA folder.
 std::string path(const ProgramFolder& folder, TrafficSide side);
 }  // namespace ClearanceLog
 

@@ -25,7 +25,6 @@ std::string airlineName(std::string_view shown);
 /// The refusal of a clearance for an aircraft whose line the last analysis of its side did
 /// not find (it left the snapshot, or its line was cut by a rewrite).
 std::string noAnalysedAircraft(std::string_view callsign);
-/// The title of that refusal.
 inline constexpr const char* kNoAnalysedAircraftTitle = "NO ANALYSED AIRCRAFT";
 /// Where an arrival clearance sends the aircraft direct: for a STAR designator (a name of 2 to
 /// 5 letters, one digit, at most one more letter: "UNOKO2", "KERAX2A") its name part, the
@@ -33,7 +32,6 @@ inline constexpr const char* kNoAnalysedAircraftTitle = "NO ANALYSED AIRCRAFT";
 std::string starEntryPoint(std::string_view expected);
 /// The refusal of a clearance for an aircraft whose line says it has filed no flight plan.
 std::string noFlightPlan(std::string_view callsign);
-/// The title of that refusal.
 inline constexpr const char* kNoFlightPlanTitle = "NO FLIGHT PLAN";
 /// The entry of an assigned list: padded callsign, " - ", the code.
 std::string assignedEntry(std::string_view callsign, std::string_view code);

@@ -15,7 +15,6 @@ class SquawkAllocator {
 public:
     /// What a clearance gives out, and the code the window offers afterwards.
     struct Allocation {
-        /// The code the clearance gives out.
         std::string code;
         /// The next free code after `code`; `code` itself when the range has no free code left
         /// after it (the range is never left).
@@ -36,7 +35,6 @@ public:
     /// Marks a code as not free; text that is not four octal digits (spaces around allowed) is
     /// ignored.
     void markTaken(std::string_view code);
-    /// True when `value` can be given out.
     bool isFree(int value) const;
 
     /// The code to give out when the window offers `current`: `current` when it is free, else

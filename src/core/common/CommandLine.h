@@ -19,7 +19,6 @@ namespace corvane {
 /// it stands; arguments that are not options are taken up to the declared number.
 namespace CommandLine {
 
-/// One option a program declares.
 struct Option {
     /// As typed: "--home".
     std::string name;
@@ -52,7 +51,6 @@ struct Grammar {
     bool leaveSingleDash = false;
 };
 
-/// What a command line gave.
 struct Arguments {
     /// Option name to its value ("" for one without a value).
     std::map<std::string, std::string, std::less<>> values;

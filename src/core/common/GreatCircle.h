@@ -23,7 +23,6 @@ double radians(double degrees);
 /// law of cosines, cut to the largest whole number not above the result.
 double distanceNm(double lat1, double lon1, double lat2, double lon2);
 
-/// The mean earth's radius in nautical miles.
 inline constexpr double kMeanEarthRadiusNm = 3440.065;
 /// The angle in radians at the earth's centre between (lat1, lon1) and (lat2, lon2), decimal
 /// degrees, in the haversine form, which stays accurate down to steps of a few metres.

@@ -9,11 +9,9 @@ namespace corvane {
 namespace TextCodec {
 /// True when `bytes` is well-formed UTF-8 (no overlongs, no surrogates, nothing past U+10FFFF).
 bool isValidUtf8(std::string_view bytes);
-/// True when every byte is 7-bit ASCII.
 bool isAscii(std::string_view bytes);
-/// Appends the UTF-8 form of `bytes` read as Windows-1252 to `out`.
 void appendWindows1252AsUtf8(std::string_view bytes, std::string& out);
-/// Appends the UTF-8 form of the code point `code` to `out`.
+/// In UTF-8.
 void appendCodePoint(char32_t code, std::string& out);
 /// The character of UTF-8 `text` at `pos`, moving `pos` past it. Lenient, for text typed
 /// by hand: a byte that starts no sequence stands for itself, and a cut sequence ends at

@@ -15,11 +15,9 @@ std::string_view mid(std::string_view text, std::size_t start, std::size_t count
 std::string_view from(std::string_view text, std::size_t start);
 /// Characters `first`..`last` (1-based, inclusive) of `text`.
 std::string_view columns(std::string_view text, std::size_t first, std::size_t last);
-/// The first `count` characters of `text`.
 std::string_view left(std::string_view text, std::size_t count);
-/// The last `count` characters of `text`.
 std::string_view right(std::string_view text, std::size_t count);
-/// Number of characters (code points) in `text`.
+/// In code points, not bytes.
 std::size_t length(std::string_view text);
 /// Byte offset of the character with 1-based index `column`, or text.size() when beyond.
 std::size_t byteOffset(std::string_view text, std::size_t column);
@@ -27,7 +25,6 @@ std::size_t byteOffset(std::string_view text, std::size_t column);
 
 /// Removes leading and trailing spaces (only the space character, as the program's trim does).
 std::string_view trimSpaces(std::string_view text);
-/// Removes trailing spaces only.
 std::string_view trimTrailingSpaces(std::string_view text);
 /// `text` with every control character (C0, DEL and the C1 range U+0080 to U+009F) replaced by
 /// "?", so that no escape sequence from a file reaches a terminal or an editor.

@@ -19,10 +19,9 @@ struct AirportPosition {
 /// numbers in range, is skipped (the header line among them); the first line of a code wins.
 class AirportTable {
 public:
-    /// Reads the table from `in`, line by line.
     static AirportTable read(std::istream& in);
 
-    /// The position of the aerodrome `icao`, or null when the table does not hold it.
+    /// Null when the table does not hold `icao`.
     const AirportPosition* find(std::string_view icao) const;
 
     /// Every aerodrome of the table by its code, in no particular order.

@@ -40,7 +40,6 @@ public:
     static constexpr std::size_t kMaxRings = 20'000;
     static constexpr std::size_t kMaxVertices = 500'000;
 
-    /// Reads the table from `in`, line by line.
     static FirTable read(std::istream& in);
 
     /// The four-letter code of each area, in the table's order.

@@ -18,7 +18,6 @@ public:
     /// What stands for "no aerodrome near".
     static constexpr const char* kNone = "ZZZZ";
 
-    /// An index over the aerodromes of `airports`.
     explicit NearestAirport(const AirportTable& airports = {});
 
     /// The code of the aerodrome nearest the point (degrees) within `kRadiusNm` along the great

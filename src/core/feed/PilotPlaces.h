@@ -16,7 +16,6 @@ namespace corvane {
 /// and the area controls (FIRs) of its position, its departure and its arrival.
 class PilotPlaces {
 public:
-    /// Places made of the aerodromes of `airports` and the boundaries of `firs`.
     PilotPlaces(const AirportTable& airports, FirTable firs);
 
     /// The aerodrome near the point (degrees), or "ZZZZ".

@@ -42,22 +42,18 @@ struct LegendEntry {
     std::string_view explanation;  ///< text beside the sample
 };
 
-/// Caption of the sheet's window.
 inline constexpr std::string_view kWindowCaption = "INTERNATIONAL FLIGHT PLAN";
-/// Heading at the top of the sheet.
 inline constexpr std::string_view kHeading = "International Flight Plan";
 /// Start of the flight plan message, before item 7.
 inline constexpr std::string_view kMessageStart = "<<=    (FPL";
 /// End of the item 8, item 13 and item 15 rows.
 inline constexpr std::string_view kLineEnd = "<<= ";
-/// Between the fields of a row.
 inline constexpr std::string_view kFieldSeparator = "-";
 /// Between the aircraft type and the wake turbulence category.
 inline constexpr std::string_view kTypeSeparator = "/";
 /// Heading above item 19.
 inline constexpr std::string_view kSupplementaryHeading = "19 SUPPLEMENTARY INFORMATION";
 
-/// Number of value fields.
 inline constexpr std::size_t kFieldCount = 20;
 
 /// The value fields in the order the sheet is filled and read.

@@ -19,7 +19,6 @@ public:
 
     /// True when a file or a folder of that path exists.
     virtual bool exists(const std::string& path) const = 0;
-    /// True when the path names an existing folder.
     virtual bool isDirectory(const std::string& path) const = 0;
     /// Opens a text file for sequential reading; on failure returns null and sets `status`.
     virtual std::unique_ptr<LineSource> openLines(const std::string& path, FileStatus& status) = 0;

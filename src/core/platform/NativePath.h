@@ -16,13 +16,11 @@ inline constexpr char kPathSeparator = '/';
 /// A path held as UTF-8 text, as the standard library's file functions take it (on Windows the
 /// narrow text would be read in the ANSI code page, which cannot name every file).
 std::filesystem::path nativePath(const std::string& utf8);
-/// A path of the standard library as UTF-8 text.
 std::string utf8Path(const std::filesystem::path& path);
 
 #ifdef _WIN32
 /// UTF-8 to the UTF-16 of the wide Win32 calls; an invalid sequence becomes U+FFFD.
 std::wstring wideFromUtf8(std::string_view utf8);
-/// UTF-16 of the wide Win32 calls to UTF-8.
 std::string utf8FromWide(std::wstring_view wide);
 #endif
 

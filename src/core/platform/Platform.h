@@ -36,7 +36,6 @@ public:
                                       MessageIcon icon, MessageButtons buttons) = 0;
     /// Shows the modal folder browser with `prompt`; the chosen folder's path, or nothing.
     virtual std::optional<std::string> browseForFolder(const std::string& prompt) = 0;
-    /// The screen size in twips.
     virtual ScreenSize screenSize() const = 0;
     virtual ClockTime localTime() const = 0;
     virtual FileSystem& files() = 0;

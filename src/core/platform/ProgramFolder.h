@@ -22,7 +22,6 @@ public:
 
     ProgramFolder(std::string root, const FileSystem& files);
 
-    /// The program folder itself.
     const std::string& root() const { return root_; }
     /// The DATA subfolder (its existing spelling, or "DATA" when there is none yet).
     std::string dataFolder() const;

@@ -44,7 +44,6 @@ int openForAppend(const std::string& path, std::int64_t& size, FileStatus& statu
 
 /// Flushes a temporary file to the disk and gives it the permissions of a file of the program.
 bool finishTemporary(int fd);
-/// Cuts the file back to `size` bytes.
 void truncate(int fd, std::int64_t size);
 /// Closes a descriptor; false when the close reported an error (errno set).
 bool close(int fd);

@@ -14,7 +14,6 @@ std::vector<std::string> commandLineArguments(int argc, char** argv);
 /// the driver's JSON Lines are the same everywhere.
 void useBinaryStandardStreams();
 
-/// The machine's local time of day.
 ClockTime localClockTime();
 
 }  // namespace corvane

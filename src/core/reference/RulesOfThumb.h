@@ -34,7 +34,6 @@ std::optional<std::size_t> textNumberFor(int position);
 /// when `position` names no title (the field is then left as it is).
 std::optional<std::string_view> shownFor(int position);
 
-/// Fills a panel's list with the titles.
 void showTitles(ListBox& list);
 /// Shows the rule for a choice of list `position` in its panel's text field: each panel's
 /// list writes only its own field, and a position without a title leaves it as it is.

@@ -20,7 +20,7 @@ enum class Setting {
 /// The two one-line settings files in the DATA subfolder.
 namespace SettingsStore {
 const char* fileName(Setting setting);
-/// The path of a setting's file in the DATA subfolder.
+/// In the DATA subfolder.
 std::string path(const ProgramFolder& folder, Setting setting);
 /// True when a file or a folder of the setting's name exists in the DATA subfolder, or the
 /// setting was chosen in this run but could not be saved.

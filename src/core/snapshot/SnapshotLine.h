@@ -33,7 +33,6 @@ public:
     std::string_view field(std::size_t index) const {
         return has(index) ? kept(index) : std::string_view{};
     }
-    /// True when the line has field `index` and it equals `text`.
     bool fieldIs(std::size_t index, std::string_view text) const {
         if (!has(index)) {
             return false;
@@ -53,7 +52,6 @@ public:
     }
     /// Number of fields (exact up to the fields kept; a line cut short counts one more).
     std::size_t count() const { return count_; }
-    /// The whole line as read.
     std::string_view raw() const { return raw_; }
 
 private:

@@ -16,7 +16,6 @@ void appendField(std::string& out, std::string_view text);
 /// Appends `text` as the last field of a line, with its CR LF.
 void appendLastField(std::string& out, std::string_view text);
 
-/// Appends a whole line made of `fields`, in order.
 void appendLine(std::string& out, std::span<const std::string> fields);
 
 /// A number with exactly `decimals` digits after the ".".

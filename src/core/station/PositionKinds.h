@@ -17,7 +17,7 @@ struct PositionKind {
 
 /// The five position kinds the program describes.
 namespace PositionKinds {
-/// The kind named by `kind` (case-sensitive), or null.
+/// Case-sensitive; null for an unknown kind.
 const PositionKind* find(std::string_view kind);
 /// Shows the kind of `positionName` (its last three characters) in `lblPosition` and its
 /// description, both paragraphs joined directly, in `txtInfoPos`. Any other kind leaves both

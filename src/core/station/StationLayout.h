@@ -23,7 +23,6 @@ constexpr std::array<StationLayout, 4> kStationLayouts = {{
     {8, 17, 10, 6},
 }};
 
-/// The length of a controller's VID.
 constexpr std::size_t kVidLength = 6;
 
 }  // namespace corvane

@@ -16,7 +16,6 @@ class LineSource;
 /// in the four layouts; each match shows what it holds, so the last matching line decides.
 class StationSearch {
 public:
-    /// How the search ended.
     enum class Outcome {
         NotFound,  ///< no line matched
         Found,     ///< at least one line matched; the station fields are shown

@@ -20,10 +20,8 @@ class MainWindowModel;
 /// arrival area (CtrDep, CtrArr).
 class TrafficLists {
 public:
-    /// Gathers the traffic of `airportCode`, as a centre when `centreMode`.
     TrafficLists(std::string_view airportCode, bool centreMode);
 
-    /// True when these lists are gathered for `airportCode` and `centreMode`.
     bool isFor(std::string_view airportCode, bool centreMode) const;
     /// Adds the callsign of one snapshot line, as read (undecoded), to the lists it belongs to.
     void addRawLine(std::string_view raw);
@@ -33,9 +31,7 @@ public:
     /// leaves these lists empty.
     void moveTo(MainWindowModel& window);
 
-    /// The departures gathered so far.
     const std::vector<std::string>& departures() const { return departures_; }
-    /// The arrivals gathered so far.
     const std::vector<std::string>& arrivals() const { return arrivals_; }
 
     /// Reads at most `maxLines` lines of the open snapshot `lines` (all of them by default) and

@@ -13,7 +13,6 @@ namespace corvane {
 
 class Platform;
 
-/// How a search of the traffic snapshot for the selected aircraft ended.
 enum class ScanOutcome {
     /// Every line was read.
     Finished,

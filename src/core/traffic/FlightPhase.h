@@ -15,7 +15,7 @@ struct FlightFigures {
     double distanceToGo = 0.0;
 };
 
-/// The flight-phase classification shared by both panels.
+/// Shared by both panels.
 namespace FlightPhase {
 /// Tests the seven phase rules in order; every rule that holds overrides the earlier ones,
 /// so the last one that holds is returned. Nothing when no rule holds (the label keeps its

@@ -6,7 +6,6 @@
 
 namespace corvane {
 
-/// Hours and minutes of a flying time, as whole numbers.
 struct FlyingTime {
     long long hours = 0;
     long long minutes = 0;

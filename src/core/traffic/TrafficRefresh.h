@@ -10,7 +10,6 @@ class MainWindowModel;
 /// date, with nothing the controller chose or typed lost and no message box shown but the one
 /// that names an aircraft newly squawking an emergency code.
 namespace TrafficRefresh {
-/// How a refresh ended.
 enum class Outcome {
     Refreshed,     ///< the window shows the snapshot as it is now
     NotConnected,  ///< there is no station to follow: nothing was read

@@ -13,18 +13,16 @@ public:
     using ClickAction = std::function<void()>;
     using SelectAction = std::function<void(int index)>;
 
-    /// Handles clicks on the button `control`.
     void onClick(const std::string& control, ClickAction action);
-    /// Handles selections in the list or combo box `control` (after the selection is made).
+    /// `action` runs after the selection is made.
     void onSelect(const std::string& control, SelectAction action);
-    /// Handles the closing of the flight plan sheet.
     void onSheetClosed(ClickAction action);
 
-    /// The click action of `control`, or null.
+    /// Null when `control` has none.
     const ClickAction* click(const std::string& control) const;
-    /// The selection action of `control`, or null.
+    /// Null when `control` has none.
     const SelectAction* select(const std::string& control) const;
-    /// The sheet-closed action, or null.
+    /// Null when none is registered.
     const ClickAction* sheetClosed() const;
 
 private:

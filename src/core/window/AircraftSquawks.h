@@ -27,7 +27,6 @@ public:
     /// The code of `callsign`'s aircraft (empty while unknown), or nullptr when the read met no
     /// line of it (or overflowed).
     const std::optional<std::string>* find(const std::string& callsign) const;
-    /// Every aircraft met.
     const Codes& aircraft() const { return codes_; }
 
 private:

@@ -21,7 +21,6 @@ struct AnalysedPlan {
     /// The snapshot line the plan was read from, when known: its squawk is the aircraft's own.
     std::optional<SnapshotLineId> Line;
 
-    /// The plan of `callsign` as its side's analysed aircraft holds it now.
     static AnalysedPlan capture(const std::string& callsign, const AnalysedAircraft& aircraft);
     /// The stored plan when it is the one of `callsign` (spaces around either ignored), else
     /// null: a clearance speaks only the plan read from its own aircraft's line.

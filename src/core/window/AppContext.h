@@ -22,9 +22,8 @@ public:
     Platform& platform;
     ProgramFolder folder;
 
-    /// The file system of the platform.
     FileSystem& files() { return platform.files(); }
-    /// Shows a failure message (UserMessage::warn).
+    /// Forwards to UserMessage::warn.
     void warn(const std::string& text, const std::string& title = "");
     /// Asks a Yes/No question (UserMessage::confirm); true for Yes.
     bool confirm(const std::string& text, const std::string& title);

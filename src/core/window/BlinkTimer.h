@@ -4,7 +4,7 @@
 
 namespace corvane {
 
-/// A window timer; while enabled it ticks every `intervalMs`.
+/// While enabled it ticks every `intervalMs`.
 struct BlinkTimer {
     std::string name;
     bool enabled = false;

@@ -14,7 +14,6 @@ struct ComboBox {
     std::string text;
     bool enabled = true;
 
-    /// Appends an item at the end.
     void add(std::string item) { items.push_back(std::move(item)); }
     /// Removes every item, the selection and the text.
     void clear() {
@@ -22,12 +21,11 @@ struct ComboBox {
         selected = -1;
         text.clear();
     }
-    /// Selects the item at `index` and takes its text.
+    /// Also takes the item's text.
     void select(int index) {
         selected = index;
         text = items.at(static_cast<std::size_t>(index));
     }
-    /// True when `index` names an item.
     bool hasIndex(int index) const { return index >= 0 && index < static_cast<int>(items.size()); }
 };
 

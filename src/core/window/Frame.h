@@ -4,7 +4,6 @@
 
 namespace corvane {
 
-/// A panel of the window that can be shown or hidden.
 struct Frame {
     std::string name;
     std::string caption;

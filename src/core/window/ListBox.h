@@ -8,7 +8,7 @@ namespace corvane {
 
 /// What a list entry's aircraft shows on its transponder against what the controller expects.
 enum class MarkKind {
-    None,       ///< nothing to see
+    None,
     NotSet,     ///< the aircraft squawks another code than the one it was given
     Gone,       ///< the aircraft has no line in the snapshot
     Duplicate,  ///< another aircraft squawks the same code
@@ -37,7 +37,6 @@ struct ListBox {
     std::vector<ItemMark> marks;
     int selected = -1;
 
-    /// Appends an item at the end.
     void add(std::string item) {
         items.push_back(std::move(item));
         if (!marks.empty()) {
@@ -61,7 +60,6 @@ struct ListBox {
     std::string selectedText() const;
     /// The mark of item `index`; unmarked when out of range.
     const ItemMark& markAt(int index) const;
-    /// True when `index` names an item.
     bool hasIndex(int index) const { return index >= 0 && index < static_cast<int>(items.size()); }
 };
 

@@ -15,7 +15,6 @@
 
 namespace corvane {
 
-/// The two layouts of the main window.
 enum class WindowLayout { Collapsed, Expanded };
 
 /// The strip across the top: the account to connect with, the station and the panel buttons.
@@ -122,7 +121,6 @@ public:
     Button& command(int index) { return topStrip.commands.at(static_cast<std::size_t>(index)); }
     /// The registered name of the Command3 button of `index`: "Command3(index)".
     static std::string commandName(int index) { return "Command3(" + std::to_string(index) + ")"; }
-    /// The indices of the Command3 buttons that exist.
     static constexpr std::array<int, 8> kCommandIndices = {0, 1, 3, 5, 6, 7, 8, 9};
 
 private:

@@ -19,12 +19,10 @@ namespace corvane {
 struct ProgramState {
     /// False once the program has ended (exit, a granted close request, the screen check).
     bool running = true;
-    /// True once the main window has been created.
     bool windowCreated = false;
 
-    /// Full path of the traffic snapshot.
+    /// A full path.
     std::string SnapshotPath;
-    /// The procedures folder.
     std::string ProcFolder;
     /// Which setting the next folder choice or settings read concerns: 1 data, 0 procedures.
     std::int16_t FolderSelector = 0;
@@ -34,7 +32,6 @@ struct ProgramState {
     bool CentreMode = false;
     std::string SelectedDepartureCallsign;
     std::string SelectedArrivalCallsign;
-    /// The controller's station.
     StationState Station;
     /// The aircraft each traffic panel analysed last.
     AnalysedAircraft DepartureAircraft;

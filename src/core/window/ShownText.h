@@ -15,7 +15,6 @@ struct DisplayTextReader {
     static const std::string& text(const DisplayText& shown) { return shown.text_; }
 };
 
-/// The text `shown` holds.
 inline const std::string& shownText(const DisplayText& shown) {
     return DisplayTextReader::text(shown);
 }

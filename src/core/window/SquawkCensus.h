@@ -12,7 +12,6 @@ namespace corvane {
 /// line end). The same aircraft at another position is another line.
 using SnapshotLineId = std::size_t;
 
-/// The identity of the raw line `raw`.
 SnapshotLineId snapshotLineId(std::string_view raw);
 
 /// The transponder codes that one whole read of the snapshot saw, each with the line that

@@ -25,9 +25,7 @@ class SquawkMarks {
 public:
     explicit SquawkMarks(const AircraftSquawks& squawks);
 
-    /// The mark of `entry` of a list of `kind`.
     ItemMark mark(std::string_view entry, EntryKind kind) const;
-    /// Marks every item of `list`, whose entries are of `kind`.
     void markList(ListBox& list, EntryKind kind) const;
 
     /// True for 7500, 7600 and 7700.

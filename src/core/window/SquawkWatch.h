@@ -16,7 +16,6 @@ struct ProgramState;
 namespace SquawkWatch {
 void watch(MainWindowModel& window, ProgramState& state, Platform& platform,
            const AircraftSquawks& squawks);
-/// The message box for `callsign` squawking `code`.
 void tellEmergency(Platform& platform, const std::string& callsign, const std::string& code);
 }  // namespace SquawkWatch
 

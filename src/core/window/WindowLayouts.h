@@ -4,7 +4,6 @@ namespace corvane {
 
 class MainWindowModel;
 
-/// The window's two layouts and its command buttons.
 namespace WindowLayouts {
 /// `posinit`: the collapsed layout (only the top strip), at the top-left corner.
 void posinit(MainWindowModel& window);
