@@ -68,14 +68,13 @@ void ArrivalClearance::generate(AppContext& context) {
         return;
     }
     if (plan->Record.FlightRules == "V") {
-        w.arrival.clearance.text = AircraftAnalysis::kVfrClearance;
+        state.ArrivalClearanceTexts = {AircraftAnalysis::kVfrClearance,
+                                       "NO STAR AVAILABLE IN THIS AIRPORT"};
         state.ArrivalAircraft.expectedProcedure = "VFR";
-        TrafficPanelPresenter::presentArrival(state.ArrivalAircraft, w);
-        w.arrival.assignedProcedure.text = "NO STAR AVAILABLE IN THIS AIRPORT";
+        TrafficPanelPresenter::present(TrafficSide::Arrival, state, w);
         return;
     }
     const std::string level = ClearanceWording::levelPhrase(w.arrival.clearedLevel.text);
-    w.arrival.assignedProcedure.text = replaceControlCharacters(state.ProcedureText);
     state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
     // Text from the files loses its control characters before it is spoken or logged.
     const AnalysedAircraft& aircraft = state.ArrivalAircraft;
@@ -86,7 +85,8 @@ void ArrivalClearance::generate(AppContext& context) {
         ClearanceWording::starEntryPoint(aircraft.expectedProcedure) + " THEN " + star +
         " STANDARD ARRIVAL DESCENT AND MANTAIN " + level +
         " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY " + w.arrival.runway.text);
-    w.arrival.clearance.text = clearance;
+    state.ArrivalClearanceTexts = {clearance, replaceControlCharacters(state.ProcedureText)};
+    TrafficPanelPresenter::present(TrafficSide::Arrival, state, w);
     w.arrival.cleared.add(ClearanceWording::assignedEntry(callsign, aircraft.squawk));
     state.ClearedArrivals.insert(callsign);
     w.arrival.traffic.removeAt(w.arrival.traffic.selected);

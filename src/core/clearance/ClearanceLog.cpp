@@ -7,6 +7,7 @@
 #include "platform/FileStatus.h"
 #include "platform/FileSystem.h"
 #include "window/AppContext.h"
+#include "window/TrafficPanelPresenter.h"
 
 namespace corvane {
 
@@ -82,7 +83,7 @@ void ClearanceLog::write(AppContext& context, TrafficSide side, std::string_view
     callsign = ClearanceWording::paddedCallsign(callsign);
     const std::string file = path(context.folder, side);
     const std::string line =
-        record(callsign, clearance, context.window.panel(side).assignedProcedure.text);
+        record(callsign, clearance, context.state.clearanceTexts(side).procedure);
     const FileStatus status = context.files().appendLine(file, line);
     if (status == FileStatus::Ok) {
         writtenRecords(context, side).insert(line);
@@ -116,15 +117,15 @@ void ClearanceLog::show(AppContext& context, TrafficSide side) {
             status = FileStatus::IoError;
         }
     }
-    TrafficPanel& panel = context.window.panel(side);
-    if (status == FileStatus::Ok && last) {
-        panel.clearance.text = last->clearance;
-        panel.assignedProcedure.text = last->procedure;
+    const bool found = status == FileStatus::Ok && last;
+    // Without the aircraft's record, what the fields show is another aircraft's clearance, or
+    // none at all.
+    context.state.clearanceTexts(side) =
+        found ? ClearanceTexts{last->clearance, last->procedure} : ClearanceTexts{};
+    TrafficPanelPresenter::present(side, context.state, context.window);
+    if (found) {
         return;
     }
-    // What the fields still show is another aircraft's clearance, or none at all.
-    panel.clearance.text.clear();
-    panel.assignedProcedure.text.clear();
     // Without a record written in this connection a missing log is no read failure: the
     // record the click asks for was never written (a full disk refused it).
     const bool neverWritten =

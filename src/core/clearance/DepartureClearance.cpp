@@ -172,14 +172,13 @@ void DepartureClearance::generate(AppContext& context) {
         return;
     }
     if (plan->Record.FlightRules == "V") {
-        w.departure.clearance.text = AircraftAnalysis::kVfrClearance;
+        state.DepartureClearanceTexts = {AircraftAnalysis::kVfrClearance,
+                                         "NO SID AVAILABLE IN THIS AIRPORT"};
         state.DepartureAircraft.expectedProcedure = "VFR";
-        TrafficPanelPresenter::presentDeparture(state.DepartureAircraft, w);
-        w.departure.assignedProcedure.text = "NO SID AVAILABLE IN THIS AIRPORT";
+        TrafficPanelPresenter::present(TrafficSide::Departure, state, w);
         return;
     }
     const std::string level = ClearanceWording::levelPhrase(w.departure.clearedLevel.text);
-    w.departure.assignedProcedure.text = replaceControlCharacters(state.ProcedureText);
     state.CallsignNumberLength = ClearanceWording::callsignNumberLength(callsign);
     // Text from the files loses its control characters before it is spoken or logged.
     const std::string clearance = replaceControlCharacters(
@@ -187,7 +186,8 @@ void DepartureClearance::generate(AppContext& context) {
         ClearanceWording::spokenNumber(callsign, state.CallsignNumberLength) + " CLEAR TO DEST " +
         plan->Record.Destination + " AS FLIGHT PLANNED ROUTE VIA " + sid +
         " STANDARD DEPARTURE CLIMB AND MANTAIN " + level + " INITIALLY SQUAWK " + allocation->code);
-    w.departure.clearance.text = clearance;
+    state.DepartureClearanceTexts = {clearance, replaceControlCharacters(state.ProcedureText)};
+    TrafficPanelPresenter::present(TrafficSide::Departure, state, w);
     w.departure.cleared.add(ClearanceWording::assignedEntry(callsign, allocation->code));
     state.IssuedCodes.insert(allocation->code);
     state.ClearedDepartures.insert(callsign);

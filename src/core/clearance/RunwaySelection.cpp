@@ -29,9 +29,9 @@ void RunwaySelection::takeOffRunwaySelected(AppContext& context) {
         w.departure.procedure.add(std::move(sid));
     }
     if (sids.empty()) {
-        w.departure.assignedProcedure.text = "NO SID AVAILABLE IN THIS AIRPORT";
+        context.state.DepartureClearanceTexts.procedure = "NO SID AVAILABLE IN THIS AIRPORT";
         context.state.DepartureAircraft.phase = "NO SID";
-        TrafficPanelPresenter::presentDeparture(context.state.DepartureAircraft, w);
+        TrafficPanelPresenter::present(TrafficSide::Departure, context.state, w);
     }
 }
 
@@ -68,9 +68,9 @@ void RunwaySelection::landingRunwaySelected(AppContext& context) {
         w.approachDetail.lines.add(std::move(description));
     }
     if (stars.empty()) {
-        w.arrival.assignedProcedure.text = "NO STAR AVAILABLE IN THIS AIRPORT";
+        context.state.ArrivalClearanceTexts.procedure = "NO STAR AVAILABLE IN THIS AIRPORT";
         context.state.ArrivalAircraft.phase = "NO STAR";
-        TrafficPanelPresenter::presentArrival(context.state.ArrivalAircraft, w);
+        TrafficPanelPresenter::present(TrafficSide::Arrival, context.state, w);
     }
 }
 

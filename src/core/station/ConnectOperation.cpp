@@ -157,7 +157,8 @@ bool ConnectOperation::searchStation(AppContext& context, std::string_view typed
         return false;
     }
     lines.reset();
-    PositionKinds::show(context.window, search.positionName());
+    PositionKinds::show(context.state.Station, search.positionName());
+    StationPresenter::present(context.state.Station, context.window);
     if (search.outcome() != StationSearch::Outcome::Found) {
         notFound(context);
         return false;

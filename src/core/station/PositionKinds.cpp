@@ -4,7 +4,7 @@
 #include <string>
 
 #include "common/TextColumns.h"
-#include "window/MainWindowModel.h"
+#include "window/StationState.h"
 
 namespace corvane {
 
@@ -109,15 +109,15 @@ const PositionKind* PositionKinds::find(std::string_view kind) {
     return nullptr;
 }
 
-void PositionKinds::show(MainWindowModel& window, std::string_view positionName) {
+void PositionKinds::show(StationState& station, std::string_view positionName) {
     const PositionKind* entry = find(TextColumns::right(positionName, 3));
     if (entry == nullptr) {
         return;
     }
-    window.atis.positionTitle.text = std::string(entry->title);
+    station.positionTitle = std::string(entry->title);
     std::string description(entry->duties);
     description += entry->moreDuties;
-    window.atis.positionNotes.text = std::move(description);
+    station.positionNotes = std::move(description);
 }
 
 }  // namespace corvane

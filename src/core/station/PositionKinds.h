@@ -4,7 +4,7 @@
 
 namespace corvane {
 
-class MainWindowModel;
+struct StationState;
 
 /// What a position kind (the last three characters of a station callsign) is called and what
 /// its controller does.
@@ -22,7 +22,7 @@ const PositionKind* find(std::string_view kind);
 /// Shows the kind of `positionName` (its last three characters) in `lblPosition` and its
 /// description, both paragraphs joined directly, in `txtInfoPos`. Any other kind leaves both
 /// as they were.
-void show(MainWindowModel& window, std::string_view positionName);
+void show(StationState& station, std::string_view positionName);
 }  // namespace PositionKinds
 
 }  // namespace corvane

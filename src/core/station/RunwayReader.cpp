@@ -17,7 +17,7 @@ bool RunwayReader::read(LineSource& lines, std::string_view airportCode, MainWin
             station.airportName = std::string(ProcedureFile::airportName(line));
         }
         if (ProcedureFile::isAiracLine(line)) {
-            window.atis.airac.text = std::string(ProcedureFile::airacText(line));
+            station.airac = std::string(ProcedureFile::airacText(line));
         }
         if (ProcedureFile::isRunwayLine(line)) {
             const std::string runway(ProcedureFile::runwayDesignator(line));

@@ -6,6 +6,7 @@
 #include "traffic/FlightPhase.h"
 #include "traffic/FlightPlanDecoding.h"
 #include "window/AppContext.h"
+#include "window/TrafficPanelPresenter.h"
 
 namespace corvane {
 
@@ -56,8 +57,7 @@ void fill(AppContext& context, const AnalysisSide& side, const PilotReading& pil
     side.ownWork(aircraft, pilot, context.platform.localTime());
     if (pilot.vfr()) {
         aircraft.expectedProcedure = "VFR";
-        side.panel.clearance.text = AircraftAnalysis::kVfrClearance;
-        side.panel.assignedProcedure.text = side.noProcedure;
+        side.clearance = {AircraftAnalysis::kVfrClearance, side.noProcedure};
         side.panel.generate.enabled = false;
     }
     if (auto procedure = side.expectedProcedure(pilot.route)) {
@@ -114,7 +114,7 @@ void AircraftAnalysis::apply(AppContext& context, const AnalysisSide& side,
             side.plan->Line = scan.line;
         }
     }
-    side.present(side.aircraft, context.window);
+    TrafficPanelPresenter::present(side.kind, context.state, context.window);
 }
 
 ScanResult AircraftAnalysis::analyse(AppContext& context, const AnalysisSide& side) {
@@ -123,7 +123,7 @@ ScanResult AircraftAnalysis::analyse(AppContext& context, const AnalysisSide& si
     if (scan.outcome == ScanOutcome::Unreadable) {
         context.state.LastAnalysedSide = side.kind;
         side.panel.generate.enabled = true;
-        side.present(side.aircraft, context.window);
+        TrafficPanelPresenter::present(side.kind, context.state, context.window);
         return scan;
     }
     apply(context, side, scan);

@@ -14,6 +14,7 @@ class AppContext;
 class MainWindowModel;
 struct AnalysedAircraft;
 struct AnalysedPlan;
+struct ClearanceTexts;
 struct PilotReading;
 struct TrafficPanel;
 enum class TrafficSide;
@@ -28,7 +29,8 @@ struct AnalysisSide {
     std::optional<AnalysedPlan>& plan;
     /// The selected callsign when its line says it has filed no flight plan, else "".
     std::string& withoutPlan;
-    /// The side's panel: its clearance fields, which a VFR flight empties, and its message.
+    /// The side's clearance, which a VFR flight replaces, and its panel's clearance button.
+    ClearanceTexts& clearance;
     TrafficPanel& panel;
     /// What a VFR flight gets in the procedure box.
     const char* noProcedure;
@@ -38,7 +40,6 @@ struct AnalysisSide {
     /// The side's own look at the figures before they are judged: true when they are unusable.
     bool (*unusable)(AnalysedAircraft& aircraft);
     ParameterAdvice (*advice)(const std::string& phase, const FlightFigures& figures);
-    void (*present)(const AnalysedAircraft& aircraft, MainWindowModel& window);
 };
 
 /// The analysis both panels run: reads the selected aircraft's snapshot line into the side's

@@ -69,13 +69,13 @@ AnalysisSide side(AppContext& context) {
             .aircraft = state.ArrivalAircraft,
             .plan = state.ArrivalPlan,
             .withoutPlan = state.ArrivalWithoutPlan,
+            .clearance = state.ArrivalClearanceTexts,
             .panel = w.arrival,
             .noProcedure = "NO STAR AVAILABLE VFR FLIGHT",
             .expectedProcedure = &FlightPlanDecoding::expectedStar,
             .ownWork = &ownWork,
             .unusable = &unusable,
-            .advice = &ParameterMessage::arrival,
-            .present = &TrafficPanelPresenter::presentArrival};
+            .advice = &ParameterMessage::arrival};
 }
 
 }  // namespace

@@ -56,13 +56,13 @@ AnalysisSide side(AppContext& context) {
             .aircraft = state.DepartureAircraft,
             .plan = state.DeparturePlan,
             .withoutPlan = state.DepartureWithoutPlan,
+            .clearance = state.DepartureClearanceTexts,
             .panel = w.departure,
             .noProcedure = "NO SID AVAILABLE FLIGHT VFR",
             .expectedProcedure = &FlightPlanDecoding::expectedSid,
             .ownWork = &ownWork,
             .unusable = &unusable,
-            .advice = &ParameterMessage::departure,
-            .present = &TrafficPanelPresenter::presentDeparture};
+            .advice = &ParameterMessage::departure};
 }
 
 }  // namespace

@@ -15,8 +15,7 @@ void TrafficSelection::departureClicked(AppContext& context) {
     ProgramState& state = context.state;
     clearMessage(state.DepartureAircraft.message, w.departure.message);
     state.SelectedDepartureCallsign = w.departure.traffic.selectedText();
-    w.departure.clearance.text.clear();
-    w.departure.assignedProcedure.text.clear();
+    state.DepartureClearanceTexts = {};
     w.departure.remove.enabled = false;
     AirlineLookup::lookup(state, context.platform, context.folder, state.SelectedDepartureCallsign,
                           state.DepartureAircraft.airline);
@@ -33,8 +32,7 @@ void TrafficSelection::arrivalClicked(AppContext& context) {
     ProgramState& state = context.state;
     clearMessage(state.ArrivalAircraft.message, w.arrival.message);
     w.arrival.remove.enabled = false;
-    w.arrival.clearance.text.clear();
-    w.arrival.assignedProcedure.text.clear();
+    state.ArrivalClearanceTexts = {};
     state.SelectedArrivalCallsign = w.arrival.traffic.selectedText();
     AirlineLookup::lookup(state, context.platform, context.folder, state.SelectedArrivalCallsign,
                           state.ArrivalAircraft.airline);

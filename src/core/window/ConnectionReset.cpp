@@ -1,5 +1,7 @@
 #include "window/ConnectionReset.h"
 
+#include <utility>
+
 #include "window/AppContext.h"
 #include "window/StationPresenter.h"
 #include "window/TrafficPanelPresenter.h"
@@ -46,7 +48,12 @@ void ConnectionReset::resetConnection(AppContext& context) {
 void ConnectionReset::clearStation(MainWindowModel& w, ProgramState& state) {
     state.SnapshotPath.clear();
     w.topStrip.account.text.clear();
-    state.Station = {};
+    // The ATIS panel's procedure and position texts stay until the next connect writes them.
+    StationState cleared;
+    cleared.airac = std::move(state.Station.airac);
+    cleared.positionTitle = std::move(state.Station.positionTitle);
+    cleared.positionNotes = std::move(state.Station.positionNotes);
+    state.Station = std::move(cleared);
     StationPresenter::present(state.Station, w);
     w.topStrip.qnh.backColour = colour::kYellow;
     w.topStrip.qnhInches.backColour = colour::kYellow;
@@ -62,11 +69,10 @@ void ConnectionReset::clearDeparturePanel(MainWindowModel& w, ProgramState& stat
     // The centre field is not part of what a reset empties: the next analysis writes it anew.
     state.DepartureAircraft.clearFiguresBut({&AnalysedAircraft::centre});
     resetWarning(state.DepartureAircraft.message);
-    TrafficPanelPresenter::presentDeparture(state.DepartureAircraft, w);
+    state.DepartureClearanceTexts = {};
+    TrafficPanelPresenter::present(TrafficSide::Departure, state, w);
     w.departure.traffic.clear();
     w.departure.cleared.clear();
-    w.departure.clearance.text.clear();
-    w.departure.assignedProcedure.text.clear();
     w.departure.clearedLevel.text.clear();
     w.departure.procedure.clear();
     w.departure.runway.clear();
@@ -76,15 +82,14 @@ void ConnectionReset::clearArrivalPanel(MainWindowModel& w, ProgramState& state)
     w.arrival.runway.clear();
     w.arrival.procedure.clear();
     w.arrival.clearedLevel.text.clear();
-    w.arrival.assignedProcedure.text.clear();
     w.arrival.traffic.clear();
     w.arrival.cleared.clear();
     w.arrival.approaches.clear();
     state.ArrivalAircraft.clearFiguresBut({&AnalysedAircraft::centre});
     resetWarning(state.ArrivalAircraft.message);
-    TrafficPanelPresenter::presentArrival(state.ArrivalAircraft, w);
+    state.ArrivalClearanceTexts = {};
+    TrafficPanelPresenter::present(TrafficSide::Arrival, state, w);
     w.arrival.nextCode.text.clear();
-    w.arrival.clearance.text.clear();
 }
 
 void ConnectionReset::deleteClearanceLogs(FileSystem& files, const ProgramFolder& folder) {

@@ -15,6 +15,13 @@
 
 namespace corvane {
 
+/// A side's clearance as its panel shows it: the clearance text and the procedure box (the
+/// procedure's lines, or why there is none).
+struct ClearanceTexts {
+    std::string clearance;
+    std::string procedure;
+};
+
 /// The program-wide values the main window holds beside its display fields.
 struct ProgramState {
     /// False once the program has ended (exit, a granted close request, the screen check).
@@ -76,6 +83,8 @@ struct ProgramState {
     /// them out, as the connect's lists lost them.
     std::set<std::string> ClearedDepartures;
     std::set<std::string> ClearedArrivals;
+    ClearanceTexts DepartureClearanceTexts;
+    ClearanceTexts ArrivalClearanceTexts;
     /// The side whose analysis ran last: the flight plan, distance and planning speed the driver
     /// reports are its aircraft's.
     TrafficSide LastAnalysedSide = TrafficSide::Departure;
@@ -85,6 +94,9 @@ struct ProgramState {
 
     std::string& selectedCallsign(TrafficSide side) {
         return side == TrafficSide::Departure ? SelectedDepartureCallsign : SelectedArrivalCallsign;
+    }
+    ClearanceTexts& clearanceTexts(TrafficSide side) {
+        return side == TrafficSide::Departure ? DepartureClearanceTexts : ArrivalClearanceTexts;
     }
     AnalysedAircraft& aircraft(TrafficSide side) {
         return side == TrafficSide::Departure ? DepartureAircraft : ArrivalAircraft;

@@ -19,6 +19,8 @@ constexpr StationPresenter::Field kFields[] = {
     {onTopStrip<&TopStrip::qnh>, &S::qnh},
     {onTopStrip<&TopStrip::qnhInches>, &S::qnhInches},
     {onTopStrip<&TopStrip::transitionLevel>, &S::transitionLevel},
+    {&labelIn<&M::atis, &AtisPanel::airac>, &S::airac},
+    {&labelIn<&M::atis, &AtisPanel::positionTitle>, &S::positionTitle},
     {&labelIn<&M::departure, &DeparturePanel::firstCode>, &S::firstCode},
     {&labelIn<&M::departure, &DeparturePanel::lastCode>, &S::lastCode},
     {&labelIn<&M::departure, &DeparturePanel::nextCode>, &S::nextCode},
@@ -34,6 +36,7 @@ void StationPresenter::present(const StationState& station, MainWindowModel& win
     for (const Field& field : kFields) {
         field.label(window).text = station.*field.value;
     }
+    window.atis.positionNotes.text = station.positionNotes;
 }
 
 }  // namespace corvane

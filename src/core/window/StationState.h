@@ -21,6 +21,10 @@ struct StationState {
     std::string firstCode;
     std::string lastCode;
     std::string nextCode;
+    /// The procedure file's AIRAC line, and what the position's kind says of its duties.
+    std::string airac;
+    std::string positionTitle;
+    std::string positionNotes;
 };
 
 }  // namespace corvane

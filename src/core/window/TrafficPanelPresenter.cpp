@@ -75,22 +75,16 @@ std::span<const TrafficPanelPresenter::Field> TrafficPanelPresenter::arrivalFiel
     return kArrival;
 }
 
-void TrafficPanelPresenter::presentDeparture(const AnalysedAircraft& aircraft, M& window) {
-    presentFields(kDeparture, aircraft, window);
-    presentMessage(aircraft.message, window.departure);
-}
-
-void TrafficPanelPresenter::presentArrival(const AnalysedAircraft& aircraft, M& window) {
-    presentFields(kArrival, aircraft, window);
-    presentMessage(aircraft.message, window.arrival);
-}
-
 void TrafficPanelPresenter::present(TrafficSide side, const ProgramState& state, M& window) {
-    if (side == TrafficSide::Departure) {
-        presentDeparture(state.DepartureAircraft, window);
-    } else {
-        presentArrival(state.ArrivalAircraft, window);
-    }
+    const bool departure = side == TrafficSide::Departure;
+    const AnalysedAircraft& aircraft = departure ? state.DepartureAircraft : state.ArrivalAircraft;
+    const ClearanceTexts& clearance =
+        departure ? state.DepartureClearanceTexts : state.ArrivalClearanceTexts;
+    TrafficPanel& panel = window.panel(side);
+    presentFields(departure ? departureFields() : arrivalFields(), aircraft, window);
+    presentMessage(aircraft.message, panel);
+    panel.clearance.text = clearance.clearance;
+    panel.assignedProcedure.text = clearance.procedure;
 }
 
 }  // namespace corvane

@@ -22,8 +22,7 @@ struct Field {
 std::span<const Field> departureFields();
 std::span<const Field> arrivalFields();
 
-void presentDeparture(const AnalysedAircraft& aircraft, MainWindowModel& window);
-void presentArrival(const AnalysedAircraft& aircraft, MainWindowModel& window);
+/// Writes `side`'s panel: its aircraft's figures and parameter message, and its clearance.
 void present(TrafficSide side, const ProgramState& state, MainWindowModel& window);
 }  // namespace TrafficPanelPresenter
 

@@ -55,7 +55,7 @@ TEST_F(AppOperations, ResetEmptiesEverythingButTheListedExceptions) {
         preset(label->name, "x");
     }
     for (TextBox* box : window().textBoxes()) {
-        box->text = "x";
+        preset(box->name, "x");
     }
     for (ListBox* list : window().lists()) {
         list->add("item");

@@ -197,13 +197,13 @@ TEST_P(ReadRunways, FillsBothRunwayListsAndTheAirportLabels) {
     MainWindowModel window;
     StationState station;
     station.airportName = "LOCATION";
-    window.atis.airac.text = "OLD AIRAC";
+    station.airac = "OLD AIRAC";
     MemoryLines lines(listOf(c[0]), c[5].empty() ? SIZE_MAX : c.number(5));
     EXPECT_EQ(RunwayReader::read(lines, "EDDF", window, station), c[5].empty());
     EXPECT_EQ(window.departure.runway.items, listOf(c[1]));
     EXPECT_EQ(window.arrival.runway.items, listOf(c[1]));
     EXPECT_EQ(station.airportName, c[2]);
-    EXPECT_EQ(window.atis.airac.text, c[3]);
+    EXPECT_EQ(station.airac, c[3]);
     EXPECT_EQ(lines.read(), static_cast<std::size_t>(c.number(4)));
 }
 
@@ -403,7 +403,7 @@ TEST_F(AssignedListsTest, ADepartureClearedTwiceShowsTheSecondAndItsAnalysisAgai
     window().departure.traffic.clear();
     clearDeparture(2);
     ASSERT_EQ(window().departure.cleared.items, (Items{"ABC12   - 2301", "ABC12   - 2302"}));
-    window().departure.clearance.text.clear();
+    preset("LblIfrSid", "");
     preset("lblCompanyDep", "kept");
     window().departure.filedDestination.text.clear();
     window().departure.messageBlink.enabled = true;
@@ -432,7 +432,7 @@ TEST_F(ClearanceLogFileTest, ShowsTheLastWholeRecordOfTheAircraftWrittenInThisCo
     for (const char* record : {"ABC12/FIRST/P1", "XYZ99/OTHER/P2", "ABC12/SECOND/P3"}) {
         const auto part = test::splitAt(record, '/');
         state().SelectedDepartureCallsign = part[0];
-        window().departure.assignedProcedure.text = part[2];
+        state().DepartureClearanceTexts.procedure = part[2];
         ClearanceLog::write(context(), TrafficSide::Departure, part[1]);
     }
     std::ofstream(home.file("DATA/departure.txt"), std::ios::app) << "ABC12  /BROKEN/P4";

@@ -113,22 +113,21 @@ const test::TextFunctions kStation = {
      }},
     {"show",
      [](const CaseRow& c) {
-         MainWindowModel window;
-         window.atis.positionTitle.text = "BEFORE";
-         window.atis.positionNotes.text = "OLD";
-         PositionKinds::show(window, c[1]);
-         if (window.atis.positionTitle.text == "BEFORE" &&
-             window.atis.positionNotes.text == "OLD") {
+         StationState station;
+         station.positionTitle = "BEFORE";
+         station.positionNotes = "OLD";
+         PositionKinds::show(station, c[1]);
+         if (station.positionTitle == "BEFORE" && station.positionNotes == "OLD") {
              return std::string("(kept)");
          }
-         return shownText(window.atis.positionTitle.text) + " " +
-                std::to_string(TextColumns::length(window.atis.positionNotes.text));
+         return station.positionTitle + " " +
+                std::to_string(TextColumns::length(station.positionNotes));
      }},
     {"showText",
      [](const CaseRow& c) {
-         MainWindowModel window;
-         PositionKinds::show(window, c[1]);
-         return window.atis.positionNotes.text.substr(std::stoul(c[2]), std::stoul(c[3]));
+         StationState station;
+         PositionKinds::show(station, c[1]);
+         return station.positionNotes.substr(std::stoul(c[2]), std::stoul(c[3]));
      }},
     {"lists",
      [](const CaseRow& c) {

@@ -51,6 +51,16 @@ protected:
     /// The program value the value field `name` shows, when one does: a preset of such a field
     /// sets the value, which the decisions read, and shows it.
     std::string* programValueShownIn(const std::string& name) {
+        if (name == window().atis.positionNotes.name) {
+            return &state().Station.positionNotes;
+        }
+        for (TrafficSide side : {TrafficSide::Departure, TrafficSide::Arrival}) {
+            const TrafficPanel& panel = window().panel(side);
+            if (name == panel.clearance.name || name == panel.assignedProcedure.name) {
+                ClearanceTexts& texts = state().clearanceTexts(side);
+                return name == panel.clearance.name ? &texts.clearance : &texts.procedure;
+            }
+        }
         const Label* label = window().label(name);
         if (label == nullptr) {
             return nullptr;
@@ -117,8 +127,8 @@ protected:
         } else if (std::string* shown = programValueShownIn(key)) {
             *shown = value;
             StationPresenter::present(state().Station, window());
-            TrafficPanelPresenter::presentDeparture(state().DepartureAircraft, window());
-            TrafficPanelPresenter::presentArrival(state().ArrivalAircraft, window());
+            TrafficPanelPresenter::present(TrafficSide::Departure, state(), window());
+            TrafficPanelPresenter::present(TrafficSide::Arrival, state(), window());
         } else if (Label* label = window().label(key.substr(0, key.find('.')))) {
             const std::string part = key.substr(std::min(key.size(), key.find('.')));
             part.empty()         ? void(label->text = value)

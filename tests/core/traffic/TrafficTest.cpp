@@ -95,10 +95,10 @@ CORVANE_CASES(Table, PhaseRules, "traffic/phase-rules.tsv");
 
 TEST(ParameterMessage, AdviceBlinksInRedNormalIsSteadyYellowProblemWarns) {
     MainWindowModel window;
-    AnalysedAircraft aircraft;
+    ProgramState state;
     window.arrival.message.visible = false;
-    aircraft.message = {"OVERSPEED", 13, true};
-    TrafficPanelPresenter::presentArrival(aircraft, window);
+    state.ArrivalAircraft.message = {"OVERSPEED", 13, true};
+    TrafficPanelPresenter::present(TrafficSide::Arrival, state, window);
     const Label& label = window.arrival.message;
     EXPECT_TRUE(window.arrival.messageBlink.enabled);
     EXPECT_FALSE(window.departure.messageBlink.enabled);
@@ -106,8 +106,8 @@ TEST(ParameterMessage, AdviceBlinksInRedNormalIsSteadyYellowProblemWarns) {
     EXPECT_EQ(label.fontSize, 13);
     EXPECT_EQ(label.text, "OVERSPEED");
     EXPECT_FALSE(label.visible);  // the blink owns the visibility
-    aircraft.message = {"N O R M A L", 22, false};
-    TrafficPanelPresenter::presentArrival(aircraft, window);
+    state.ArrivalAircraft.message = {"N O R M A L", 22, false};
+    TrafficPanelPresenter::present(TrafficSide::Arrival, state, window);
     EXPECT_FALSE(window.arrival.messageBlink.enabled);
     EXPECT_EQ(label.backColour, colour::kYellow);
     EXPECT_EQ(label.fontSize, 22);
