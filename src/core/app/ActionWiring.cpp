@@ -56,14 +56,14 @@ void installClearanceActions(ActionRegistry& registry, AppContext& context) {
         "List4", [&context](int) { RunwaySelection::approachDescriptionClicked(context.window); });
     registry.onClick("cmdSidGen", [&context] { DepartureClearance::generate(context); });
     registry.onClick("cmdStarGen", [&context] { ArrivalClearance::generate(context); });
-    registry.onSelect("List1", [&context](int) { AssignedLists::departureClicked(context); });
-    registry.onSelect("List2", [&context](int) { AssignedLists::arrivalClicked(context); });
-    registry.onClick("cmdRemoveDep", [&context] {
-        AssignedLists::removeDeparture(context.window, context.platform);
-    });
-    registry.onClick("cmdRemoveArr", [&context] {
-        AssignedLists::removeArrival(context.window, context.platform);
-    });
+    registry.onSelect("List1",
+                      [&context](int) { AssignedLists::clicked(context, TrafficSide::Departure); });
+    registry.onSelect("List2",
+                      [&context](int) { AssignedLists::clicked(context, TrafficSide::Arrival); });
+    registry.onClick("cmdRemoveDep",
+                     [&context] { AssignedLists::remove(context, TrafficSide::Departure); });
+    registry.onClick("cmdRemoveArr",
+                     [&context] { AssignedLists::remove(context, TrafficSide::Arrival); });
 }
 
 void installFlightPlanActions(ActionRegistry& registry, AppContext& context) {

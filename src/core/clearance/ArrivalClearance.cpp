@@ -86,8 +86,8 @@ void ArrivalClearance::generate(AppContext& context) {
         " STANDARD ARRIVAL DESCENT AND MANTAIN " + level +
         " ACCORDING TO THE MINIMA EXPECTED ILS APP RWY " + w.arrival.runway.text);
     state.ArrivalClearanceTexts = {clearance, replaceControlCharacters(state.ProcedureText)};
+    state.AssignedArrivals.push_back(ClearanceWording::assignedEntry(callsign, aircraft.squawk));
     TrafficPanelPresenter::present(TrafficSide::Arrival, state, w);
-    w.arrival.cleared.add(ClearanceWording::assignedEntry(callsign, aircraft.squawk));
     state.ClearedArrivals.insert(callsign);
     w.arrival.traffic.removeAt(w.arrival.traffic.selected);
     ClearanceLog::write(context, TrafficSide::Arrival, clearance);

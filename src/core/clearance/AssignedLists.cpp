@@ -1,6 +1,7 @@
 #include "clearance/AssignedLists.h"
 
 #include <string>
+#include <vector>
 
 #include "clearance/ClearanceLog.h"
 #include "common/TextColumns.h"
@@ -8,6 +9,7 @@
 #include "traffic/DepartureAnalysis.h"
 #include "traffic/TrafficSelection.h"
 #include "window/AppContext.h"
+#include "window/TrafficPanelPresenter.h"
 #include "window/UserMessage.h"
 
 namespace corvane {
@@ -23,18 +25,24 @@ void showWarningField(ParameterAdvice& message, Label& field) {
     field.visible = true;
 }
 
-ScanResult analyse(AppContext& context, TrafficSide side) {
+ScanResult analyseAgain(AppContext& context, TrafficSide side) {
     return side == TrafficSide::Departure ? DepartureAnalysis::analyse(context)
                                           : ArrivalAnalysis::analyse(context);
 }
 
-void clicked(AppContext& context, TrafficSide side) {
+}  // namespace
+
+void AssignedLists::clicked(AppContext& context, TrafficSide side) {
     TrafficPanel& panel = context.window.panel(side);
     std::string& selected = context.state.selectedCallsign(side);
     panel.remove.enabled = true;
-    selected = std::string(assignedEntryCallsign(panel.cleared.selectedText()));
+    const std::vector<std::string>& entries = context.state.assigned(side);
+    const int picked = panel.cleared.selected;
+    selected = picked >= 0 && picked < static_cast<int>(entries.size())
+                   ? std::string(assignedEntryCallsign(entries[static_cast<std::size_t>(picked)]))
+                   : std::string();
     showWarningField(context.state.aircraft(side).message, panel.message);
-    const ScanResult scan = analyse(context, side);
+    const ScanResult scan = analyseAgain(context, side);
     if (scan.missing()) {
         AircraftLineScan::reportMissing(context.platform, selected);
     }
@@ -44,31 +52,20 @@ void clicked(AppContext& context, TrafficSide side) {
 }
 
 // The log keeps the record, and the aircraft does not return to the traffic list.
-void remove(Platform& platform, TrafficPanel& panel) {
-    if (!UserMessage::confirm(platform, "ARE YOU SURE ?", "REMOVE AIRCRAFT")) {
+void AssignedLists::remove(AppContext& context, TrafficSide side) {
+    if (!UserMessage::confirm(context.platform, "ARE YOU SURE ?", "REMOVE AIRCRAFT")) {
         return;
     }
-    panel.cleared.removeAt(panel.cleared.selected);
+    TrafficPanel& panel = context.window.panel(side);
+    std::vector<std::string>& entries = context.state.assigned(side);
+    const int picked = panel.cleared.selected;
+    if (picked >= 0 && picked < static_cast<int>(entries.size())) {
+        entries.erase(entries.begin() + picked);
+    }
+    panel.cleared.selected = -1;
+    TrafficPanelPresenter::present(side, context.state, context.window);
     panel.remove.enabled = false;
     panel.showFlightPlan.enabled = false;
-}
-
-}  // namespace
-
-void AssignedLists::departureClicked(AppContext& context) {
-    clicked(context, TrafficSide::Departure);
-}
-
-void AssignedLists::arrivalClicked(AppContext& context) {
-    clicked(context, TrafficSide::Arrival);
-}
-
-void AssignedLists::removeDeparture(MainWindowModel& w, Platform& platform) {
-    remove(platform, w.departure);
-}
-
-void AssignedLists::removeArrival(MainWindowModel& w, Platform& platform) {
-    remove(platform, w.arrival);
 }
 
 }  // namespace corvane

@@ -3,21 +3,16 @@
 namespace corvane {
 
 class AppContext;
-class MainWindowModel;
-class Platform;
+enum class TrafficSide;
 
 /// The lists of aircraft that hold a clearance, `List1` (departures) and `List2` (arrivals): a
 /// click selects the aircraft again and shows its logged clearance; the remove buttons take it
 /// off the list after a confirmation.
 namespace AssignedLists {
-/// Click on an entry of `List1`.
-void departureClicked(AppContext& context);
-/// Click on an entry of `List2`.
-void arrivalClicked(AppContext& context);
-/// Click on `cmdRemoveDep`.
-void removeDeparture(MainWindowModel& window, Platform& platform);
-/// Click on `cmdRemoveArr`.
-void removeArrival(MainWindowModel& window, Platform& platform);
+/// Click on an entry of `List1` or `List2`.
+void clicked(AppContext& context, TrafficSide side);
+/// Click on `cmdRemoveDep` or `cmdRemoveArr`.
+void remove(AppContext& context, TrafficSide side);
 }  // namespace AssignedLists
 
 }  // namespace corvane

@@ -187,8 +187,8 @@ void DepartureClearance::generate(AppContext& context) {
         plan->Record.Destination + " AS FLIGHT PLANNED ROUTE VIA " + sid +
         " STANDARD DEPARTURE CLIMB AND MANTAIN " + level + " INITIALLY SQUAWK " + allocation->code);
     state.DepartureClearanceTexts = {clearance, replaceControlCharacters(state.ProcedureText)};
+    state.AssignedDepartures.push_back(ClearanceWording::assignedEntry(callsign, allocation->code));
     TrafficPanelPresenter::present(TrafficSide::Departure, state, w);
-    w.departure.cleared.add(ClearanceWording::assignedEntry(callsign, allocation->code));
     state.IssuedCodes.insert(allocation->code);
     state.ClearedDepartures.insert(callsign);
     state.Station.nextCode = allocation->next;

@@ -70,9 +70,9 @@ void ConnectionReset::clearDeparturePanel(MainWindowModel& w, ProgramState& stat
     state.DepartureAircraft.clearFiguresBut({&AnalysedAircraft::centre});
     resetWarning(state.DepartureAircraft.message);
     state.DepartureClearanceTexts = {};
+    state.AssignedDepartures.clear();
     TrafficPanelPresenter::present(TrafficSide::Departure, state, w);
     w.departure.traffic.clear();
-    w.departure.cleared.clear();
     w.departure.clearedLevel.text.clear();
     w.departure.procedure.clear();
     w.departure.runway.clear();
@@ -83,11 +83,11 @@ void ConnectionReset::clearArrivalPanel(MainWindowModel& w, ProgramState& state)
     w.arrival.procedure.clear();
     w.arrival.clearedLevel.text.clear();
     w.arrival.traffic.clear();
-    w.arrival.cleared.clear();
     w.arrival.approaches.clear();
     state.ArrivalAircraft.clearFiguresBut({&AnalysedAircraft::centre});
     resetWarning(state.ArrivalAircraft.message);
     state.ArrivalClearanceTexts = {};
+    state.AssignedArrivals.clear();
     TrafficPanelPresenter::present(TrafficSide::Arrival, state, w);
     w.arrival.nextCode.text.clear();
 }

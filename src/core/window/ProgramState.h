@@ -83,6 +83,10 @@ struct ProgramState {
     /// them out, as the connect's lists lost them.
     std::set<std::string> ClearedDepartures;
     std::set<std::string> ClearedArrivals;
+    /// Each side's assigned list, in the order the clearances were given: every entry as it is
+    /// shown ("CALLSIGN - CODE", the callsign padded), which a click on it reads back.
+    std::vector<std::string> AssignedDepartures;
+    std::vector<std::string> AssignedArrivals;
     ClearanceTexts DepartureClearanceTexts;
     ClearanceTexts ArrivalClearanceTexts;
     /// The side whose analysis ran last: the flight plan, distance and planning speed the driver
@@ -94,6 +98,9 @@ struct ProgramState {
 
     std::string& selectedCallsign(TrafficSide side) {
         return side == TrafficSide::Departure ? SelectedDepartureCallsign : SelectedArrivalCallsign;
+    }
+    std::vector<std::string>& assigned(TrafficSide side) {
+        return side == TrafficSide::Departure ? AssignedDepartures : AssignedArrivals;
     }
     ClearanceTexts& clearanceTexts(TrafficSide side) {
         return side == TrafficSide::Departure ? DepartureClearanceTexts : ArrivalClearanceTexts;

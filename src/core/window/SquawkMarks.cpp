@@ -111,19 +111,21 @@ ItemMark SquawkMarks::mark(std::string_view entry, EntryKind kind) const {
     return {};
 }
 
-void SquawkMarks::markList(ListBox& list, EntryKind kind) const {
-    list.marks.clear();
+std::vector<ItemMark> SquawkMarks::markEntries(const std::vector<std::string>& entries,
+                                               EntryKind kind) const {
+    std::vector<ItemMark> marks;
     if (squawks_.overflowed()) {
-        return;
+        return marks;
     }
-    for (std::size_t i = 0; i < list.items.size(); ++i) {
-        ItemMark found = mark(list.items[i], kind);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        ItemMark found = mark(entries[i], kind);
         if (found.kind == MarkKind::None) {
             continue;
         }
-        list.marks.resize(list.items.size());
-        list.marks[i] = std::move(found);
+        marks.resize(entries.size());
+        marks[i] = std::move(found);
     }
+    return marks;
 }
 
 }  // namespace corvane

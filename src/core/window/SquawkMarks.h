@@ -26,7 +26,9 @@ public:
     explicit SquawkMarks(const AircraftSquawks& squawks);
 
     ItemMark mark(std::string_view entry, EntryKind kind) const;
-    void markList(ListBox& list, EntryKind kind) const;
+    /// One mark per entry, or none at all while no entry is marked (as ListBox::marks holds them).
+    std::vector<ItemMark> markEntries(const std::vector<std::string>& entries,
+                                      EntryKind kind) const;
 
     /// True for 7500, 7600 and 7700.
     static bool isEmergency(std::string_view code);

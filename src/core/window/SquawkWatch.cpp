@@ -19,20 +19,28 @@ void SquawkWatch::tellEmergency(Platform& platform, const std::string& callsign,
 void SquawkWatch::watch(MainWindowModel& window, ProgramState& state, Platform& platform,
                         const AircraftSquawks& squawks) {
     const SquawkMarks marks(squawks);
-    marks.markList(window.departure.traffic, EntryKind::Traffic);
-    marks.markList(window.arrival.traffic, EntryKind::Traffic);
-    marks.markList(window.departure.cleared, EntryKind::ClearedDeparture);
-    marks.markList(window.arrival.cleared, EntryKind::AssignedArrival);
-    for (const ListBox* list : {&window.departure.traffic, &window.arrival.traffic,
-                                &window.departure.cleared, &window.arrival.cleared}) {
-        for (std::size_t i = 0; i < list->marks.size(); ++i) {
-            if (list->marks[i].kind != MarkKind::Emergency) {
+    struct Watched {
+        const std::vector<std::string>& entries;
+        ListBox& list;
+        EntryKind kind;
+    };
+    const Watched watched[] = {
+        {window.departure.traffic.items, window.departure.traffic, EntryKind::Traffic},
+        {window.arrival.traffic.items, window.arrival.traffic, EntryKind::Traffic},
+        {state.AssignedDepartures, window.departure.cleared, EntryKind::ClearedDeparture},
+        {state.AssignedArrivals, window.arrival.cleared, EntryKind::AssignedArrival},
+    };
+    for (const Watched& w : watched) {
+        w.list.marks = marks.markEntries(w.entries, w.kind);
+    }
+    for (const Watched& w : watched) {
+        for (std::size_t i = 0; i < w.list.marks.size(); ++i) {
+            if (w.list.marks[i].kind != MarkKind::Emergency) {
                 continue;
             }
-            const bool traffic =
-                list == &window.departure.traffic || list == &window.arrival.traffic;
-            const std::string callsign(traffic ? std::string_view(list->items[i])
-                                               : assignedEntryCallsign(list->items[i]));
+            const std::string callsign(w.kind == EntryKind::Traffic
+                                           ? std::string_view(w.entries[i])
+                                           : assignedEntryCallsign(w.entries[i]));
             const std::string& code = **squawks.find(callsign);
             if (state.ToldEmergencies.emplace(callsign, code).second) {
                 tellEmergency(platform, callsign, code);

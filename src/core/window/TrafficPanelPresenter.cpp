@@ -1,5 +1,8 @@
 #include "window/TrafficPanelPresenter.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "window/Colours.h"
 #include "window/ProgramState.h"
 
@@ -57,6 +60,26 @@ void presentFields(std::span<const TrafficPanelPresenter::Field> fields, const A
     }
 }
 
+void presentAssigned(const std::vector<std::string>& entries, ListBox& list) {
+    if (list.items == entries) {
+        return;
+    }
+    std::vector<ItemMark> marks;
+    bool marked = false;
+    for (const std::string& entry : entries) {
+        const auto shown = std::find(list.items.begin(), list.items.end(), entry);
+        marks.push_back(list.markAt(static_cast<int>(shown - list.items.begin())));
+        marked = marked || marks.back().kind != MarkKind::None;
+    }
+    list.setItems(entries);
+    if (marked) {
+        list.marks = std::move(marks);
+    }
+    if (!list.hasIndex(list.selected)) {
+        list.selected = -1;
+    }
+}
+
 // The field's visibility is the blink's: only a selection shows it again.
 void presentMessage(const ParameterAdvice& message, TrafficPanel& panel) {
     panel.message.text = message.caption;
@@ -85,6 +108,7 @@ void TrafficPanelPresenter::present(TrafficSide side, const ProgramState& state,
     presentMessage(aircraft.message, panel);
     panel.clearance.text = clearance.clearance;
     panel.assignedProcedure.text = clearance.procedure;
+    presentAssigned(departure ? state.AssignedDepartures : state.AssignedArrivals, panel.cleared);
 }
 
 }  // namespace corvane

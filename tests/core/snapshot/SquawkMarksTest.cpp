@@ -69,7 +69,7 @@ TEST_P(SquawkMarkCase, MarksTheEntry) {
     }
     ListBox list;
     list.add(row[2]);
-    SquawkMarks(squawks).markList(list, kindOf(row[1]));
+    list.marks = SquawkMarks(squawks).markEntries(list.items, kindOf(row[1]));
     EXPECT_EQ(shown(list.markAt(0)), row[3]);
 }
 

@@ -143,6 +143,9 @@ protected:
         } else if (ListBox* list = window().list(key.substr(0, key.find(".selected")))) {
             key == list->name ? void(list->items = splitAt(value, '|'))
                               : void(list->selected = std::stoi(value));
+            // An assigned list is the program's own record of the clearances given.
+            state().AssignedDepartures = window().departure.cleared.items;
+            state().AssignedArrivals = window().arrival.cleared.items;
         } else if (BlinkTimer* timer = window().timer(key)) {
             timer->enabled = value == "on";
             adoptShownMessages();

@@ -93,6 +93,25 @@ TEST_P(PhaseRules, GivePhaseAndBothMessages) {
 
 CORVANE_CASES(Table, PhaseRules, "traffic/phase-rules.tsv");
 
+TEST(AssignedList, AMarkStaysWithItsEntryAndANewEntryIsUnmarked) {
+    MainWindowModel window;
+    ProgramState state;
+    state.AssignedDepartures = {"A - 1", "B - 2", "C - 3"};
+    TrafficPanelPresenter::present(TrafficSide::Departure, state, window);
+    ListBox& list = window.departure.cleared;
+    list.marks = {{}, {MarkKind::Gone, "gone"}, {}};
+    state.AssignedDepartures = {"B - 2", "C - 3", "D - 4"};
+    TrafficPanelPresenter::present(TrafficSide::Departure, state, window);
+    EXPECT_EQ(list.items, state.AssignedDepartures);
+    EXPECT_EQ(list.markAt(0).why, "gone");
+    EXPECT_EQ(list.markAt(2).kind, MarkKind::None);
+    list.selected = 2;
+    state.AssignedDepartures = {"B - 2"};
+    TrafficPanelPresenter::present(TrafficSide::Departure, state, window);
+    EXPECT_EQ(list.selected, -1);
+    EXPECT_EQ(list.markAt(0).why, "gone");
+}
+
 TEST(ParameterMessage, AdviceBlinksInRedNormalIsSteadyYellowProblemWarns) {
     MainWindowModel window;
     ProgramState state;
