@@ -4,6 +4,7 @@
 #include "settings/FolderChoice.h"
 #include "window/AppContext.h"
 #include "window/ConnectionReset.h"
+#include "window/StationPresenter.h"
 #include "window/WindowLayouts.h"
 
 namespace corvane {
@@ -32,7 +33,9 @@ void PanelNavigation::openArrivalPanel(AppContext& context) {
     MainWindowModel& w = context.window;
     WindowLayouts::possuc(w);
     showOnly(w, w.arrival.frame);
-    w.arrival.nextCode.text = context.state.Station.nextCode;
+    StationState& station = context.state.Station;
+    station.arrivalNextCode = station.nextCode;
+    StationPresenter::present(station, w);
 }
 
 void PanelNavigation::chooseProcedureFolder(AppContext& context) {

@@ -89,7 +89,8 @@ void ConnectionReset::clearArrivalPanel(MainWindowModel& w, ProgramState& state)
     state.ArrivalClearanceTexts = {};
     state.AssignedArrivals.clear();
     TrafficPanelPresenter::present(TrafficSide::Arrival, state, w);
-    w.arrival.nextCode.text.clear();
+    state.Station.arrivalNextCode.clear();
+    StationPresenter::present(state.Station, w);
 }
 
 void ConnectionReset::deleteClearanceLogs(FileSystem& files, const ProgramFolder& folder) {

@@ -24,6 +24,7 @@ constexpr StationPresenter::Field kFields[] = {
     {&labelIn<&M::departure, &DeparturePanel::firstCode>, &S::firstCode},
     {&labelIn<&M::departure, &DeparturePanel::lastCode>, &S::lastCode},
     {&labelIn<&M::departure, &DeparturePanel::nextCode>, &S::nextCode},
+    {&labelIn<&M::arrival, &ArrivalPanel::nextCode>, &S::arrivalNextCode},
 };
 
 }  // namespace

@@ -21,6 +21,9 @@ struct StationState {
     std::string firstCode;
     std::string lastCode;
     std::string nextCode;
+    /// The next code as it was when the arrival panel was last opened: the panel shows that
+    /// copy, which later clearances do not change.
+    std::string arrivalNextCode;
     /// The procedure file's AIRAC line, and what the position's kind says of its duties.
     std::string airac;
     std::string positionTitle;
