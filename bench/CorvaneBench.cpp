@@ -22,7 +22,8 @@ BenchHome& homeFor(std::size_t aircraft, std::size_t extraProcedureLines = 0) {
 }
 
 void requireConnected(benchmark::State& state, const MainWindowController& app) {
-    if (app.window().LstDeparture.items.empty() || app.window().LstArrival.items.empty()) {
+    if (app.window().departure.traffic.items.empty() ||
+        app.window().arrival.traffic.items.empty()) {
         state.SkipWithError("the connect listed no traffic");
     }
 }
@@ -31,11 +32,12 @@ void BM_Connect(benchmark::State& state) {
     BenchHome& home = homeFor(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         auto app = home.connect();
-        benchmark::DoNotOptimize(app->window().LstDeparture.items.size());
+        benchmark::DoNotOptimize(app->window().departure.traffic.items.size());
     }
     auto app = home.connect();
     requireConnected(state, *app);
-    state.counters["departures"] = static_cast<double>(app->window().LstDeparture.items.size());
+    state.counters["departures"] =
+        static_cast<double>(app->window().departure.traffic.items.size());
 }
 
 void BM_DepartureAnalysis(benchmark::State& state) {
@@ -72,7 +74,8 @@ void BM_Refresh(benchmark::State& state) {
             break;
         }
     }
-    state.counters["departures"] = static_cast<double>(app->window().LstDeparture.items.size());
+    state.counters["departures"] =
+        static_cast<double>(app->window().departure.traffic.items.size());
 }
 
 void BM_DepartureClearance(benchmark::State& state) {
@@ -81,7 +84,7 @@ void BM_DepartureClearance(benchmark::State& state) {
     int messagesAfterConnect = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        if (!app || app->window().LstDeparture.items.empty() ||
+        if (!app || app->window().departure.traffic.items.empty() ||
             home.platform.messages > messagesAfterConnect) {
             home.platform.messages = 0;
             app = home.connect();
@@ -92,17 +95,18 @@ void BM_DepartureClearance(benchmark::State& state) {
             app->paste("TxtInClimb", "5000");
         }
         // An IFR aircraft: a VFR flight or one without a plan leaves nothing to clear.
-        for (int item = 0; item < static_cast<int>(app->window().LstDeparture.items.size());
+        for (int item = 0; item < static_cast<int>(app->window().departure.traffic.items.size());
              ++item) {
             app->select("LstDeparture", item);
-            if (app->window().cmdSidGen.enabled && app->state().FlightPlan.FlightRules != "V") {
+            if (app->window().departure.generate.enabled &&
+                app->state().DepartureAircraft.record.FlightRules != "V") {
                 break;
             }
         }
         state.ResumeTiming();
         app->click("cmdSidGen");
     }
-    if (app && app->window().List1.items.empty()) {
+    if (app && app->window().departure.cleared.items.empty()) {
         state.SkipWithError("no departure clearance was given");
     }
 }
@@ -116,8 +120,8 @@ void BM_RunwaySelections(benchmark::State& state) {
         app->select("CmbTORwy", 0);
         app->select("cmbLandRwy", 0);
         state.PauseTiming();
-        app->window().CmbSid.clear();
-        app->window().cmbStar.clear();
+        app->window().departure.procedure.clear();
+        app->window().arrival.procedure.clear();
         state.ResumeTiming();
     }
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the core's layer check, the CI build (warnings are
-# errors) and a first start from its install, the Debian package and its checks (lintian,
+# errors; the benchmarks are built, not run, so that they keep compiling) and a first start from
+# its install, the Debian package and its checks (lintian,
 # AppStream, the desktop entry, the programs' help), a short fuzzing run, then the same tests under
 # AddressSanitizer + UndefinedBehaviorSanitizer, and the programs without Qt built for Windows
 # with their tests run under Wine.
