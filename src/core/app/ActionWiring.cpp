@@ -21,17 +21,17 @@ namespace {
 
 void installStationActions(ActionRegistry& registry, AppContext& context) {
     registry.onClick("CmdExecute", [&context] { ConnectOperation::connect(context); });
-    const std::pair<int, void (*)(AppContext&)> topStrip[] = {
-        {0, &PanelNavigation::openAtisPanel},
-        {1, &PanelNavigation::openDeparturePanel},
-        {3, &PanelNavigation::openArrivalPanel},
-        {5, &PanelNavigation::chooseProcedureFolder},
-        {6, &PanelNavigation::chooseDataFolder},
-        {7, &PanelNavigation::resetConnection},
-        {8, &PanelNavigation::exit},
-        {9, &PanelNavigation::collapse}};
-    for (const auto& [index, action] : topStrip) {
-        registry.onClick(MainWindowModel::commandName(index),
+    const std::pair<Button TopStrip::*, void (*)(AppContext&)> topStrip[] = {
+        {&TopStrip::openAtis, &PanelNavigation::openAtisPanel},
+        {&TopStrip::openDeparture, &PanelNavigation::openDeparturePanel},
+        {&TopStrip::openArrival, &PanelNavigation::openArrivalPanel},
+        {&TopStrip::chooseProcedureFolder, &PanelNavigation::chooseProcedureFolder},
+        {&TopStrip::chooseDataFolder, &PanelNavigation::chooseDataFolder},
+        {&TopStrip::reset, &PanelNavigation::resetConnection},
+        {&TopStrip::exit, &PanelNavigation::exit},
+        {&TopStrip::collapse, &PanelNavigation::collapse}};
+    for (const auto& [button, action] : topStrip) {
+        registry.onClick((context.window.topStrip.*button).name,
                          [&context, action = action] { action(context); });
     }
     registry.onClick("lblQNH", [&context] { TrafficRefresh::qnhSeen(context.window); });

@@ -34,13 +34,13 @@ void ConnectErrorTrap::fileFailed(AppContext& context, FileStatus status, const 
         case FileStatus::DeviceUnavailable:
             context.warn(kDeviceUnavailable, kDeviceUnavailableTitle);
             ConnectionReset::resetConnection(context);
-            context.window.command(6).enabled = true;
+            context.window.topStrip.chooseDataFolder.enabled = true;
             return;
         case FileStatus::PathNotFound:
             context.warn(kPathNotFound, kPathNotFoundTitle);
             ConnectionReset::resetConnection(context);
-            context.window.command(5).enabled = true;
-            context.window.command(6).enabled = true;
+            context.window.topStrip.chooseProcedureFolder.enabled = true;
+            context.window.topStrip.chooseDataFolder.enabled = true;
             return;
         default:
             context.warn(cannotRead(path, status));

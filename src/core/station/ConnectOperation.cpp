@@ -174,7 +174,7 @@ void ConnectOperation::notFound(AppContext& context) {
     w.topStrip.connect.enabled = true;
     w.focus = w.topStrip.account.name;
     ConnectionReset::resetConnection(context);
-    w.command(8).enabled = true;
+    w.topStrip.exit.enabled = true;
     WindowLayouts::posinit(w);
 }
 

@@ -30,9 +30,9 @@ void ConnectionReset::resetConnection(AppContext& context) {
     w.focus = w.topStrip.account.name;
     WindowLayouts::disableButtons(w);
     w.topStrip.connect.enabled = false;
-    w.command(5).enabled = true;
-    w.command(6).enabled = true;
-    w.command(8).enabled = true;
+    w.topStrip.chooseProcedureFolder.enabled = true;
+    w.topStrip.chooseDataFolder.enabled = true;
+    w.topStrip.exit.enabled = true;
     deleteClearanceLogs(context.files(), context.folder);
     // Codes handed out and records logged belong to the connection that ends here.
     context.state.IssuedCodes.clear();

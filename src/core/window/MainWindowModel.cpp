@@ -107,11 +107,14 @@ void MainWindowModel::registerControls() {
     add(combos_, arrival.procedure, "cmbStar");
 
     add(buttons_, topStrip.connect, "CmdExecute");
-    for (const int index : kCommandIndices) {
-        Button& button = command(index);
-        button.name = commandName(index);
-        buttons_.push_back(&button);
-    }
+    add(buttons_, topStrip.openAtis, "Command3(0)");
+    add(buttons_, topStrip.openDeparture, "Command3(1)");
+    add(buttons_, topStrip.openArrival, "Command3(3)");
+    add(buttons_, topStrip.chooseProcedureFolder, "Command3(5)");
+    add(buttons_, topStrip.chooseDataFolder, "Command3(6)");
+    add(buttons_, topStrip.reset, "Command3(7)");
+    add(buttons_, topStrip.exit, "Command3(8)");
+    add(buttons_, topStrip.collapse, "Command3(9)");
     add(buttons_, departure.generate, "cmdSidGen");
     add(buttons_, departure.remove, "cmdRemoveDep");
     add(buttons_, departure.showFlightPlan, "cmdFPDep");
@@ -144,14 +147,14 @@ void MainWindowModel::setInitialState() {
 
     topStrip.connect.caption = "CONNECT TO IVAO SERVER";
     topStrip.connect.enabled = false;  // until a key is typed into the operator name
-    command(0).caption = "ATIS  INFORMATION";
-    command(1).caption = "DEPARTURE CLRS GENERATOR";
-    command(3).caption = "APPROACH CLRS GENERATOR";
-    command(5).caption = "SID/STAR FOLDER";
-    command(6).caption = "DATA EYE FOLDER";
-    command(7).caption = "RESET";
-    command(8).caption = "EXIT";
-    command(9).caption = "RESET SUB WINDOW";
+    topStrip.openAtis.caption = "ATIS  INFORMATION";
+    topStrip.openDeparture.caption = "DEPARTURE CLRS GENERATOR";
+    topStrip.openArrival.caption = "APPROACH CLRS GENERATOR";
+    topStrip.chooseProcedureFolder.caption = "SID/STAR FOLDER";
+    topStrip.chooseDataFolder.caption = "DATA EYE FOLDER";
+    topStrip.reset.caption = "RESET";
+    topStrip.exit.caption = "EXIT";
+    topStrip.collapse.caption = "RESET SUB WINDOW";
     departure.generate.caption = "GENERATE IFR DEPARTURE CLEARANCE";
     arrival.generate.caption = "GENERATE STAR AND APPROACH CLEARANCE";
     for (Button* remove : {&departure.remove, &arrival.remove}) {

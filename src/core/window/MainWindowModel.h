@@ -23,8 +23,14 @@ struct TopStrip {
     TextBox account;
     Button connect;
     Label callsign, airportName, rating, transitionAltitude, qnh, qnhInches, transitionLevel;
-    /// Indices 0, 1, 3, 5, 6, 7, 8 and 9 exist; 2 and 4 are not part of the window.
-    std::array<Button, 10> commands;
+    /// Registered as `Command3(0)`, (1), (3), (5), (6), (7), (8) and (9), in this order.
+    Button openAtis, openDeparture, openArrival, chooseProcedureFolder, chooseDataFolder, reset,
+        exit, collapse;
+
+    std::array<Button*, 8> commands() {
+        return {&openAtis,         &openDeparture, &openArrival, &chooseProcedureFolder,
+                &chooseDataFolder, &reset,         &exit,        &collapse};
+    }
 };
 
 /// The lines of one approach procedure, shown over the top strip.
@@ -116,12 +122,6 @@ public:
     Button* button(const std::string& name) const;
     Frame* frame(const std::string& name) const;
     BlinkTimer* timer(const std::string& name) const;
-
-    /// The Command3 button of `index` (0, 1, 3, 5, 6, 7, 8 or 9).
-    Button& command(int index) { return topStrip.commands.at(static_cast<std::size_t>(index)); }
-    /// The registered name of the Command3 button of `index`: "Command3(index)".
-    static std::string commandName(int index) { return "Command3(" + std::to_string(index) + ")"; }
-    static constexpr std::array<int, 8> kCommandIndices = {0, 1, 3, 5, 6, 7, 8, 9};
 
 private:
     void registerControls();

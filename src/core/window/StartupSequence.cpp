@@ -42,15 +42,15 @@ void StartupSequence::run(AppContext& context) {
     WindowLayouts::posinit(w);
     w.topMost = true;
     WindowLayouts::disableButtons(w);
-    w.command(8).enabled = true;
+    w.topStrip.exit.enabled = true;
 }
 
 void StartupSequence::activate(MainWindowModel& w, ProgramState& s) {
     if (!s.FlightPlanKind.has_value() || *s.FlightPlanKind == 0) {
         w.topStrip.account.text.clear();
         w.focus = w.topStrip.account.name;
-        w.command(5).enabled = true;
-        w.command(6).enabled = true;
+        w.topStrip.chooseProcedureFolder.enabled = true;
+        w.topStrip.chooseDataFolder.enabled = true;
         s.FolderSelector = 0;
     }
     s.CentreMode = false;

@@ -15,8 +15,8 @@ void place(MainWindowModel& window, WindowLayout layout, int height) {
 }
 
 void setCommandButtons(MainWindowModel& window, bool enabled) {
-    for (const int index : MainWindowModel::kCommandIndices) {
-        window.command(index).enabled = enabled;
+    for (Button* button : window.topStrip.commands()) {
+        button->enabled = enabled;
     }
 }
 

@@ -39,7 +39,7 @@ TEST_F(AppOperations, ActivationClearsTheCentreModeAndTheNameOnlyWhileNoSheetWas
 
 TEST_F(AppOperations, ApproachPanelCopiesEvenAnEmptyCode) {
     start();
-    window().command(3).enabled = true;
+    window().topStrip.openArrival.enabled = true;
     window().arrival.nextCode.text = "old";
     app->click("Command3(3)");
     EXPECT_EQ(window().arrival.nextCode.text, "");
@@ -47,8 +47,8 @@ TEST_F(AppOperations, ApproachPanelCopiesEvenAnEmptyCode) {
 
 TEST_F(AppOperations, ResetEmptiesEverythingButTheListedExceptions) {
     start();
-    for (const int index : MainWindowModel::kCommandIndices) {
-        window().command(index).enabled = true;
+    for (Button* button : window().topStrip.commands()) {
+        button->enabled = true;
     }
     state().ProcFolder = "/procedures";
     for (Label* label : window().labels()) {
@@ -102,8 +102,10 @@ TEST_F(AppOperations, ResetEmptiesEverythingButTheListedExceptions) {
     EXPECT_EQ(window().layout, WindowLayout::Collapsed);
     EXPECT_EQ(window().focus, "TxtOperatorName");
     EXPECT_TRUE(window().topStrip.account.enabled);
-    for (const int index : {0, 1, 3, 7, 9}) {
-        EXPECT_FALSE(window().command(index).enabled) << index;
+    const TopStrip& strip = window().topStrip;
+    for (const Button* button : {&strip.openAtis, &strip.openDeparture, &strip.openArrival,
+                                 &strip.reset, &strip.collapse}) {
+        EXPECT_FALSE(button->enabled) << button->name;
     }
     EXPECT_TRUE(window().approachDetail.frame.visible && window().departure.showFlightPlan.enabled);
     EXPECT_FALSE(window().departure.messageBlink.enabled || window().arrival.messageBlink.enabled ||
