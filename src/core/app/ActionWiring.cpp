@@ -39,10 +39,12 @@ void installStationActions(ActionRegistry& registry, AppContext& context) {
 }
 
 void installTrafficActions(ActionRegistry& registry, AppContext& context) {
-    registry.onSelect("LstDeparture",
-                      [&context](int /*index*/) { TrafficSelection::departureClicked(context); });
-    registry.onSelect("LstArrival",
-                      [&context](int /*index*/) { TrafficSelection::arrivalClicked(context); });
+    registry.onSelect("LstDeparture", [&context](int) {
+        TrafficSelection::clicked(context, TrafficSide::Departure);
+    });
+    registry.onSelect("LstArrival", [&context](int) {
+        TrafficSelection::clicked(context, TrafficSide::Arrival);
+    });
 }
 
 void installClearanceActions(ActionRegistry& registry, AppContext& context) {

@@ -5,8 +5,7 @@
 
 #include "clearance/ClearanceLog.h"
 #include "common/TextColumns.h"
-#include "traffic/ArrivalAnalysis.h"
-#include "traffic/DepartureAnalysis.h"
+#include "traffic/AircraftLineScan.h"
 #include "traffic/TrafficSelection.h"
 #include "window/AppContext.h"
 #include "window/TrafficPanelPresenter.h"
@@ -25,11 +24,6 @@ void showWarningField(ParameterAdvice& message, Label& field) {
     field.visible = true;
 }
 
-ScanResult analyseAgain(AppContext& context, TrafficSide side) {
-    return side == TrafficSide::Departure ? DepartureAnalysis::analyse(context)
-                                          : ArrivalAnalysis::analyse(context);
-}
-
 }  // namespace
 
 void AssignedLists::clicked(AppContext& context, TrafficSide side) {
@@ -42,7 +36,7 @@ void AssignedLists::clicked(AppContext& context, TrafficSide side) {
                    ? std::string(assignedEntryCallsign(entries[static_cast<std::size_t>(picked)]))
                    : std::string();
     showWarningField(context.state.aircraft(side).message, panel.message);
-    const ScanResult scan = analyseAgain(context, side);
+    const ScanResult scan = TrafficSelection::analyse(context, side);
     if (scan.missing()) {
         AircraftLineScan::reportMissing(context.platform, selected);
     }

@@ -10,38 +10,27 @@
 
 namespace corvane {
 
-void TrafficSelection::departureClicked(AppContext& context) {
-    MainWindowModel& w = context.window;
-    ProgramState& state = context.state;
-    clearMessage(state.DepartureAircraft.message, w.departure.message);
-    state.SelectedDepartureCallsign = w.departure.traffic.selectedText();
-    state.DepartureClearanceTexts = {};
-    w.departure.remove.enabled = false;
-    AirlineLookup::lookup(state, context.platform, context.folder, state.SelectedDepartureCallsign,
-                          state.DepartureAircraft.airline);
-    const ScanResult scan = DepartureAnalysis::analyse(context);
-    if (scan.missing()) {
-        AircraftLineScan::reportMissing(context.platform, state.SelectedDepartureCallsign);
-    }
-    watchSquawks(context, scan);
-    w.departure.showFlightPlan.enabled = true;
+ScanResult TrafficSelection::analyse(AppContext& context, TrafficSide side) {
+    return side == TrafficSide::Departure ? DepartureAnalysis::analyse(context)
+                                          : ArrivalAnalysis::analyse(context);
 }
 
-void TrafficSelection::arrivalClicked(AppContext& context) {
-    MainWindowModel& w = context.window;
+void TrafficSelection::clicked(AppContext& context, TrafficSide side) {
+    TrafficPanel& panel = context.window.panel(side);
     ProgramState& state = context.state;
-    clearMessage(state.ArrivalAircraft.message, w.arrival.message);
-    w.arrival.remove.enabled = false;
-    state.ArrivalClearanceTexts = {};
-    state.SelectedArrivalCallsign = w.arrival.traffic.selectedText();
-    AirlineLookup::lookup(state, context.platform, context.folder, state.SelectedArrivalCallsign,
-                          state.ArrivalAircraft.airline);
-    const ScanResult scan = ArrivalAnalysis::analyse(context);
+    std::string& callsign = state.selectedCallsign(side);
+    clearMessage(state.aircraft(side).message, panel.message);
+    callsign = panel.traffic.selectedText();
+    state.clearanceTexts(side) = {};
+    panel.remove.enabled = false;
+    AirlineLookup::lookup(state, context.platform, context.folder, callsign,
+                          state.aircraft(side).airline);
+    const ScanResult scan = analyse(context, side);
     if (scan.missing()) {
-        AircraftLineScan::reportMissing(context.platform, state.SelectedArrivalCallsign);
+        AircraftLineScan::reportMissing(context.platform, callsign);
     }
     watchSquawks(context, scan);
-    w.arrival.showFlightPlan.enabled = true;
+    panel.showFlightPlan.enabled = true;
 }
 
 void TrafficSelection::clearMessage(ParameterAdvice& message, Label& field) {
