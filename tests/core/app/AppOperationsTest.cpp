@@ -45,6 +45,17 @@ TEST_F(AppOperations, ApproachPanelCopiesEvenAnEmptyCode) {
     EXPECT_EQ(window().arrival.nextCode.text, "");
 }
 
+TEST_F(AppOperations, APasteIntoAComboBoxEndsItsSelection) {
+    start();
+    ComboBox& sid = window().departure.procedure;
+    sid.add("ABC1A");
+    sid.add("XYZ2B");
+    sid.select(1);
+    EXPECT_EQ(app->paste("CmbSid", "ABC1A"), ActionResult::Done);
+    EXPECT_EQ(sid.text, "ABC1A");
+    EXPECT_EQ(sid.selected, -1);
+}
+
 TEST_F(AppOperations, ResetEmptiesEverythingButTheListedExceptions) {
     start();
     for (Button* button : window().topStrip.commands()) {
