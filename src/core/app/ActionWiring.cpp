@@ -14,6 +14,7 @@
 #include "traffic/TrafficSelection.h"
 #include "window/ActionRegistry.h"
 #include "window/AppContext.h"
+#include "window/TrafficPanelPresenter.h"
 
 namespace corvane {
 
@@ -82,10 +83,12 @@ void installReferenceActions(ActionRegistry& registry, AppContext& context) {
     RulesOfThumb::showTitles(context.window.departure.ruleTitles);
     RulesOfThumb::showTitles(context.window.arrival.ruleTitles);
     registry.onSelect("lstRulTum", [&context](int index) {
-        RulesOfThumb::showRule(context.window.departure.ruleText, index);
+        RulesOfThumb::chooseRule(context.state.DepartureRule, index);
+        TrafficPanelPresenter::present(TrafficSide::Departure, context.state, context.window);
     });
     registry.onSelect("List5", [&context](int index) {
-        RulesOfThumb::showRule(context.window.arrival.ruleText, index);
+        RulesOfThumb::chooseRule(context.state.ArrivalRule, index);
+        TrafficPanelPresenter::present(TrafficSide::Arrival, context.state, context.window);
     });
 }
 

@@ -140,9 +140,9 @@ void RulesOfThumb::showTitles(ListBox& list) {
     }
 }
 
-void RulesOfThumb::showRule(Label& field, int position) {
+void RulesOfThumb::chooseRule(std::string& shown, int position) {
     if (const auto text = shownFor(position)) {
-        field.text = std::string(*text);
+        shown = std::string(*text);
     }
 }
 

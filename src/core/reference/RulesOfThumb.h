@@ -3,9 +3,9 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
-#include "window/Label.h"
 #include "window/ListBox.h"
 
 namespace corvane {
@@ -35,9 +35,9 @@ std::optional<std::size_t> textNumberFor(int position);
 std::optional<std::string_view> shownFor(int position);
 
 void showTitles(ListBox& list);
-/// Shows the rule for a choice of list `position` in its panel's text field: each panel's
-/// list writes only its own field, and a position without a title leaves it as it is.
-void showRule(Label& field, int position);
+/// The rule a panel shows after a choice of its list's `position`: each panel's list changes
+/// only its own rule, and a position without a title leaves it as it is.
+void chooseRule(std::string& shown, int position);
 }  // namespace RulesOfThumb
 
 }  // namespace corvane

@@ -87,6 +87,9 @@ struct ProgramState {
     /// shown ("CALLSIGN - CODE", the callsign padded), which a click on it reads back.
     std::vector<std::string> AssignedDepartures;
     std::vector<std::string> AssignedArrivals;
+    /// The rule of thumb each panel shows.
+    std::string DepartureRule;
+    std::string ArrivalRule;
     ClearanceTexts DepartureClearanceTexts;
     ClearanceTexts ArrivalClearanceTexts;
     /// The side whose analysis ran last: the flight plan, distance and planning speed the driver

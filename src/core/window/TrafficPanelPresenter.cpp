@@ -108,6 +108,7 @@ void TrafficPanelPresenter::present(TrafficSide side, const ProgramState& state,
     presentMessage(aircraft.message, panel);
     panel.clearance.text = clearance.clearance;
     panel.assignedProcedure.text = clearance.procedure;
+    panel.ruleText.text = departure ? state.DepartureRule : state.ArrivalRule;
     presentAssigned(departure ? state.AssignedDepartures : state.AssignedArrivals, panel.cleared);
 }
 

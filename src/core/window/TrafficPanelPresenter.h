@@ -22,9 +22,9 @@ struct Field {
 std::span<const Field> departureFields();
 std::span<const Field> arrivalFields();
 
-/// Writes `side`'s panel: its aircraft's figures and parameter message, its clearance and its
-/// assigned list. An entry of the list keeps its squawk mark while it stays; a new one is
-/// unmarked until the next look at the snapshot.
+/// Writes `side`'s panel: its aircraft's figures and parameter message, its clearance, its
+/// assigned list and its rule of thumb. An entry of the list keeps its squawk mark while it stays;
+/// a new one is unmarked until the next look at the snapshot.
 void present(TrafficSide side, const ProgramState& state, MainWindowModel& window);
 }  // namespace TrafficPanelPresenter
 

@@ -56,6 +56,10 @@ protected:
         }
         for (TrafficSide side : {TrafficSide::Departure, TrafficSide::Arrival}) {
             const TrafficPanel& panel = window().panel(side);
+            if (name == panel.ruleText.name) {
+                return side == TrafficSide::Departure ? &state().DepartureRule
+                                                      : &state().ArrivalRule;
+            }
             if (name == panel.clearance.name || name == panel.assignedProcedure.name) {
                 ClearanceTexts& texts = state().clearanceTexts(side);
                 return name == panel.clearance.name ? &texts.clearance : &texts.procedure;
