@@ -30,11 +30,8 @@ void AssignedLists::clicked(AppContext& context, TrafficSide side) {
     TrafficPanel& panel = context.window.panel(side);
     std::string& selected = context.state.selectedCallsign(side);
     panel.remove.enabled = true;
-    const std::vector<std::string>& entries = context.state.assigned(side);
-    const int picked = panel.cleared.selected;
-    selected = picked >= 0 && picked < static_cast<int>(entries.size())
-                   ? std::string(assignedEntryCallsign(entries[static_cast<std::size_t>(picked)]))
-                   : std::string();
+    selected = std::string(
+        assignedEntryCallsign(context.state.assignedEntry(side, panel.cleared.selected)));
     showWarningField(context.state.aircraft(side).message, panel.message);
     const ScanResult scan = TrafficSelection::analyse(context, side);
     if (scan.missing()) {

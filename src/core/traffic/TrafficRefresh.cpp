@@ -46,16 +46,17 @@ bool startsWith(std::string_view raw, const std::optional<std::string>& key) {
 
 // The aircraft a side follows: the one its analysis shows, while its list entry (traffic or
 // assigned list) is still selected.
-std::string followedAircraft(const std::string& selected, const ListBox& traffic,
-                             const ListBox& assigned) {
+std::string followedAircraft(ProgramState& state, const TrafficPanel& panel, TrafficSide side) {
+    const std::string& selected = state.selectedCallsign(side);
     if (selected.empty()) {
         return {};
     }
-    if (traffic.hasIndex(traffic.selected) && traffic.selectedText() == selected) {
+    if (panel.traffic.hasIndex(panel.traffic.selected) &&
+        panel.traffic.selectedText() == selected) {
         return selected;
     }
-    if (assigned.hasIndex(assigned.selected) &&
-        assignedEntryCallsign(assigned.selectedText()) == trimSpaces(selected)) {
+    const std::string_view entry = state.assignedEntry(side, panel.cleared.selected);
+    if (!entry.empty() && assignedEntryCallsign(entry) == trimSpaces(selected)) {
         return selected;
     }
     return {};
@@ -177,10 +178,8 @@ TrafficRefresh::Outcome TrafficRefresh::refresh(AppContext& context) {
     }
     MainWindowModel& w = context.window;
     ProgramState& state = context.state;
-    const std::string departure =
-        followedAircraft(state.SelectedDepartureCallsign, w.departure.traffic, w.departure.cleared);
-    const std::string arrival =
-        followedAircraft(state.SelectedArrivalCallsign, w.arrival.traffic, w.arrival.cleared);
+    const std::string departure = followedAircraft(state, w.departure, TrafficSide::Departure);
+    const std::string arrival = followedAircraft(state, w.arrival, TrafficSide::Arrival);
     std::optional<SnapshotRead> read = readSnapshot(context, departure, arrival);
     if (!read) {
         return Outcome::NotReady;

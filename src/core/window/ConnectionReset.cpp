@@ -11,10 +11,16 @@ namespace corvane {
 
 namespace {
 
-// The font size and the visibility stay as they were; the next aircraft selection sets both.
-void resetWarning(ParameterAdvice& message) {
-    message.caption.clear();
-    message.warning = false;
+// What a reset empties of a side. The centre field is not part of it: the next analysis writes
+// it anew. The message keeps its font size (and its field its visibility): the next aircraft
+// selection sets both.
+void clearSide(ProgramState& state, TrafficSide side) {
+    AnalysedAircraft& aircraft = state.aircraft(side);
+    aircraft.clearFiguresBut({&AnalysedAircraft::centre});
+    aircraft.message.caption.clear();
+    aircraft.message.warning = false;
+    state.clearanceTexts(side) = {};
+    state.assigned(side).clear();
 }
 
 }  // namespace
@@ -54,9 +60,9 @@ void ConnectionReset::clearStation(MainWindowModel& w, ProgramState& state) {
     cleared.positionTitle = std::move(state.Station.positionTitle);
     cleared.positionNotes = std::move(state.Station.positionNotes);
     state.Station = std::move(cleared);
-    StationPresenter::present(state.Station, w);
     w.topStrip.qnh.backColour = colour::kYellow;
     w.topStrip.qnhInches.backColour = colour::kYellow;
+    // Each panel's clearing shows the station as it is now.
     clearDeparturePanel(w, state);
     clearArrivalPanel(w, state);
 }
@@ -66,11 +72,7 @@ void ConnectionReset::clearDeparturePanel(MainWindowModel& w, ProgramState& stat
     state.Station.lastCode.clear();
     state.Station.nextCode.clear();
     StationPresenter::present(state.Station, w);
-    // The centre field is not part of what a reset empties: the next analysis writes it anew.
-    state.DepartureAircraft.clearFiguresBut({&AnalysedAircraft::centre});
-    resetWarning(state.DepartureAircraft.message);
-    state.DepartureClearanceTexts = {};
-    state.AssignedDepartures.clear();
+    clearSide(state, TrafficSide::Departure);
     TrafficPanelPresenter::present(TrafficSide::Departure, state, w);
     w.departure.traffic.clear();
     w.departure.clearedLevel.text.clear();
@@ -84,10 +86,7 @@ void ConnectionReset::clearArrivalPanel(MainWindowModel& w, ProgramState& state)
     w.arrival.clearedLevel.text.clear();
     w.arrival.traffic.clear();
     w.arrival.approaches.clear();
-    state.ArrivalAircraft.clearFiguresBut({&AnalysedAircraft::centre});
-    resetWarning(state.ArrivalAircraft.message);
-    state.ArrivalClearanceTexts = {};
-    state.AssignedArrivals.clear();
+    clearSide(state, TrafficSide::Arrival);
     TrafficPanelPresenter::present(TrafficSide::Arrival, state, w);
     state.Station.arrivalNextCode.clear();
     StationPresenter::present(state.Station, w);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -104,6 +105,13 @@ struct ProgramState {
     }
     std::vector<std::string>& assigned(TrafficSide side) {
         return side == TrafficSide::Departure ? AssignedDepartures : AssignedArrivals;
+    }
+    /// The entry at `index` of `side`'s assigned list, or "" where it has none.
+    std::string_view assignedEntry(TrafficSide side, int index) {
+        const std::vector<std::string>& entries = assigned(side);
+        return index >= 0 && index < static_cast<int>(entries.size())
+                   ? std::string_view(entries[static_cast<std::size_t>(index)])
+                   : std::string_view();
     }
     ClearanceTexts& clearanceTexts(TrafficSide side) {
         return side == TrafficSide::Departure ? DepartureClearanceTexts : ArrivalClearanceTexts;
