@@ -40,7 +40,7 @@ TEST_F(AppOperations, ActivationClearsTheCentreModeAndTheNameOnlyWhileNoSheetWas
 TEST_F(AppOperations, ApproachPanelCopiesEvenAnEmptyCode) {
     start();
     window().topStrip.openArrival.enabled = true;
-    window().arrival.nextCode.text = "old";
+    preset("LblSqArr", "old");
     app->click("Command3(3)");
     EXPECT_EQ(window().arrival.nextCode.text, "");
 }
